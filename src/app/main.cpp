@@ -1,0 +1,23 @@
+// Ravu Filer: browse tune files, preview them, collect them into albums and play them.
+
+#include "desktop_services.h"
+#include "main_window.h"
+#include "qt_dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Ravu Filer"));
+
+    QtDialogs dialogs;
+    DesktopServices system;
+    // Closing ends every event loop at once, also one that awaits a player.
+    MainWindow window(QDir::toNativeSeparators(QDir::currentPath()), dialogs, system,
+                      [] { QCoreApplication::exit(0); });
+    window.load();
+    window.show();
+    return QApplication::exec();
+}

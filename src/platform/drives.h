@@ -1,0 +1,13 @@
+#pragma once
+// The drives a user can pick: drive letters on Windows, mounted real file systems elsewhere.
+
+#include <QStringList>
+
+// Roots of the usable drives, in display order ("/" first elsewhere than Windows).
+QStringList drive_roots();
+
+// The root of the drive that holds the path (the longest matching root).
+QString drive_root_of(const QString& path, const QStringList& roots);
+
+// True when the drive is mounted and its root can be listed.
+bool drive_available(const QString& root);

@@ -1,0 +1,19 @@
+#pragma once
+// Dialogs shown with Qt's own message box and file dialog.
+
+#include "dialogs.h"
+
+class QtDialogs final : public Dialogs {
+public:
+    MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons,
+                          MessageIcon icon, const QString& title,
+                          MessageAnswer default_answer) override;
+    std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) override;
+};
+
+// "description|pattern" as a Qt name filter: "description (pattern)" unless the
+// description already names the pattern in parentheses.
+QString qt_name_filter(const QString& filter);
+
+// CR LF and lone CR as the line feeds a Qt label shows.
+QString display_text(const QString& text);

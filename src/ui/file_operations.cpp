@@ -1,0 +1,6 @@
+#include "file_operations.h"
+
+#include "window_context.h"
+
+FileOperations::FileOperations(WindowContext& context) : m_context(context) {}
+

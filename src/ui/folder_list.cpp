@@ -1,0 +1,94 @@
+#include "folder_list.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+QString clean_folder(const QString& folder)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QDir(folder).absolutePath()));
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget* parent) : QListWidget(parent)
+{
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::itemActivated, this, &FolderList::open_row);
+}
+
+bool FolderList::set_path(const QString& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QFileInfo info(folder);
+    if (!info.exists() || !info.isDir() || !info.isReadable() || !QDir(folder).isReadable())
+        return false;
+    const QString cleaned = clean_folder(folder);
+    if (cleaned == m_path) {
+        fill();
+        return true;
+    }
+    m_path = cleaned;
+    fill();
+    emit path_changed();
+    return true;
+}
+
+void FolderList::refresh()
+{
+    fill();
+}
+
+void FolderList::fill()
+{
+    clear();
+    if (m_path.isEmpty())
+        return;
+    const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
+
+    // The chain of open folders from the root down.
+    QStringList chain;
+    QDir dir(QDir::fromNativeSeparators(m_path));
+    while (true) {
+        chain.prepend(QDir::toNativeSeparators(dir.absolutePath()));
+        if (dir.isRoot() || !dir.cdUp())
+            break;
+    }
+    int depth = 0;
+    for (const QString& folder : chain) {
+        const QString name = depth == 0 ? folder : QFileInfo(folder).fileName();
+        auto* item = new QListWidgetItem(open_icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        item->setData(Qt::UserRole, folder);
+        ++depth;
+    }
+    setCurrentRow(count() - 1);
+
+    QStringList subfolders;
+    QDirIterator it(QDir::fromNativeSeparators(m_path), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        subfolders << it.fileName();
+    }
+    std::sort(subfolders.begin(), subfolders.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString& name : subfolders) {
+        auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        item->setData(Qt::UserRole, QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(m_path)).filePath(name)));
+    }
+}
+
+void FolderList::open_row(QListWidgetItem* item)
+{
+    if (!item)
+        return;
+    set_path(item->data(Qt::UserRole).toString());
+}

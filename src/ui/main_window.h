@@ -1,0 +1,81 @@
+#pragma once
+// The main window: owns the program state and the units that carry its behaviour.
+
+#include "app_state.h"
+#include "main_controls.h"
+#include "window_context.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+class Dialogs;
+class SystemServices;
+class ModeNavigation;
+class Preview;
+class PlayListPanel;
+class Launcher;
+class FileOperations;
+class WindowFrame;
+class SwitchBoxes;
+class TrialWindow;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // start_dir is the folder current at start-up; end_program ends the process and is
+    // called by close_exe once the settings are written.
+    MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
+               std::function<void()> end_program, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up steps, run once before the window is first shown.
+    void load();
+
+    AppState& state() { return m_state; }
+    MainControls& controls() { return m_controls; }
+    WindowContext& context() { return m_context; }
+
+    // Public operations other windows and units call.
+    void close_exe();
+    void save_list();
+    void load_list();
+    void clear_list();
+    void add_list();
+    void exec_ravu_alb();
+    void exec_ravu_api();
+
+    // Opens the options dialog modally (start-up and the menu).
+    void open_options();
+    // Shows the trial-play window, creating it when it is not open.
+    void open_trial_window();
+    TrialWindow* trial_window() const { return m_trial_window; }
+
+    // Window geometry in twips: the outer frame.
+    double top_twips() const;
+    double left_twips() const;
+    double outer_width_twips() const;
+    double outer_height_twips() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void restore_last_folder();
+    void restore_geometry();
+
+    AppState m_state;
+    MainControls m_controls;
+    WindowContext m_context;
+    std::function<void()> m_end_program;
+    bool m_closed = false;
+
+    std::unique_ptr<SwitchBoxes> m_switch_boxes;
+    std::unique_ptr<Preview> m_preview;
+    std::unique_ptr<PlayListPanel> m_play_list;
+    std::unique_ptr<ModeNavigation> m_modes;
+    std::unique_ptr<Launcher> m_launcher;
+    std::unique_ptr<FileOperations> m_file_operations;
+    std::unique_ptr<WindowFrame> m_frame;
+    TrialWindow* m_trial_window = nullptr;
+};

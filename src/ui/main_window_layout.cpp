@@ -1,0 +1,187 @@
+#include "main_window_layout.h"
+
+#include "client_area.h"
+#include "drive_list.h"
+#include "file_list.h"
+#include "folder_list.h"
+#include "fonts.h"
+#include "main_controls.h"
+#include "twips.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+
+void ClientArea::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_status_bar) {
+        const int h = twips_to_px(300);
+        m_status_bar->setGeometry(0, height() - h, width(), h);
+    }
+    emit resized();
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+    emit free_surface_clicked();
+}
+
+void show_target(MainControls& controls, const QString& target_file)
+{
+    const QString text = kTargetPrefix + target_file;
+    controls.Label3->setText(text);
+    controls.panels[0]->setText(text);
+}
+
+namespace {
+
+template <typename T>
+T* place(QWidget* parent, const char* name, double left, double top, double width, double height)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twips_rect(left, top, width, height));
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left,
+                    double top, double width, double height)
+{
+    auto* b = place<QPushButton>(parent, name, left, top, width, height);
+    b->setText(caption);
+    return b;
+}
+
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption, double left,
+                 double top, double width, double height)
+{
+    auto* c = place<QCheckBox>(parent, name, left, top, width, height);
+    c->setText(caption);
+    return c;
+}
+
+QLabel* hidden_label(QWidget* parent, const char* name, double left, double top, double width,
+                     double height)
+{
+    auto* l = place<QLabel>(parent, name, left, top, width, height);
+    l->setText(QString::fromLatin1(name));
+    l->setVisible(false);
+    return l;
+}
+
+} // namespace
+
+void build_main_controls(QMainWindow& window, MainControls& c)
+{
+    window.setObjectName(QStringLiteral("Form1"));
+    window.setWindowTitle(QStringLiteral("Ravu Filer"));
+    window.setFont(proportional_japanese_font());
+
+    auto* client = new ClientArea(&window);
+    client->setObjectName(QStringLiteral("client"));
+    window.setCentralWidget(client);
+    c.client = client;
+
+    // Created in tab order, so the default focus chain is the designed one.
+    c.Drive1 = place<DriveList>(client, "Drive1", 60, 60, 2385, 300);
+    c.Dir1 = place<FolderList>(client, "Dir1", 60, 420, 2385, 2190);
+    c.File1 = place<FileList>(client, "File1", 60, 2700, 2385, 4050);
+    c.Text1 = place<QPlainTextEdit>(client, "Text1", 4200, 360, 6315, 6435);
+    c.Text1->setFont(fixed_japanese_font());
+    c.Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    c.Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    c.Command1 = button(client, "Command1", QStringLiteral("ravu起動"), 2580, 240, 1500, 360);
+    c.Label1 = hidden_label(client, "Label1", 120, 6000, 4995, 195);
+    c.Command3 = button(client, "Command3", QStringLiteral("編集"), 2580, 660, 1500, 300);
+    c.Label2 = hidden_label(client, "Label2", 120, 6240, 4995, 195);
+    c.Check1 = check(client, "Check1", QStringLiteral("即演奏"), 8400, 0, 1500, 200);
+    c.Check2 = check(client, "Check2", QStringLiteral("演奏後終了"), 9240, 0, 1500, 200);
+    c.Label3 = hidden_label(client, "Label3", 5640, 4320, 6000, 405);
+    c.Label4 = hidden_label(client, "Label4", 6360, 3240, 5325, 300);
+    c.Check3 = check(client, "Check3", QStringLiteral("他ravu強制終了"), 5280, 0, 1800, 200);
+    c.Command5 = button(client, "Command5", QStringLiteral("リスト選択"), 2580, 1440, 1500, 250);
+    c.Command6 = button(client, "Command6", QStringLiteral("リストクリア"), 2580, 1740, 1500, 250);
+
+    c.Option1_group = new QButtonGroup(client);
+    c.Option1_group->setObjectName(QStringLiteral("Option1"));
+    const struct { const char* name; const char* caption; double left; double width; } options[] = {
+        {"Option1_0", "単曲", 2630, 1095},
+        {"Option1_1", "リスト", 3360, 1200},
+        {"Option1_2", "アルバム", 4200, 1200},
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* option = place<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
+        option->setText(QString::fromUtf8(options[i].caption));
+        c.Option1_group->addButton(option, i);
+        c.Option1[i] = option;
+    }
+    c.Option1[0]->setChecked(true);
+
+    c.Label6 = hidden_label(client, "Label6", 120, 5520, 1215, 255);
+    c.Command4 = button(client, "Command4", QStringLiteral("alb保存"), 2580, 2040, 700, 250);
+    c.Command7 = button(client, "Command7", QStringLiteral("alb読込"), 3360, 2040, 700, 250);
+    c.Check4 = check(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
+    c.List1 = place<QListWidget>(client, "List1", 2580, 3000, 1500, 3660);
+    c.Command2 = button(client, "Command2", QStringLiteral("試奏ウィンドウ"), 2580, 1020, 1500, 360);
+
+    c.StatusBar1 = place<QStatusBar>(client, "StatusBar1", 0, 6915, 10725, 300);
+    c.StatusBar1->setSizeGripEnabled(false);
+    const struct { const char* name; double width; int stretch; } panels[] = {
+        {"StatusBar1_Panel1", 2000, 1},
+        {"StatusBar1_Panel2", 1000, 0},
+        {"StatusBar1_Panel3", 500, 1},
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(c.StatusBar1);
+        panel->setObjectName(QString::fromLatin1(panels[i].name));
+        panel->setMinimumWidth(twips_to_px(panels[i].width));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        c.StatusBar1->addWidget(panel, panels[i].stretch);
+        c.panels[i] = panel;
+    }
+    client->set_status_bar(c.StatusBar1);
+
+    c.Command8 = button(client, "Command8", QStringLiteral("変更"), 2580, 2400, 700, 250);
+    c.Command9 = button(client, "Command9", QStringLiteral("削除"), 3360, 2400, 700, 250);
+    c.Command10 = button(client, "Command10", QStringLiteral("開く"), 2580, 2700, 700, 250);
+    c.Command11 = button(client, "Command11", QStringLiteral("更新"), 3360, 2700, 700, 250);
+
+    // The top row's option buttons and check boxes stay above the lists they overlap.
+    for (QWidget* top_row : {static_cast<QWidget*>(c.Check1), static_cast<QWidget*>(c.Check2),
+                             static_cast<QWidget*>(c.Check3), static_cast<QWidget*>(c.Check4),
+                             static_cast<QWidget*>(c.Option1[0]), static_cast<QWidget*>(c.Option1[1]),
+                             static_cast<QWidget*>(c.Option1[2])})
+        top_row->raise();
+
+    // Menus: access keys only, no shortcut keys.
+    QMenuBar* bar = window.menuBar();
+    c.mnuFile = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    c.mnuEnd = c.mnuFile->addAction(QStringLiteral("終了(&X)"));
+    c.mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
+    c.mnuCustom = bar->addMenu(QStringLiteral("設定(&C)"));
+    c.mnuCustom->setObjectName(QStringLiteral("mnuCustom"));
+    c.mnuOpt = c.mnuCustom->addAction(QStringLiteral("オプション(&E)"));
+    c.mnuOpt->setObjectName(QStringLiteral("mnuOpt"));
+    c.mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    c.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    c.mnuMftxt = c.mnuHelp->addAction(QStringLiteral("ravfiler.txt表示(&M)"));
+    c.mnuMftxt->setObjectName(QStringLiteral("mnuMftxt"));
+    c.mnuVersion = c.mnuHelp->addAction(QStringLiteral("バージョン情報(&A)"));
+    c.mnuVersion->setObjectName(QStringLiteral("mnuVersion"));
+
+    // Designed client size; the menu bar comes on top of it.
+    window.resize(twips_to_px(kMainClientWidth), twips_to_px(kMainClientHeight) + bar->sizeHint().height());
+}

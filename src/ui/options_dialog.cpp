@@ -1,0 +1,115 @@
+#include "options_dialog.h"
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "main_controls.h"
+#include "settings.h"
+#include "twips.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+template <typename T>
+T* place(QWidget* parent, const char* name, double left, double top, double width, double height)
+{
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(twips_rect(left, top, width, height));
+    return widget;
+}
+
+QString field_value(const QString& stored)
+{
+    return stored == kMissing ? QString() : stored;
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), m_state(state), m_main(main_controls), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Ravu Filer 設定"));
+    setFont(proportional_japanese_font());
+    setModal(true);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips_to_px(6375), twips_to_px(1440));
+
+    // Created in tab order.
+    Text1 = place<QLineEdit>(this, "Text1", 960, 120, 4215, 300);
+    Text2 = place<QLineEdit>(this, "Text2", 960, 480, 4215, 300);
+    Label1 = place<QLabel>(this, "Label1", 120, 120, 975, 255);
+    Label1->setText(QStringLiteral("ravu本体"));
+    Label2 = place<QLabel>(this, "Label2", 120, 480, 975, 255);
+    Label2->setText(QStringLiteral("エディタ"));
+    Command1 = place<QPushButton>(this, "Command1", 3480, 960, 1335, 375);
+    Command1->setText(QStringLiteral("OK"));
+    Command2 = place<QPushButton>(this, "Command2", 4920, 960, 1335, 375);
+    Command2->setText(QStringLiteral("ｷｬﾝｾﾙ"));
+    Label3 = place<QLabel>(this, "Label3", 120, 800, 3375, 255);
+    Label3->setText(QStringLiteral("フルパス(\".exe\"迄)で指定してください"));
+    Command3 = place<QPushButton>(this, "Command3", 5280, 120, 975, 300);
+    Command3->setText(QStringLiteral("参照"));
+    Command4 = place<QPushButton>(this, "Command4", 5280, 480, 975, 300);
+    Command4->setText(QStringLiteral("参照"));
+    Check1 = place<QCheckBox>(this, "Check1", 120, 1080, 3015, 180);
+    Check1->setText(QStringLiteral("前回終了時のウインドウを記憶する"));
+    setTabOrder(Text1, Text2);
+    setTabOrder(Text2, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Check1);
+    Command1->setDefault(true);
+    Command1->setAutoDefault(true);
+
+    // The fields show what the settings file holds, not the state.
+    Check1->setChecked(m_state.save_position == QStringLiteral("1"));
+    Text1->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Ravu"))));
+    Text2->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Edit"))));
+
+    connect(Command3, &QPushButton::clicked, this, [this] {
+        browse(Text1, QStringLiteral("Ravu本体のパス"), QStringLiteral("Ravu本体 (*.exe)|*.exe"), m_last_player_name);
+    });
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        browse(Text2, QStringLiteral("エディタ本体のパス"), QStringLiteral("エディタ (*.exe)|*.exe"), m_last_editor_name);
+    });
+    connect(Command1, &QPushButton::clicked, this, [this] {
+        apply();
+        accept();
+    });
+    connect(Command2, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString& filter, QString& last_name)
+{
+    SaveDialogRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.initial_name = last_name;
+    const std::optional<QString> chosen = m_dialogs.save_file(this, request);
+    if (!chosen) {
+        m_dialogs.message(this, QStringLiteral("ファイルが指定されませんでした"));
+        return;
+    }
+    last_name = QFileInfo(*chosen).fileName();
+    field->setText(*chosen);
+}
+
+void OptionsDialog::apply()
+{
+    write_setting(m_state.ini_path, QStringLiteral("Ravu"), Text1->text());
+    m_state.player_path = Text1->text();
+    write_setting(m_state.ini_path, QStringLiteral("Edit"), Text2->text());
+    m_state.editor_path = Text2->text();
+    m_main.Label1->setText(QStringLiteral("ravu本体のパス：") + m_state.player_path);
+    m_main.Label2->setText(QStringLiteral("エディタのパス：") + m_state.editor_path);
+    m_state.save_position = Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    write_setting(m_state.ini_path, QStringLiteral("SvPosit"), m_state.save_position);
+}

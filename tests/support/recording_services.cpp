@@ -1,0 +1,31 @@
+#include "recording_services.h"
+
+std::optional<qint64> RecordingServices::start_task(const CommandLine& command, WindowStyle style)
+{
+    starts << RecordedStart{command, style};
+    if (fail_starts)
+        return std::nullopt;
+    return m_next_id++;
+}
+
+void RecordingServices::wait_task(qint64 task_id)
+{
+    waits << task_id;
+}
+
+bool RecordingServices::move_to_trash(const QString& path, QString* error)
+{
+    trashed << path;
+    if (fail_trash) {
+        if (error)
+            *error = QStringLiteral("trash refused");
+        return false;
+    }
+    return true;
+}
+
+bool RecordingServices::open_folder(const QString& folder)
+{
+    opened_folders << folder;
+    return !fail_open;
+}

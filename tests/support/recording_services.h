@@ -1,0 +1,32 @@
+#pragma once
+// SystemServices for unit tests: records what would be started, never starts anything.
+
+#include "system_services.h"
+
+#include <QList>
+#include <QStringList>
+
+struct RecordedStart {
+    CommandLine command;
+    WindowStyle style;
+};
+
+class RecordingServices final : public SystemServices {
+public:
+    std::optional<qint64> start_task(const CommandLine& command, WindowStyle style) override;
+    void wait_task(qint64 task_id) override;
+    bool move_to_trash(const QString& path, QString* error) override;
+    bool open_folder(const QString& folder) override;
+
+    bool fail_starts = false;   // every start fails, as with a missing program
+    bool fail_trash = false;
+    bool fail_open = false;
+
+    QList<RecordedStart> starts;
+    QList<qint64> waits;
+    QStringList trashed;
+    QStringList opened_folders;
+
+private:
+    qint64 m_next_id = 1000;
+};

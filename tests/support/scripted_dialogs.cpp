@@ -1,0 +1,41 @@
+#include "scripted_dialogs.h"
+
+MessageAnswer ScriptedDialogs::message(QWidget*, const QString& text, MessageButtons buttons,
+                                       MessageIcon icon, const QString& title,
+                                       MessageAnswer default_answer)
+{
+    const RecordedMessage recorded{text, title, buttons, icon, default_answer};
+    messages << recorded;
+    if (on_message)
+        on_message(recorded);
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    if (answers.isEmpty()) {
+        ++unanswered;
+        return MessageAnswer::No;
+    }
+    return answers.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::save_file(QWidget*, const SaveDialogRequest& request)
+{
+    save_requests << request;
+    if (save_results.isEmpty())
+        return std::nullopt;
+    return save_results.dequeue();
+}
+
+QStringList ScriptedDialogs::texts() const
+{
+    QStringList result;
+    for (const RecordedMessage& m : messages)
+        result << m.text;
+    return result;
+}
+
+void ScriptedDialogs::clear()
+{
+    messages.clear();
+    save_requests.clear();
+    unanswered = 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Dialogs for tests: records every box and save dialog, answers from queues given in advance.
+
+#include "dialogs.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+#include <functional>
+
+struct RecordedMessage {
+    QString text;
+    QString title;
+    MessageButtons buttons;
+    MessageIcon icon;
+    MessageAnswer default_answer;
+};
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons,
+                          MessageIcon icon, const QString& title,
+                          MessageAnswer default_answer) override;
+    std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) override;
+
+    // Answers for Yes/No boxes, in order. With none queued a Yes/No box is answered No
+    // and counted in unanswered.
+    QQueue<MessageAnswer> answers;
+    // Results of save dialogs, in order; nothing queued means cancel.
+    QQueue<std::optional<QString>> save_results;
+    // Runs while a box is "open" (after it is recorded, before it returns).
+    std::function<void(const RecordedMessage&)> on_message;
+
+    QList<RecordedMessage> messages;
+    QList<SaveDialogRequest> save_requests;
+    int unanswered = 0;
+
+    QStringList texts() const;
+    void clear();
+};
