@@ -25,6 +25,7 @@ private slots:
     void decode();
     void encode();
     void detect_from_prefix();
+    void cp932_cut_character();
     void line_rule_data();
     void line_rule();
     void bounded_reader();
@@ -69,6 +70,20 @@ void TestText::detect_from_prefix()
     QCOMPARE(detect_text_codec("\xE3\x81" "abc", false), TextCodec::Cp932); // not at the end
     QCOMPARE(detect_text_codec("ab\xFF", false), TextCodec::Cp932);         // no lead byte
     QCOMPARE(detect_text_codec(kJapaneseCp932.left(3), false), TextCodec::Cp932);
+}
+
+void TestText::cp932_cut_character()
+{
+    // A CP932 file that ends in the first byte of a character (a cut or damaged file) keeps
+    // that byte as a substitute, like a bad byte anywhere else, instead of losing it.
+    const QString bad = decode_as("\x80", TextCodec::Cp932);
+    QCOMPARE(bad.size(), 1);
+    QCOMPARE(decode_as("ab\x82", TextCodec::Cp932), QStringLiteral("ab") + bad);
+    QCOMPARE(decode_text(kJapaneseCp932 + "\x83"), kJapanese + bad);
+    // Found by fuzz_text_lines: the last line, one such byte, vanished from the read.
+    QByteArray file = kJapaneseCp932 + "\r\n\xE8";
+    QBuffer buffer(&file);
+    QCOMPARE(read_text_lines(buffer, -1, -1).lines, (QStringList{kJapanese, bad}));
 }
 
 void TestText::line_rule_data()

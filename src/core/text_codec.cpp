@@ -36,12 +36,18 @@ qsizetype without_cut_sequence(const QByteArray& bytes)
 
 QString decode_cp932(const QByteArray& bytes)
 {
-    QStringDecoder decoder(kCp932Name, QStringDecoder::Flag::Stateless);
+    QStringDecoder decoder(kCp932Name);
     // A Qt without ICU (Windows builds) has no CP932 converter by name; there the system's
     // ANSI code page is the code page the files are in.
     if (!decoder.isValid())
         return QString::fromLocal8Bit(bytes);
-    return decoder.decode(bytes);
+    // A lead byte at the very end waits in the decoder for its second byte and would be
+    // lost, and with it a last line of one broken character. A line end cannot be a second
+    // byte, so one more LF turns the waiting byte into a substitute like any other bad byte.
+    QString text = decoder.decode(bytes);
+    text += decoder.decode(QByteArrayView("\n"));
+    text.chop(1);
+    return text;
 }
 
 std::optional<QByteArray> encode_cp932(const QString& text)
