@@ -1,9 +1,16 @@
 # Thin wrapper over CMake: `make`, `make run`, `make test` are all a newcomer needs.
+# Quality gates: `make test-asan`, `make fuzz`, `make format-check`, `make tidy`.
 PRESET ?= default
 BUILD  := build
 JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
+PREFIX ?= $(HOME)/.local
+FUZZ_SECONDS ?= 60
+# Sources that the formatting and static checks cover.
+FORMAT_FILES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
+                 'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
+TIDY_FILES   = $(shell git ls-files 'src/*.cpp')
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test test-asan fuzz format-check tidy install clean
 
 all: build
 
@@ -25,5 +32,31 @@ run: build
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
+# The whole project and its tests with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan:
+	@scripts/install-deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS seconds (clang; a build of its own in build-fuzz).
+fuzz:
+	@scripts/install-deps --quality
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run-fuzzers build-fuzz
+
+format-check:
+	@scripts/install-deps --quality
+	clang-format --dry-run --Werror $(FORMAT_FILES)
+
+tidy: configure
+	@scripts/install-deps --quality
+	cmake --build --preset $(PRESET) -j $(JOBS)
+	clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*' $(TIDY_FILES)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-fuzz
