@@ -53,7 +53,7 @@ format-check:
 tidy: configure
 	@scripts/install-deps --quality
 	cmake --build --preset $(PRESET) -j $(JOBS)
-	clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*' $(TIDY_FILES)
+	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*'
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)

@@ -6,11 +6,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravu Filer"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ravufiler.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("ravufiler"));
 
     QtDialogs dialogs;
     DesktopServices system;
