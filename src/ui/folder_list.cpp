@@ -46,6 +46,12 @@ void FolderList::refresh()
     fill();
 }
 
+void FolderList::set_drive_root_lookup(std::function<QString(const QString&)> lookup)
+{
+    m_drive_root_of = std::move(lookup);
+    fill();
+}
+
 void FolderList::fill()
 {
     clear();
@@ -54,12 +60,15 @@ void FolderList::fill()
     const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    // The chain of open folders from the root down.
+    // The chain of open folders from the drive's root down.
+    const QString root_of_path = m_drive_root_of ? m_drive_root_of(m_path) : QString();
+    const QString drive_root = root_of_path.isEmpty() ? QString() : clean_folder(root_of_path);
     QStringList chain;
     QDir dir(QDir::fromNativeSeparators(m_path));
     while (true) {
-        chain.prepend(QDir::toNativeSeparators(dir.absolutePath()));
-        if (dir.isRoot() || !dir.cdUp())
+        const QString folder = QDir::toNativeSeparators(dir.absolutePath());
+        chain.prepend(folder);
+        if (folder == drive_root || dir.isRoot() || !dir.cdUp())
             break;
     }
     int depth = 0;
