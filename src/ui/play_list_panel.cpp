@@ -21,7 +21,7 @@ const QString kNoFileChosen = QStringLiteral("ファイルが指定されませ�
 const QString kNoFileName = QStringLiteral("ファイル名が指定されませんでした");
 const QString kWritten = QStringLiteral("にリストを書き込みました");
 const QString kNotWritten = QStringLiteral("にリストを書き込めませんでした");
-const QString kNotRead = QStringLiteral("アルバムファイルを読み込めませんでした");
+const QString kNotRead = QStringLiteral("からリストを読み込めませんでした");
 } // namespace
 
 PlayListPanel::PlayListPanel(WindowContext& context) : m_context(context)
@@ -74,8 +74,44 @@ void PlayListPanel::clear_list()
 
 void PlayListPanel::save_list()
 {
+    AppState& s = m_context.state;
+    if (!s.play_list.in_use()) {
+        message(kListEmptyMessage);
+        return;
+    }
+    // Starts in the folder shown and offers the name chosen the time before.
+    const SaveDialogRequest request{kSaveTitle, kSaveFilter, m_context.controls.Dir1->path(),
+                                    m_last_album_name};
+    const std::optional<QString> chosen = m_context.dialogs.save_file(&m_context.window, request);
+    if (!chosen) {
+        message(kNoFileChosen);
+        return;
+    }
+    s.album_file = *chosen;
+    if (s.album_file.isEmpty()) {
+        message(kNoFileName);
+        return;
+    }
+    m_last_album_name = QFileInfo(s.album_file).fileName();
+    // The album replaces the old file only once it is written whole.
+    if (write_album(s.album_file, s.play_list))
+        message(s.album_file + kWritten);
+    else
+        message(s.album_file + kNotWritten);
+    s.album_file.clear();
 }
 
 void PlayListPanel::load_list()
 {
+    AppState& s = m_context.state;
+    if (s.target_file.isEmpty()) {
+        message(kSelectFileMessage);
+        return;
+    }
+    clear_list();
+    const AlbumLines album = read_album(s.target_file, usable_capacity(s.play_list));
+    m_context.controls.List1->addItems(load_entries(s.play_list, album.lines));
+    // What was read before the failure stays in the list.
+    if (!album.ok)
+        message(s.target_file + kNotRead);
 }

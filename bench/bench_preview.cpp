@@ -1,0 +1,89 @@
+// Preview of a 1 GiB tune file of short lines, against `head -n 200` of the same file.
+// Usage: bench_preview [folder]  (default: a temporary folder; the file is made there once
+// as "big.rav" and kept for later runs)
+
+#include "bench_support.h"
+#include "file_list.h"
+#include "folder_list.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QItemSelectionModel>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace {
+
+constexpr qint64 kFileBytes = qint64(1) << 30;
+
+// Lines of a tune, 20 to 60 bytes each, CR LF ended, up to exactly 1 GiB.
+bool make_big_tune(const QString& path)
+{
+    if (QFileInfo(path).size() == kFileBytes)
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray block;
+    for (int i = 0; block.size() < (1 << 20); ++i)
+        block += "t120 o4 l8 cdefgab>c<" + QByteArray(i % 40, 'c') + "\r\n";
+    block.truncate(1 << 20);
+    for (qint64 written = 0; written < kFileBytes; written += block.size())
+        if (file.write(block) != block.size())
+            return false;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir temp;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temp.path();
+    QDir().mkpath(folder);
+    const QString path = QDir(folder).filePath(QStringLiteral("big.rav"));
+    if (!make_big_tune(path)) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(path));
+        return 1;
+    }
+
+    SilentDialogs dialogs;
+    NoServices system;
+    MainWindow window(folder, dialogs, system, [] {});
+    window.show();
+    FileList* files = window.controls().File1;
+    window.controls().Dir1->set_path(folder);
+    const int row = static_cast<int>(files->names().indexOf(QStringLiteral("big.rav")));
+    if (row < 0) {
+        std::fprintf(stderr, "big.rav is not listed\n");
+        return 1;
+    }
+
+    const std::string file = path.toStdString();
+    constexpr int kRounds = 31;
+    std::vector<double> preview_ms;
+    std::vector<double> head_ms;
+    for (int round = 0; round < kRounds + 1; ++round) {
+        files->selectionModel()->clear();
+        const double preview = time_ms([&] { files->select_index(row); });
+        const double head = time_ms([&] { run_quietly({"head", "-n", "200", file}); });
+        if (round == 0)
+            continue; // warms the page cache and the fonts
+        preview_ms.push_back(preview);
+        head_ms.push_back(head);
+    }
+    const int blocks = window.controls().Text1->document()->blockCount();
+    const double p = median(preview_ms);
+    const double h = median(head_ms);
+    std::printf("file: %s (%lld bytes)\n", qPrintable(path), QFileInfo(path).size());
+    std::printf("preview lines shown: %d, messages: %lld\n", blocks,
+                static_cast<long long>(dialogs.messages.size()));
+    std::printf("preview (select -> target and field set), median of %d: %.3f ms\n", kRounds, p);
+    std::printf("head -n 200 (process run to its end), median of %d: %.3f ms\n", kRounds, h);
+    std::printf("ratio preview / head: %.2f (target <= 2)\n", p / h);
+    return 0;
+}
