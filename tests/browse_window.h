@@ -30,9 +30,7 @@ public:
     {
         write_file(QStringLiteral("ravfiler.ini"), "[RavFiler]\r\nRavu=x\r\nEdit=y\r\n");
         window = std::make_unique<MainWindow>(dir.path(), dialogs, system, [] {});
-        // TEMP until settings land: load() would open the options dialog.
-        window->state().current_folder = window->controls().Dir1->path();
-        for (QPushButton* b : {window->controls().Command5, window->controls().Command6, window->controls().Command4, window->controls().Command7}) b->setEnabled(false);
+        window->load();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

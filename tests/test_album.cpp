@@ -175,6 +175,7 @@ void TestAlbum::save_dialog_answers()
     save_as(w, w.path(QStringLiteral("tunes/none.alb")));
     QCOMPARE(w.dialogs.texts(), QStringList({kEmptyList}));
     QVERIFY(w.dialogs.save_requests.isEmpty());
+    w.dialogs.save_results.clear();
 
     w.add_files({QStringLiteral("a.rav")});
     w.dialogs.clear();

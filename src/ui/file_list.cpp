@@ -73,8 +73,7 @@ void FileList::mousePressEvent(QMouseEvent* event)
     if (m_selection_moved || event->button() != Qt::LeftButton)
         return;
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid() && index == before && index == selectionModel()->currentIndex()
-        && selected_index() == index.row())
+    if (index.isValid() && index == before && index == selectionModel()->currentIndex())
         emit selection_changed();
 }
 
@@ -113,12 +112,11 @@ void FileList::reread()
     m_rereading = false;
 }
 
+// The current row is the selected name (it is announced before the view marks it).
 int FileList::selected_index() const
 {
     const QModelIndex current = selectionModel()->currentIndex();
-    if (!current.isValid() || !selectionModel()->isSelected(current))
-        return -1;
-    return current.row();
+    return current.isValid() ? current.row() : -1;
 }
 
 QString FileList::selected_name() const
