@@ -11,9 +11,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QItemSelectionModel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -76,6 +78,15 @@ int main(int argc, char** argv)
         preview_ms.push_back(preview);
         head_ms.push_back(head);
     }
+    // The same with the field drawn once, which lays its lines out.
+    std::vector<double> drawn_ms;
+    for (int round = 0; round < kRounds; ++round) {
+        files->selectionModel()->clear();
+        drawn_ms.push_back(time_ms([&] {
+            files->select_index(row);
+            window.controls().Text1->grab();
+        }));
+    }
     const int blocks = window.controls().Text1->document()->blockCount();
     const double p = median(preview_ms);
     const double h = median(head_ms);
@@ -85,5 +96,48 @@ int main(int argc, char** argv)
     std::printf("preview (select -> target and field set), median of %d: %.3f ms\n", kRounds, p);
     std::printf("head -n 200 (process run to its end), median of %d: %.3f ms\n", kRounds, h);
     std::printf("ratio preview / head: %.2f (target <= 2)\n", p / h);
+    std::printf("preview with the field drawn once, median of %d: %.3f ms\n", kRounds, median(drawn_ms));
+
+    // The preview's bounds: the slowest files it can meet, each selected and drawn.
+    const QList<std::pair<const char*, std::function<void(QFile&)>>> worst = {
+        {"1 GiB in one line (sparse, NULs)", [](QFile& f) { f.resize(kFileBytes); }},
+        {"200 lines of 64 KiB - 2 (12.8 MB)",
+         [](QFile& f) { f.write((QByteArray(64 * 1024 - 2, 'c') + "\r\n").repeated(200)); }},
+        {"2 lines of 64 KiB - 2, ASCII (the most the field takes)",
+         [](QFile& f) { f.write((QByteArray(64 * 1024 - 2, 'c') + "\r\n").repeated(2)); }},
+        {"2 lines of 32,767 CP932 kana (64 KiB - 2 bytes each)",
+         [](QFile& f) { f.write((QByteArray("\x82\xa0").repeated(32 * 1024 - 1) + "\r\n").repeated(2)); }},
+        {"1 MiB of binary bytes with NULs and CRs",
+         [](QFile& f) {
+             QByteArray bytes(1 << 20, 0);
+             for (int i = 0; i < bytes.size(); ++i)
+                 bytes[i] = static_cast<char>((i * 131) % 251);
+             f.write(bytes);
+         }},
+    };
+    int index = 0;
+    for (const auto& [what, fill] : worst) {
+        const QString name = QStringLiteral("worst%1.rav").arg(index++);
+        QFile file(QDir(folder).filePath(name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return 1;
+        fill(file);
+        file.close();
+        files->refresh();
+        const int worst_row = static_cast<int>(files->names().indexOf(name));
+        std::vector<double> worst_ms;
+        for (int round = 0; round < 5; ++round) {
+            files->selectionModel()->clear();
+            dialogs.messages.clear();
+            worst_ms.push_back(time_ms([&] {
+                files->select_index(worst_row);
+                window.controls().Text1->grab();
+            }));
+        }
+        std::printf("bound: %s -> %s, median of 5: %.1f ms\n", what,
+                    dialogs.messages.isEmpty() ? "shown" : qPrintable(dialogs.messages.first()),
+                    median(worst_ms));
+        file.remove();
+    }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <vector>

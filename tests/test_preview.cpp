@@ -3,7 +3,7 @@
 
 #include "browse_window.h"
 #include "paths.h"
-#include "preview.h"
+#include "preview_lines.h"
 
 #include <QTextBlock>
 
@@ -85,6 +85,8 @@ void TestPreview::first_200_lines_only()
     QByteArray bytes;
     for (int i = 1; i <= 250; ++i)
         bytes += "line " + QByteArray::number(i) + "\r\n";
+    // What follows the 200 lines is not looked at, however long.
+    bytes += QByteArray(1 << 20, 'x');
     w.write_file(QStringLiteral("long.txt"), bytes);
     w.click_file(QStringLiteral("long.txt"));
 
@@ -93,6 +95,7 @@ void TestPreview::first_200_lines_only()
     QCOMPARE(lines.first(), QStringLiteral("line 1"));
     QCOMPARE(lines.last(), QStringLiteral("line 200"));
     QVERIFY(!w.controls().Text1->toPlainText().endsWith(QLatin1Char('\n')));
+    QVERIFY(w.dialogs.messages.isEmpty());
 }
 
 void TestPreview::shift_jis_and_utf8_read_alike()
@@ -215,18 +218,26 @@ void TestPreview::too_much_text_for_the_field_is_refused()
     BrowseWindow w;
     // Each line within the line bound, together more than the field takes.
     const QByteArray line = QByteArray(kPreviewMaxLineBytes - 10, 'c') + "\r\n";
-    w.write_file(QStringLiteral("wide.rav"), line.repeated(int(kPreviewMaxChars / line.size()) + 2));
-    w.write_file(QStringLiteral("fits.rav"), line.repeated(int(kPreviewMaxChars / line.size())));
+    const int fitting = int(kPreviewMaxBytes / line.size());
+    w.write_file(QStringLiteral("wide.rav"), line.repeated(fitting + 1));
+    w.write_file(QStringLiteral("fits.rav"), line.repeated(fitting));
 
     w.click_file(QStringLiteral("wide.rav"));
     QCOMPARE(w.dialogs.texts(), QStringList({kTooLong}));
     QVERIFY(w.controls().Text1->toPlainText().isEmpty());
     QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("wide.rav"))));
 
+    // One line past the line bound is refused although the file is small.
+    w.dialogs.clear();
+    w.write_file(QStringLiteral("line.rav"), QByteArray(kPreviewMaxLineBytes + 1, 'c'));
+    w.click_file(QStringLiteral("line.rav"));
+    QCOMPARE(w.dialogs.texts(), QStringList({kTooLong}));
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+
     w.dialogs.clear();
     w.click_file(QStringLiteral("fits.rav"));
     QVERIFY(w.dialogs.messages.isEmpty());
-    QCOMPARE(field_lines(w.controls().Text1).size(), int(kPreviewMaxChars / line.size()));
+    QCOMPARE(field_lines(w.controls().Text1).size(), fitting);
 }
 
 QTEST_MAIN(TestPreview)

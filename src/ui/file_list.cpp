@@ -1,33 +1,80 @@
 #include "file_list.h"
 
-#include <QDir>
-#include <QDirIterator>
+#include "folder_entries.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 #include <algorithm>
+#include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// Names in the order the list shows them: case-insensitive, then by exact text. Folding
-// each name once keeps 100,000 names quick to sort.
-QStringList sorted_names(QStringList names)
+// The file patterns of the list ("*.txt;*.rav"), matched without regard to case. A plain
+// "*.ext" pattern is a suffix test; anything else is a wildcard expression.
+class NameMatcher {
+public:
+    explicit NameMatcher(const QString& patterns)
+    {
+        for (const QString& pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const QString suffix = pattern.mid(1);
+            if (pattern.startsWith(QLatin1Char('*')) && !suffix.contains(QLatin1Char('*'))
+                && !suffix.contains(QLatin1Char('?')) && !suffix.contains(QLatin1Char('[')))
+                m_suffixes << suffix;
+            else
+                m_expressions << QRegularExpression(
+                    QRegularExpression::wildcardToRegularExpression(pattern),
+                    QRegularExpression::CaseInsensitiveOption);
+        }
+    }
+
+    bool matches(const QString& name) const
+    {
+        for (const QString& suffix : m_suffixes)
+            if (name.size() > suffix.size() && name.endsWith(suffix, Qt::CaseInsensitive))
+                return true;
+        for (const QRegularExpression& expression : m_expressions)
+            if (expression.match(name).hasMatch())
+                return true;
+        return false;
+    }
+
+private:
+    QStringList m_suffixes;
+    QList<QRegularExpression> m_expressions;
+};
+
+// Names in the order the list shows them: without regard to case, then by exact text.
+// The folded names sit in one buffer, so 100,000 of them sort quickly.
+QStringList sorted_names(const QStringList& names)
 {
-    std::vector<std::pair<QString, qsizetype>> keys;
-    keys.reserve(names.size());
+    std::u16string folded;
+    std::vector<std::pair<qsizetype, qsizetype>> spans; // offset and length in folded
+    spans.reserve(names.size());
+    for (const QString& name : names) {
+        const QString key = name.toCaseFolded();
+        spans.emplace_back(static_cast<qsizetype>(folded.size()), key.size());
+        folded.append(reinterpret_cast<const char16_t*>(key.utf16()), key.size());
+    }
+    auto key_of = [&](qsizetype i) {
+        return std::u16string_view(folded).substr(spans[i].first, spans[i].second);
+    };
+    std::vector<qsizetype> order(names.size());
     for (qsizetype i = 0; i < names.size(); ++i)
-        keys.emplace_back(names[i].toCaseFolded(), i);
-    std::sort(keys.begin(), keys.end(), [&names](const auto& a, const auto& b) {
-        if (const int c = a.first.compare(b.first); c != 0)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        if (const int c = key_of(a).compare(key_of(b)); c != 0)
             return c < 0;
-        return names[a.second] < names[b.second];
+        return names[a] < names[b];
     });
     QStringList sorted;
     sorted.reserve(names.size());
-    for (const auto& key : keys)
-        sorted << std::move(names[key.second]);
+    for (qsizetype i : order)
+        sorted << names[i];
     return sorted;
 }
 
@@ -98,13 +145,11 @@ void FileList::reread()
 {
     QStringList names;
     if (!m_path.isEmpty()) {
-        const QStringList filters = m_pattern.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        QDirIterator it(QDir::fromNativeSeparators(m_path), filters, QDir::Files);
-        while (it.hasNext()) {
-            it.next();
-            names << it.fileName();
-        }
-        names = sorted_names(std::move(names));
+        const NameMatcher matcher(m_pattern);
+        for (QString& name : read_folder_entries(m_path, EntryKinds::Files).files)
+            if (matcher.matches(name))
+                names << std::move(name);
+        names = sorted_names(names);
     }
     m_rereading = true;
     m_model.setStringList(names);

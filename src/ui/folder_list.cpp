@@ -1,7 +1,8 @@
 #include "folder_list.h"
 
+#include "folder_entries.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
@@ -80,12 +81,7 @@ void FolderList::fill()
     }
     setCurrentRow(count() - 1);
 
-    QStringList subfolders;
-    QDirIterator it(QDir::fromNativeSeparators(m_path), QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        subfolders << it.fileName();
-    }
+    QStringList subfolders = read_folder_entries(m_path, EntryKinds::Folders).folders;
     std::sort(subfolders.begin(), subfolders.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

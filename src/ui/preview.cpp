@@ -6,7 +6,7 @@
 #include "main_controls.h"
 #include "main_window.h"
 #include "paths.h"
-#include "text_lines.h"
+#include "preview_lines.h"
 #include "window_context.h"
 
 #include <QPlainTextEdit>
@@ -49,8 +49,9 @@ void Preview::on_selection_changed()
     c.Text1->clear();
     s.target_file = join_folder_file(c.File1->path(), name);
 
-    const TextLines read = read_text_lines(s.target_file, kPreviewLines, kPreviewMaxLineBytes);
-    if (!read.ok && !read.line_too_long) {
+    // The field takes only so much (see preview_lines.h); past that it refuses the text.
+    const PreviewLines read = read_preview_lines(s.target_file);
+    if (read.result == PreviewLines::Result::CannotRead) {
         m_context.dialogs.message(&m_context.window, kNoSuchFile);
         c.File1->refresh();
         return;
@@ -58,11 +59,10 @@ void Preview::on_selection_changed()
 
     show_target(c, s.target_file);
 
-    const QString text = preview_field_text(read.lines);
-    if (read.line_too_long || text.size() > kPreviewMaxChars) {
+    if (read.result == PreviewLines::Result::TooLong) {
         m_context.dialogs.message(&m_context.window, kLineTooLong);
         c.Text1->clear();
         return;
     }
-    c.Text1->setPlainText(text);
+    c.Text1->setPlainText(preview_field_text(read.lines));
 }
