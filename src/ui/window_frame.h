@@ -5,8 +5,19 @@ struct WindowContext;
 
 class WindowFrame {
 public:
+    // Connects the client area's size changes and free-surface clicks and the menu items
+    // mnuMftxt and mnuVersion.
     explicit WindowFrame(WindowContext& context);
+
+    // Text1, List1 and File1 follow the window's size.
     void apply_resize_rule();
+    // Status-bar panel 1 becomes 800 twips wide.
+    void free_surface_clicked();
+    // The help text "ravfiler.txt" of the start folder in the editor.
+    void show_help_text();
+    // "Ravu Filer Ver2.00" and a line about the program.
+    void show_version();
+
 private:
     WindowContext& m_context;
 };
