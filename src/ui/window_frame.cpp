@@ -32,6 +32,8 @@ WindowFrame::WindowFrame(WindowContext& context) : m_context(context)
 void WindowFrame::apply_resize_rule()
 {
     MainControls& c = m_context.controls;
+    release_panel_width();
+
     const auto twips = [](int px) { return static_cast<float>(px_to_twips(px)); };
     MainStretch current;
     current.text1_left = twips(c.Text1->x());
@@ -54,9 +56,23 @@ void WindowFrame::apply_resize_rule()
 
 void WindowFrame::free_surface_clicked()
 {
-    // Stays until the status bar lays its panels out again.
     QLabel* panel = m_context.controls.panels[0];
-    panel->resize(twips_to_px(800), panel->height());
+    if (!m_panel_width_set) {
+        m_panel_minimum_width = panel->minimumWidth();
+        m_panel_width_set = true;
+    }
+    // Fixed, so the status bar's layout keeps it until a size change lays the panels out anew.
+    panel->setFixedWidth(twips_to_px(800));
+}
+
+void WindowFrame::release_panel_width()
+{
+    if (!m_panel_width_set)
+        return;
+    QLabel* panel = m_context.controls.panels[0];
+    panel->setMaximumWidth(QWIDGETSIZE_MAX);
+    panel->setMinimumWidth(m_panel_minimum_width);
+    m_panel_width_set = false;
 }
 
 void WindowFrame::show_help_text()

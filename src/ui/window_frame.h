@@ -11,7 +11,7 @@ public:
 
     // Text1, List1 and File1 follow the window's size.
     void apply_resize_rule();
-    // Status-bar panel 1 becomes 800 twips wide.
+    // Status-bar panel 1 becomes 800 twips wide until the window's size next changes.
     void free_surface_clicked();
     // The help text "ravfiler.txt" of the start folder in the editor.
     void show_help_text();
@@ -19,5 +19,9 @@ public:
     void show_version();
 
 private:
+    void release_panel_width();
+
     WindowContext& m_context;
+    bool m_panel_width_set = false;
+    int m_panel_minimum_width = 0; // panel 1's own minimum, back once the width is released
 };
