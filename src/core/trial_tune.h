@@ -10,7 +10,7 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 // The 17 template lines, each followed by CR LF (what conf_text holds after a creation).
 QString definition_template();
 
-// The bytes' text of a newly created definition file: the template and one more CR LF.
+// The text of a newly created definition file: the template and one more CR LF.
 QString definition_file_text();
 
 // A text field's text with every line break (LF, CR LF or a lone CR) written as CR LF.
