@@ -2,6 +2,7 @@
 // driven through the main window's controls with scripted answers.
 
 #include "browse_window.h"
+#include "drives.h"
 #include "selection_mode.h"
 
 #include <QCheckBox>
@@ -51,6 +52,7 @@ private slots:
     void album_mode_revert_returns_folder_and_drive();
     void unavailable_drive_keeps_the_folder();
     void drive_change_shows_the_drives_last_folder();
+    void vanished_volume_is_not_available();
 };
 
 void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
@@ -424,6 +426,24 @@ void TestModes::drive_change_shows_the_drives_last_folder()
     w.choose_drive(drives.a);
     QCOMPARE(w.controls().Dir1->path(), drives.a);
     QVERIFY(w.dialogs.messages.isEmpty());
+}
+
+void TestModes::vanished_volume_is_not_available()
+{
+#ifdef Q_OS_WIN
+    QSKIP("drive letters are checked by the system");
+#else
+    QTemporaryDir dir;
+    QCOMPARE(drive_roots().first(), QStringLiteral("/"));
+    QVERIFY(drive_available(QStringLiteral("/")));
+    // A folder that is no volume's root is what a mount point becomes once its volume
+    // has gone: not the drive any more.
+    QVERIFY(!drive_available(dir.path()));
+    QVERIFY(!drive_available(dir.filePath(QStringLiteral("missing"))));
+    QCOMPARE(drive_root_of(dir.filePath(QStringLiteral("a/b")), {QStringLiteral("/"), dir.path()}), dir.path());
+    QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()}),
+             QStringLiteral("/"));
+#endif
 }
 
 QTEST_MAIN(TestModes)
