@@ -228,6 +228,9 @@ void TestModes::double_click_follows_the_mode()
 
     w.dialogs.answers.enqueue(MessageAnswer::Yes);
     w.click_option(2);
+    QCOMPARE(w.dialogs.texts(), QStringList({kListQuestion}));
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
     w.double_click_file(QStringLiteral("ab.alb"));
     QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
     QCOMPARE(w.rows(), QStringList({"a.rav", "b.txt"}));
