@@ -53,6 +53,7 @@ private slots:
     void unavailable_drive_keeps_the_folder();
     void drive_change_shows_the_drives_last_folder();
     void vanished_volume_is_not_available();
+    void file_list_shows_matching_files_by_name();
 };
 
 void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
@@ -447,6 +448,28 @@ void TestModes::vanished_volume_is_not_available()
     QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()}),
              QStringLiteral("/"));
 #endif
+}
+
+void TestModes::file_list_shows_matching_files_by_name()
+{
+    BrowseWindow w;
+    for (const char* name : {"b.RAV", "A.rav", "a.rav", "c.txt", "d.mp3", "rav", ".hidden.rav"})
+        w.write_file(QStringLiteral("f/") + QString::fromLatin1(name), "x");
+    w.make_folder(QStringLiteral("f/folder.rav"));
+#ifdef Q_OS_UNIX
+    QVERIFY(QFile::link(w.path(QStringLiteral("f/c.txt")), w.path(QStringLiteral("f/link.txt"))));
+    QVERIFY(QFile::link(w.path(QStringLiteral("f/none")), w.path(QStringLiteral("f/dangling.rav"))));
+#endif
+    w.open_folder(w.path(QStringLiteral("f")));
+
+    QStringList expected{"A.rav", "a.rav", "b.RAV", "c.txt"};
+#ifdef Q_OS_UNIX
+    expected << "link.txt";
+#endif
+    QCOMPARE(w.controls().File1->names(), expected);
+    // The folder list has the subfolder, whatever its name looks like.
+    QCOMPARE(w.controls().Dir1->item(w.controls().Dir1->count() - 1)->data(Qt::UserRole).toString(),
+             QDir::toNativeSeparators(w.path(QStringLiteral("f/folder.rav"))));
 }
 
 QTEST_MAIN(TestModes)
