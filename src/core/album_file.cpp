@@ -22,6 +22,5 @@ AlbumLines read_album(const QString& path, int max_lines)
     AlbumLines album;
     album.lines = std::move(read.lines);
     album.ok = read.ok && !read.line_too_long;
-    album.error = read.line_too_long ? QStringLiteral("line too long") : read.error;
     return album;
 }

@@ -21,6 +21,5 @@ bool write_album(const QString& path, const PlayList& list, QString* error = nul
 struct AlbumLines {
     QStringList lines;
     bool ok = false;
-    QString error;
 };
 AlbumLines read_album(const QString& path, int max_lines);
