@@ -8,6 +8,7 @@
 //   FAKE_PLAYER_EXIT_CODE  the exit code
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,6 @@
 
 #include <chrono>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -33,7 +33,7 @@ void log_line(const QString& log, QJsonObject line)
 {
     if (log.isEmpty())
         return;
-    line.insert(QStringLiteral("pid"), static_cast<qint64>(getpid()));
+    line.insert(QStringLiteral("pid"), QCoreApplication::applicationPid());
     line.insert(QStringLiteral("time_ns"), now_ns());
     QFile file(log);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))

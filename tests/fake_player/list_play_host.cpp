@@ -1,7 +1,7 @@
 // A filer for one test: the real main window with the real system services, ended the way
 // the program ends (QCoreApplication::exit from close_exe). It starts a list play of the
-// given entries at once and closes its window when a line arrives on its standard input.
-// Usage: list_play_host PLAYER FOLDER ENTRY...
+// given entries at once and closes its window once the file CLOSE_FILE appears.
+// Usage: list_play_host CLOSE_FILE PLAYER FOLDER ENTRY...
 
 #include "app_state.h"
 #include "desktop_services.h"
@@ -11,12 +11,12 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QPushButton>
-#include <QSocketNotifier>
 #include <QTimer>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -38,24 +38,25 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 4)
+    if (args.size() < 5)
         return 2;
+    const QString close_file = args[1];
 
     PrintedDialogs dialogs;
     DesktopServices system;
-    MainWindow window(args[2], dialogs, system, [] { QCoreApplication::exit(0); });
+    MainWindow window(args[3], dialogs, system, [] { QCoreApplication::exit(0); });
     AppState& s = window.state();
-    s.player_path = args[1];
+    s.player_path = args[2];
     s.select_mode = QStringLiteral("lselect");
-    for (int i = 3; i < args.size() && i - 3 < kListCapacity; ++i)
-        s.play_list.list_entries[i - 3] = args[i];
-    s.play_list.list_count = static_cast<std::int16_t>(args.size() - 3);
+    for (int i = 4; i < args.size() && i - 4 < kListCapacity; ++i)
+        s.play_list.list_entries[i - 4] = args[i];
+    s.play_list.list_count = static_cast<std::int16_t>(args.size() - 4);
     window.show();
 
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &window, [&] {
-        input.setEnabled(false);
-        window.close();
+    QFileSystemWatcher watcher({QFileInfo(close_file).absolutePath()});
+    QObject::connect(&watcher, &QFileSystemWatcher::directoryChanged, &window, [&] {
+        if (QFileInfo::exists(close_file))
+            window.close();
     });
     QTimer::singleShot(0, &window, [&] { window.controls().Command1->click(); });
     return QApplication::exec();
