@@ -122,6 +122,7 @@ private slots:
     void list_with_missing_player_data();
     void list_with_missing_player();
     void list_with_empty_first_entry();
+    void full_list_plays_every_entry();
     void list_answers_clicks_and_keeps_added_entries();
     void second_list_play_inside_the_first();
     void filer_exit_leaves_player_running();
@@ -304,6 +305,21 @@ void TestPlayer::list_with_empty_first_entry()
     f.controls().Command1->click();
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("リストにファイルが選択されていません")});
     QVERIFY(f.recording.starts.isEmpty());
+}
+
+void TestPlayer::full_list_plays_every_entry()
+{
+    Filer f(true);
+    QStringList names;
+    for (int i = 0; i < kListCapacity; ++i)
+        names << QStringLiteral("t%1.rav").arg(i);
+    f.set_list(names);
+    f.controls().Command1->click();
+    QCOMPARE(f.recording.starts.size(), kListCapacity);
+    QCOMPARE(f.recording.waits.size(), kListCapacity); // each run awaited
+    QCOMPARE(f.recording.starts.last().command.arguments.value(0), f.in_folder(QStringLiteral("t63.rav")));
+    QCOMPARE(f.recording.starts.last().style, WindowStyle::NoActivate);
+    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestPlayer::list_answers_clicks_and_keeps_added_entries()
