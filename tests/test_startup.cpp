@@ -1,23 +1,307 @@
+// Start-up and shutdown of the main window, and the options dialog, each in its own start
+// folder with scripted dialogs.
+
+#include "drive_list.h"
+#include "file_list.h"
+#include "folder_list.h"
 #include "main_window.h"
+#include "modal_robot.h"
+#include "options_dialog.h"
 #include "recording_services.h"
 #include "scripted_dialogs.h"
+#include "settings.h"
+#include "test_files.h"
 
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+
+const QByteArray kPaths = "[RavFiler]\r\nRavu=/opt/ravu/ravu\r\nEdit=/usr/bin/editor\r\n";
+
+// One start of the program in a folder of its own.
+struct Run {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RecordingServices system;
+    int ended = 0;
+    std::unique_ptr<MainWindow> window;
+
+    QString ini() const { return dir.filePath(QStringLiteral("ravfiler.ini")); }
+    QString setting(const char* key) const { return read_setting(ini(), QString::fromLatin1(key)); }
+
+    MainWindow& start()
+    {
+        window = std::make_unique<MainWindow>(dir.path(), dialogs, system, [this] { ++ended; });
+        window->load();
+        return *window;
+    }
+};
+
+QStringList keys_of(const QByteArray& ini)
+{
+    QStringList keys;
+    for (const QByteArray& line : ini.split('\n')) {
+        const int eq = line.indexOf('=');
+        if (eq > 0)
+            keys << QString::fromUtf8(line.left(eq));
+    }
+    return keys;
+}
+
+} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void caption();
+    void first_run_cancelled_twice();
+    void first_run_confirmed_with_empty_fields();
+    void stored_switches_become_canonical();
+    void geometry_restored_key_by_key_data();
+    void geometry_restored_key_by_key();
+    void minimised_or_maximised_geometry_not_restored_data();
+    void minimised_or_maximised_geometry_not_restored();
+    void last_folder_restored_or_reported();
+    void closing_by_menu_or_window_ends_once();
+    void unwritable_settings_file_is_ignored();
+    void options_dialog_reads_file_and_writes_all_keys();
+    void options_dialog_cancel_and_browse();
 };
 
-void TestStartup::caption()
+void TestStartup::first_run_cancelled_twice()
 {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    RecordingServices system;
-    MainWindow window(dir.path(), dialogs, system, [] {});
-    QCOMPARE(window.windowTitle(), QStringLiteral("Ravu Filer"));
+    Run run;
+    ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) { d.Command2->click(); },
+                                     [](OptionsDialog& d) { d.Command2->click(); }});
+    MainWindow& w = run.start();
+    QCOMPARE(robot.seen(), 2);
+    QCOMPARE(w.state().player_path, QStringLiteral("ravu.exe"));
+    QVERIFY(!w.state().editor_path.isEmpty());
+    QCOMPARE(w.state().save_position, QStringLiteral("0"));
+    QVERIFY(w.state().play_switch.isEmpty() && w.state().end_switch.isEmpty()
+            && w.state().exit_switch.isEmpty() && w.state().icon_switch.isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Ravu Filer Ver2.00"));
+    QCOMPARE(w.controls().Label6->text(), QStringLiteral("simple"));
+    QCOMPARE(w.controls().panels[0]->text(), QStringLiteral("対象ファイル："));
+    QCOMPARE(w.controls().panels[2]->text(), QStringLiteral("実行時ディレクトリ：") + run.dir.path());
+    QVERIFY(!w.controls().Command5->isEnabled() && !w.controls().Command7->isEnabled());
+    QVERIFY(!QFile::exists(run.ini()));
+
+    w.show();
+    w.close();
+    QCOMPARE(run.ended, 1);
+    QCOMPARE(keys_of(read_file(run.ini())),
+             (QStringList{"Lastpath", "PreTop", "PreLeft", "PreHeight", "PreWidth"}));
+    QCOMPARE(run.setting("Lastpath"), run.dir.path());
+    QCOMPARE(run.setting("PreLeft"), QStringLiteral("300"));
+}
+
+void TestStartup::first_run_confirmed_with_empty_fields()
+{
+    Run run;
+    ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) { d.Command1->click(); }});
+    MainWindow& w = run.start();
+    QCOMPARE(robot.seen(), 1);
+    QCOMPARE(read_file(run.ini()), QByteArray("[RavFiler]\r\nRavu=\r\nEdit=\r\nSvPosit=0\r\n"));
+    QCOMPARE(w.state().player_path, QString());
+    QCOMPARE(w.state().editor_path, QString());
+    QCOMPARE(w.controls().Label1->text(), QStringLiteral("ravu本体のパス："));
+}
+
+void TestStartup::stored_switches_become_canonical()
+{
+    Run run;
+    write_file(run.ini(), kPaths + "PlayOpt=yes\r\nEndOpt=\r\nExitOpt=*X\r\n");
+    MainWindow& w = run.start();
+    QVERIFY(w.controls().Check1->isChecked());
+    QCOMPARE(w.state().play_switch, QStringLiteral("*P"));
+    QCOMPARE(run.setting("PlayOpt"), QStringLiteral("*P"));
+    QVERIFY(!w.controls().Check2->isChecked());
+    QCOMPARE(w.state().end_switch, QString());
+    QCOMPARE(run.setting("EndOpt"), QString()); // an empty value stays as it was
+    QVERIFY(w.controls().Check3->isChecked());
+    QVERIFY(!w.controls().Check4->isChecked());
+    QCOMPARE(run.setting("IconOpt"), QStringLiteral("ERR")); // never written at start-up
+
+    // A click stores at once, also when the box is cleared.
+    QTest::mouseClick(w.controls().Check1, Qt::LeftButton, {}, QPoint(4, w.controls().Check1->height() / 2));
+    QCOMPARE(w.state().play_switch, QString());
+    QCOMPARE(run.setting("PlayOpt"), QString());
+}
+
+void TestStartup::geometry_restored_key_by_key_data()
+{
+    QTest::addColumn<QString>("missing");
+    QTest::newRow("all present") << QString();
+    for (const char* key : {"PreTop", "PreLeft", "PreHeight", "PreWidth"})
+        QTest::newRow(key) << QString::fromLatin1(key);
+}
+
+void TestStartup::geometry_restored_key_by_key()
+{
+    QFETCH(QString, missing);
+    // The designed geometry, for the keys that are missing.
+    Run plain;
+    write_file(plain.ini(), kPaths);
+    MainWindow& designed = plain.start();
+
+    Run run;
+    QByteArray ini = kPaths + "SvPosit=1\r\n";
+    const QList<QPair<QString, QByteArray>> stored = {
+        {"PreTop", "1500"}, {"PreLeft", "3000"}, {"PreHeight", "6000"}, {"PreWidth", "9000"}};
+    for (const auto& [key, value] : stored)
+        if (key != missing)
+            ini += key.toLatin1() + "=" + value + "\r\n";
+    write_file(run.ini(), ini);
+    MainWindow& w = run.start();
+    QCOMPARE(w.top_twips(), missing == "PreTop" ? designed.top_twips() : 1500.0);
+    QCOMPARE(w.left_twips(), missing == "PreLeft" ? 300.0 : 3000.0);
+    QCOMPARE(w.outer_height_twips(), missing == "PreHeight" ? designed.outer_height_twips() : 6000.0);
+    QCOMPARE(w.outer_width_twips(), missing == "PreWidth" ? designed.outer_width_twips() : 9000.0);
+}
+
+void TestStartup::minimised_or_maximised_geometry_not_restored_data()
+{
+    QTest::addColumn<QByteArray>("top");
+    QTest::newRow("maximised") << QByteArray("-60");
+    QTest::newRow("minimised") << QByteArray("45000");
+}
+
+void TestStartup::minimised_or_maximised_geometry_not_restored()
+{
+    QFETCH(QByteArray, top);
+    Run run;
+    write_file(run.ini(), kPaths + "SvPosit=1\r\nPreTop=" + top + "\r\nPreLeft=3000\r\nPreWidth=9000\r\n");
+    MainWindow& w = run.start();
+    QCOMPARE(w.left_twips(), 300.0);
+    QCOMPARE(w.outer_width_twips(), 10725.0);
+}
+
+void TestStartup::last_folder_restored_or_reported()
+{
+    QTemporaryDir elsewhere;
+    QVERIFY(write_file(elsewhere.filePath("a.rav"), "cde\r\n"));
+    {
+        Run run;
+        write_file(run.ini(), kPaths + "Lastpath=" + elsewhere.path().toUtf8() + "\r\n");
+        MainWindow& w = run.start();
+        QVERIFY(run.dialogs.messages.isEmpty());
+        QCOMPARE(w.controls().Dir1->path(), elsewhere.path());
+        QCOMPARE(w.controls().File1->path(), elsewhere.path());
+        QCOMPARE(w.controls().File1->names(), QStringList{"a.rav"});
+        QCOMPARE(w.state().current_folder, elsewhere.path());
+    }
+    {
+        Run run;
+        write_file(run.ini(), kPaths + "Lastpath=" + elsewhere.path().toUtf8() + "/gone\r\n");
+        MainWindow& w = run.start();
+        QCOMPARE(run.dialogs.texts(), QStringList{"Lastpath was no there."});
+        const RecordedMessage& box = run.dialogs.messages.first();
+        QVERIFY(box.buttons == MessageButtons::Ok && box.icon == MessageIcon::None && box.title.isEmpty());
+        QCOMPARE(w.controls().Dir1->path(), run.dir.path());
+        QCOMPARE(w.state().current_folder, run.dir.path());
+    }
+}
+
+void TestStartup::closing_by_menu_or_window_ends_once()
+{
+    Run run;
+    write_file(run.ini(), kPaths);
+    MainWindow& w = run.start();
+    w.show();
+    w.controls().mnuEnd->trigger();
+    QCOMPARE(run.ended, 1);
+    QVERIFY(!w.isVisible());
+    w.close();
+    QCOMPARE(run.ended, 1);
+    QCOMPARE(run.setting("Lastpath"), run.dir.path());
+}
+
+void TestStartup::unwritable_settings_file_is_ignored()
+{
+    Run run;
+    // A folder where the settings file should be: reads find nothing, writes fail.
+    QVERIFY(QDir(run.dir.path()).mkdir("ravfiler.ini"));
+    ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) {
+        d.Text1->setText("/opt/player");
+        d.Command1->click();
+    }, [](OptionsDialog& d) { d.Command2->click(); }});
+    MainWindow& w = run.start();
+    QCOMPARE(robot.seen(), 2); // the key could not be stored, so the editor asks again
+    QCOMPARE(w.state().player_path, QStringLiteral("/opt/player"));
+    w.controls().Check3->click();
+    QCOMPARE(w.state().exit_switch, QStringLiteral("*X"));
+    w.show();
+    w.close();
+    QCOMPARE(run.ended, 1);
+    QVERIFY(QFileInfo(run.ini()).isDir());
+}
+
+void TestStartup::options_dialog_reads_file_and_writes_all_keys()
+{
+    Run run;
+    write_file(run.ini(), "[RavFiler]\r\nRavu=/from/file\r\nEdit=ERR\r\nSvPosit=2\r\n");
+    ModalRobot<OptionsDialog> at_start({[](OptionsDialog& d) { d.Command2->click(); }});
+    MainWindow& w = run.start();
+    QCOMPARE(at_start.seen(), 1); // "ERR" counts as missing
+    w.state().player_path = QStringLiteral("/from/state");
+
+    QString shown_player, shown_editor;
+    bool ticked = true;
+    ModalRobot<OptionsDialog> robot({[&](OptionsDialog& d) {
+        shown_player = d.Text1->text();
+        shown_editor = d.Text2->text();
+        ticked = d.Check1->isChecked();
+        d.Text2->setText("/new/editor");
+        d.Command1->click();
+    }});
+    w.controls().mnuOpt->trigger();
+    QCOMPARE(robot.seen(), 1);
+    QCOMPARE(shown_player, QStringLiteral("/from/file"));
+    QCOMPARE(shown_editor, QString());
+    QVERIFY(!ticked);
+    QCOMPARE(run.setting("Ravu"), QStringLiteral("/from/file"));
+    QCOMPARE(run.setting("Edit"), QStringLiteral("/new/editor"));
+    QCOMPARE(run.setting("SvPosit"), QStringLiteral("0"));
+    QCOMPARE(w.state().player_path, QStringLiteral("/from/file"));
+    QCOMPARE(w.controls().Label1->text(), QStringLiteral("ravu本体のパス：/from/file"));
+    QCOMPARE(w.controls().Label2->text(), QStringLiteral("エディタのパス：/new/editor"));
+}
+
+void TestStartup::options_dialog_cancel_and_browse()
+{
+    Run run;
+    write_file(run.ini(), kPaths);
+    MainWindow& w = run.start();
+    const QByteArray before = read_file(run.ini());
+
+    run.dialogs.save_results.enqueue(std::nullopt);
+    run.dialogs.save_results.enqueue(QStringLiteral("/chosen/player"));
+    run.dialogs.save_results.enqueue(std::nullopt);
+    QString after_cancel, after_choice;
+    ModalRobot<OptionsDialog> robot({[&](OptionsDialog& d) {
+        d.Command3->click();
+        after_cancel = d.Text1->text();
+        d.Command3->click();
+        after_choice = d.Text1->text();
+        d.Command3->click();
+        d.Command2->click();
+    }});
+    w.controls().mnuOpt->trigger();
+    QCOMPARE(after_cancel, QStringLiteral("/opt/ravu/ravu"));
+    QCOMPARE(after_choice, QStringLiteral("/chosen/player"));
+    QCOMPARE(run.dialogs.texts(),
+             (QStringList{"ファイルが指定されませんでした", "ファイルが指定されませんでした"}));
+    QCOMPARE(run.dialogs.save_requests.size(), 3);
+    QCOMPARE(run.dialogs.save_requests[0].title, QStringLiteral("Ravu本体のパス"));
+    QCOMPARE(run.dialogs.save_requests[0].filter, QStringLiteral("Ravu本体 (*.exe)|*.exe"));
+    QCOMPARE(run.dialogs.save_requests[2].initial_name, QStringLiteral("/chosen/player"));
+    QCOMPARE(read_file(run.ini()), before); // cancel writes nothing
+    QCOMPARE(w.state().player_path, QStringLiteral("/opt/ravu/ravu"));
 }
 
 QTEST_MAIN(TestStartup)

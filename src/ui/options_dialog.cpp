@@ -8,7 +8,6 @@
 #include "twips.h"
 
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,7 +97,7 @@ void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString
         m_dialogs.message(this, QStringLiteral("ファイルが指定されませんでした"));
         return;
     }
-    last_name = QFileInfo(*chosen).fileName();
+    last_name = *chosen;
     field->setText(*chosen);
 }
 
