@@ -1,9 +1,14 @@
 #include "settings.h"
 
-// Placeholder until the profile-file reader lands.
-QString read_setting(const QString&, const QString&)
+#include "profile_file.h"
+
+QString read_setting(const QString& ini_path, const QString& key)
 {
-    return kMissing;
+    return read_profile_string(ini_path, kSettingsSection, key, kMissing);
 }
 
-void write_setting(const QString&, const QString&, const QString&) {}
+void write_setting(const QString& ini_path, const QString& key, const QString& value)
+{
+    // The program goes on with the value it holds in memory; a failed write is not reported.
+    (void)write_profile_string(ini_path, kSettingsSection, key, value);
+}

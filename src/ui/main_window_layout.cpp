@@ -33,7 +33,9 @@ void ClientArea::resizeEvent(QResizeEvent* event)
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    emit free_surface_clicked();
+    // A press that a control passed on (an empty part of a list, say) is not on the free surface.
+    if (!childAt(event->position().toPoint()))
+        emit free_surface_clicked();
 }
 
 void show_target(MainControls& controls, const QString& target_file)

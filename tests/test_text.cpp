@@ -1,0 +1,152 @@
+#include "file_size_limit.h"
+#include "text_codec.h"
+#include "text_lines.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QString kJapanese = QStringLiteral("ドレミ　演奏①～");
+const QByteArray kJapaneseCp932("\x83\x68\x83\x8C\x83\x7E\x81\x40\x89\x89\x91\x74\x87\x40\x81\x60");
+
+QByteArray read_all(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+} // namespace
+
+class TestText : public QObject {
+    Q_OBJECT
+private slots:
+    void decode();
+    void encode();
+    void detect_from_prefix();
+    void line_rule_data();
+    void line_rule();
+    void bounded_reader();
+    void write_text_file_atomic();
+};
+
+void TestText::decode()
+{
+    QCOMPARE(decode_text(kJapanese.toUtf8()), kJapanese);
+    QCOMPARE(decode_text(kJapaneseCp932), kJapanese);
+    QCOMPARE(decode_text("\xEF\xBB\xBF" + kJapanese.toUtf8()), kJapanese);
+    QCOMPARE(decode_text("\xEF\xBB\xBF""abc"), QStringLiteral("abc"));
+    QCOMPARE(decode_text("a\\b~"), QStringLiteral("a\\b~"));
+    // Valid UTF-8 up to the last byte, which is half a character: not UTF-8 after all.
+    QCOMPARE(detect_text_codec(kJapanese.toUtf8().chopped(1)), TextCodec::Cp932);
+}
+
+void TestText::encode()
+{
+    QCOMPARE(encode_text(kJapanese), kJapaneseCp932);
+    QCOMPARE(encode_text(QStringLiteral("①")), QByteArray("\x87\x40"));
+    QVERIFY(cp932_can_encode(kJapanese));
+    for (const QString& text : {QStringLiteral("𠮷野家\r\n"), QStringLiteral("ド😀"), QStringLiteral("〜"), QStringLiteral("¥")}) {
+        QVERIFY2(!cp932_can_encode(text), qPrintable(text));
+        QCOMPARE(encode_text(text), "\xEF\xBB\xBF" + text.toUtf8());
+        QCOMPARE(decode_text(encode_text(text)), text);
+    }
+    // CP932 bytes that are valid UTF-8 as well would read back wrong: written as UTF-8.
+    const QString ambiguous = QStringDecoder("windows-31j").decode(QByteArray("\xE3\x81\xA2"));
+    QVERIFY(cp932_can_encode(ambiguous));
+    QCOMPARE(decode_text(encode_text(ambiguous)), ambiguous);
+    QCOMPARE(encode_text(QString()), QByteArray());
+}
+
+void TestText::detect_from_prefix()
+{
+    const QByteArray utf8 = QStringLiteral("abあい").toUtf8();
+    for (int cut = 1; cut <= 2; ++cut) {
+        QCOMPARE(detect_text_codec(utf8.chopped(cut), false), TextCodec::Utf8);
+        QCOMPARE(detect_text_codec(utf8.chopped(cut), true), TextCodec::Cp932);
+    }
+    QCOMPARE(detect_text_codec("\xE3\x81" "abc", false), TextCodec::Cp932); // not at the end
+    QCOMPARE(detect_text_codec("ab\xFF", false), TextCodec::Cp932);         // no lead byte
+    QCOMPARE(detect_text_codec(kJapaneseCp932.left(3), false), TextCodec::Cp932);
+}
+
+void TestText::line_rule_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
+    QTest::newRow("lone cr") << "a\rb" << QStringList{"a", "b"};
+    QTest::newRow("lone lf stays") << "a\nb\r\nc" << QStringList{"a\nb", "c"};
+    QTest::newRow("two final crlf") << "a\r\n\r\n" << QStringList{"a", ""};
+    QTest::newRow("cr cr lf") << "a\r\r\n" << QStringList{"a", ""};
+    QTest::newRow("empty") << "" << QStringList{};
+}
+
+void TestText::line_rule()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, lines);
+    QCOMPARE(split_text_lines(text), lines);
+    QBuffer buffer;
+    buffer.setData(text.toUtf8());
+    QCOMPARE(read_text_lines(buffer, -1, -1).lines, lines);
+}
+
+void TestText::bounded_reader()
+{
+    QByteArray many;
+    for (int i = 0; i < 250; ++i)
+        many += "line " + QByteArray::number(i) + "\r\n";
+    QBuffer buffer(&many);
+    TextLines read = read_text_lines(buffer, 200, 1000);
+    QVERIFY(read.ok && !read.line_too_long);
+    QCOMPARE(read.lines.size(), 200);
+    QCOMPARE(read.lines.last(), QStringLiteral("line 199"));
+
+    // A CR LF split by the reader's 64 KiB chunks ends one line, not two.
+    QByteArray split(64 * 1024 - 1, 'x');
+    split += "\r\n" + kJapaneseCp932 + "\r\nlast";
+    QBuffer split_buffer(&split);
+    read = read_text_lines(split_buffer, -1, -1);
+    QCOMPARE(read.lines, (QStringList{QString(64 * 1024 - 1, QLatin1Char('x')), kJapanese, QStringLiteral("last")}));
+
+    // A too long line stops the read long before the end of the data.
+    QByteArray huge = "one\r\ntwo\r\n" + QByteArray(16 << 20, 'y') + "\r\nthree\r\n";
+    QBuffer huge_buffer(&huge);
+    read = read_text_lines(huge_buffer, 200, 4096);
+    QVERIFY(read.ok && read.line_too_long);
+    QCOMPARE(read.lines, (QStringList{"one", "two"}));
+    QVERIFY(huge_buffer.pos() < (1 << 20));
+
+    QTemporaryDir dir;
+    read = read_text_lines(dir.filePath(QStringLiteral("missing.rav")), 200, 4096);
+    QVERIFY(!read.ok);
+    QVERIFY(!read.error.isEmpty());
+}
+
+void TestText::write_text_file_atomic()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("album.alb"));
+    QString error;
+    QVERIFY(write_text_file(path, kJapanese + QStringLiteral("\r\n"), &error));
+    QCOMPARE(read_all(path), kJapaneseCp932 + "\r\n");
+    QCOMPARE(read_text_lines(path, 200, 4096).lines, QStringList{kJapanese});
+
+    {
+        FileSizeLimit limit(8);
+        QVERIFY(limit.active());
+        QVERIFY(!write_text_file(path, QString(100, QLatin1Char('z')), &error));
+        QVERIFY(!error.isEmpty());
+    }
+    QCOMPARE(read_all(path), kJapaneseCp932 + "\r\n");
+
+    error.clear();
+    QVERIFY(!write_text_file(dir.filePath(QStringLiteral("album.alb/x.alb")), QStringLiteral("x"), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+QTEST_MAIN(TestText)
+#include "test_text.moc"
