@@ -10,6 +10,7 @@
 #include "recording_services.h"
 #include "scripted_dialogs.h"
 #include "settings.h"
+#include "test_files.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -45,14 +46,14 @@ struct Filer {
     QString log = dir.filePath(QStringLiteral("player.log"));
     QString release_file = dir.filePath(QStringLiteral("release"));
 
+    // Started the way the program starts, with the fake player as the stored player.
     explicit Filer(bool record = false)
         : window(dir.path(), dialogs, record ? static_cast<SystemServices&>(recording) : desktop, [] {})
     {
         qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
-        state().ini_path = own_file_path(dir.path(), QStringLiteral("ravfiler.ini"));
-        state().player_path = kFakePlayer;
-        controls().Dir1->set_path(dir.path());
-        controls().File1->set_path(dir.path());
+        write_file(dir.filePath(QStringLiteral("ravfiler.ini")),
+                   "[RavFiler]\r\nRavu=" + kFakePlayer.toUtf8() + "\r\nEdit=editor\r\n");
+        window.load();
     }
     ~Filer() { release(); }
 
