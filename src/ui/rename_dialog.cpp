@@ -14,15 +14,6 @@
 
 namespace {
 
-template <typename T>
-T* place(QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twips_rect(left, top, width, height));
-    return widget;
-}
-
 QString confirmation_text(const QString& old_name, const QString& new_name)
 {
     return QStringLiteral("ファイル名を「") + old_name + QStringLiteral("」から") + QLatin1Char('\r')
@@ -37,15 +28,13 @@ RenameDialog::RenameDialog(WindowContext& context, QWidget* parent) : QDialog(pa
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ファイル名変更"));
     setFont(proportional_japanese_font());
-    setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips_to_px(3600), twips_to_px(1125));
+    make_fixed_dialog(*this, 3600, 1125);
 
     // Created in tab order.
-    Txt_NewName = place<QLineEdit>(this, "Txt_NewName", 240, 120, 2835, 315);
-    Cmd_OK = place<QPushButton>(this, "Cmd_OK", 240, 600, 1395, 315);
+    Txt_NewName = place_control<QLineEdit>(this, "Txt_NewName", 240, 120, 2835, 315);
+    Cmd_OK = place_control<QPushButton>(this, "Cmd_OK", 240, 600, 1395, 315);
     Cmd_OK->setText(QStringLiteral("OK"));
-    Cmd_Cnl = place<QPushButton>(this, "Cmd_Cnl", 1800, 600, 1275, 315);
+    Cmd_Cnl = place_control<QPushButton>(this, "Cmd_Cnl", 1800, 600, 1275, 315);
     Cmd_Cnl->setText(QStringLiteral("キャンセル"));
     // The buttons act on clicks; Enter in the name field does not press one.
     Cmd_OK->setAutoDefault(false);

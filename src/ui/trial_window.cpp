@@ -19,15 +19,6 @@ namespace {
 constexpr double kTrialClientWidth = 6465;
 constexpr double kTrialClientHeight = 4890;
 
-template <typename T>
-T* place(QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twips_rect(left, top, width, height));
-    return widget;
-}
-
 } // namespace
 
 TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(parent), m_context(context)
@@ -38,14 +29,14 @@ TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(pare
     setFont(proportional_japanese_font());
 
     // Created in tab order, so Text1 has the focus when the window opens.
-    Text1 = place<QPlainTextEdit>(this, "Text1", 120, 600, 6255, 4215);
+    Text1 = place_control<QPlainTextEdit>(this, "Text1", 120, 600, 6255, 4215);
     Text1->setFont(fixed_japanese_font());
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Command1 = place<QPushButton>(this, "Command1", 120, 120, 1335, 375);
+    Command1 = place_control<QPushButton>(this, "Command1", 120, 120, 1335, 375);
     Command1->setText(QStringLiteral("試奏"));
-    Command2 = place<QPushButton>(this, "Command2", 4620, 120, 1755, 375);
+    Command2 = place_control<QPushButton>(this, "Command2", 4620, 120, 1755, 375);
     Command2->setText(QStringLiteral("定義ファイル編集"));
     setFocusProxy(Text1);
 
