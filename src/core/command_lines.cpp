@@ -55,7 +55,7 @@ CommandLine editor_command(const QString& editor_path, const QString& file)
 
 CommandLine help_text_command(const QString& editor_path, const QString& start_dir)
 {
-    const QString help = start_dir + path_separator() + QStringLiteral("ravfiler.txt");
+    const QString help = own_file_path(start_dir, QStringLiteral("ravfiler.txt"));
     return quoted_program(editor_path, help, {help});
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The real operating system behind SystemServices.
+// The real operating system behind SystemServices: detached starts, event-driven waits,
+// the desktop trash and the desktop's file manager.
 
 #include "system_services.h"
 

@@ -53,7 +53,12 @@ QString drive_root_of(const QString& path, const QStringList& roots)
     const QString sep = QString(QDir::separator());
     for (const QString& root : roots) {
         const QString prefix = root.endsWith(sep) ? root : root + sep;
-        const bool inside = path == root || path.startsWith(prefix, Qt::CaseInsensitive);
+#ifdef Q_OS_WIN
+        const Qt::CaseSensitivity cs = Qt::CaseInsensitive;
+#else
+        const Qt::CaseSensitivity cs = Qt::CaseSensitive;
+#endif
+        const bool inside = path.compare(root, cs) == 0 || path.startsWith(prefix, cs);
         if (inside && root.size() > best.size())
             best = root;
     }
@@ -66,5 +71,11 @@ bool drive_available(const QString& root)
     if (!info.exists() || !info.isDir() || !info.isReadable())
         return false;
     QStorageInfo volume(root);
-    return volume.isValid() && volume.isReady();
+    if (!volume.isValid() || !volume.isReady())
+        return false;
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return QDir::cleanPath(volume.rootPath()) == QDir::cleanPath(root);
+#endif
 }

@@ -9,5 +9,6 @@ QStringList drive_roots();
 // The root of the drive that holds the path (the longest matching root).
 QString drive_root_of(const QString& path, const QStringList& roots);
 
-// True when the drive is mounted and its root can be listed.
+// True when the drive is mounted and its root can be listed. A mount point whose volume
+// has gone (the bare folder left behind on the parent volume) is not available.
 bool drive_available(const QString& root);

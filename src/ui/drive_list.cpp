@@ -2,7 +2,14 @@
 
 #include "drives.h"
 
-DriveList::DriveList(QWidget* parent) : QComboBox(parent)
+#include <QFileInfo>
+
+DriveSource system_drive_source()
+{
+    return {&drive_roots, &drive_available};
+}
+
+DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_source(system_drive_source())
 {
     refresh_drives();
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -19,17 +26,38 @@ QString DriveList::drive() const
     return m_shown;
 }
 
+QStringList DriveList::listed_roots() const
+{
+    QStringList roots;
+    for (int i = 0; i < count(); ++i)
+        roots << itemData(i).toString();
+    return roots;
+}
+
 void DriveList::refresh_drives()
 {
     const QSignalBlocker blocker(this);
     const QString shown = m_shown;
     clear();
-    for (const QString& root : drive_roots())
+    for (const QString& root : m_source.roots())
         addItem(root, root);
     if (!shown.isEmpty())
         select_root(shown);
     else if (count() > 0)
         m_shown = itemData(0).toString();
+}
+
+void DriveList::set_source(DriveSource source)
+{
+    m_source = std::move(source);
+    m_shown.clear();
+    refresh_drives();
+}
+
+void DriveList::showPopup()
+{
+    refresh_drives();
+    QComboBox::showPopup();
 }
 
 void DriveList::select_root(const QString& root)
@@ -42,16 +70,17 @@ void DriveList::select_root(const QString& root)
     setCurrentIndex(index);
 }
 
+QString DriveList::drive_of(const QString& path) const
+{
+    return drive_root_of(path, listed_roots());
+}
+
 void DriveList::set_drive_from_path(const QString& path)
 {
-    QStringList roots;
-    for (int i = 0; i < count(); ++i)
-        roots << itemData(i).toString();
-    QString root = drive_root_of(path, roots);
+    QString root = drive_of(path);
     if (root.isEmpty()) {
         refresh_drives();
-        roots = drive_roots();
-        root = drive_root_of(path, roots);
+        root = drive_of(path);
     }
     if (root.isEmpty())
         return;
@@ -59,17 +88,19 @@ void DriveList::set_drive_from_path(const QString& path)
     // currentIndexChanged emits drive_changed when the drive differs.
 }
 
-QString DriveList::current_folder_of(const QString& root) const
+std::optional<QString> DriveList::current_folder_of(const QString& root) const
 {
-    return m_last_folder.value(root, root);
+    if (root.isEmpty() || !m_source.available(root))
+        return std::nullopt;
+    const QString last = m_last_folder.value(root);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return root;
 }
 
 void DriveList::remember_folder(const QString& folder)
 {
-    QStringList roots;
-    for (int i = 0; i < count(); ++i)
-        roots << itemData(i).toString();
-    const QString root = drive_root_of(folder, roots);
+    const QString root = drive_of(folder);
     if (!root.isEmpty())
         m_last_folder.insert(root, folder);
 }

@@ -3,27 +3,51 @@
 
 #include <QComboBox>
 #include <QHash>
+#include <functional>
+#include <optional>
+
+// Where the drives come from; tests put folders of their own in place of mounted volumes.
+struct DriveSource {
+    std::function<QStringList()> roots;           // in display order
+    std::function<bool(const QString&)> available; // mounted and readable now
+};
+
+// The mounted volumes of this machine.
+DriveSource system_drive_source();
 
 class DriveList : public QComboBox {
     Q_OBJECT
 public:
     explicit DriveList(QWidget* parent = nullptr);
 
-    QString drive() const;                        // root of the shown drive
+    QString drive() const;                         // root of the shown drive
     void set_drive_from_path(const QString& path); // takes the path's drive
-    void refresh_drives();
+    void refresh_drives();                         // re-reads the drives, keeps the shown one
 
-    // The folder current on a drive: the last one visited on it in this run, else its root.
-    QString current_folder_of(const QString& root) const;
+    // Replaces where the drives come from and re-reads them without a change notification.
+    void set_source(DriveSource source);
+
+    // The root of the drive that holds the path, or empty when no listed drive does.
+    QString drive_of(const QString& path) const;
+
+    // The folder current on a drive: the last one visited on it in this run while it still
+    // exists, else its root. Nothing when the drive is not available.
+    std::optional<QString> current_folder_of(const QString& root) const;
     void remember_folder(const QString& folder);
 
 signals:
     // The shown drive changed, by the user or by the program.
     void drive_changed();
 
+protected:
+    // Opening the list re-reads the drives, so a volume mounted meanwhile shows up.
+    void showPopup() override;
+
 private:
+    QStringList listed_roots() const;
     void select_root(const QString& root);
 
+    DriveSource m_source;
     QHash<QString, QString> m_last_folder;
     QString m_shown;
 };

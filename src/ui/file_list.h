@@ -26,10 +26,15 @@ public:
     void select_index(int index);
 
 signals:
-    // A file became the selected one (click or keyboard move).
+    // A file was selected: a click on a name (also on the one already selected) or a
+    // keyboard move of the selection.
     void selection_changed();
     // A file was double-clicked (or Enter pressed on it).
     void file_activated();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     void reread();
@@ -38,4 +43,5 @@ private:
     QString m_path;
     QString m_pattern = QStringLiteral("*.txt;*.rav");
     bool m_rereading = false;
+    bool m_selection_moved = false; // set when a selection change was announced
 };

@@ -1,7 +1,8 @@
 #include "folder_list.h"
 
+#include "folder_entries.h"
+
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QStyle>
@@ -46,6 +47,12 @@ void FolderList::refresh()
     fill();
 }
 
+void FolderList::set_drive_root_lookup(std::function<QString(const QString&)> lookup)
+{
+    m_drive_root_of = std::move(lookup);
+    fill();
+}
+
 void FolderList::fill()
 {
     clear();
@@ -54,12 +61,15 @@ void FolderList::fill()
     const QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closed_icon = style()->standardIcon(QStyle::SP_DirClosedIcon);
 
-    // The chain of open folders from the root down.
+    // The chain of open folders from the drive's root down.
+    const QString root_of_path = m_drive_root_of ? m_drive_root_of(m_path) : QString();
+    const QString drive_root = root_of_path.isEmpty() ? QString() : clean_folder(root_of_path);
     QStringList chain;
     QDir dir(QDir::fromNativeSeparators(m_path));
     while (true) {
-        chain.prepend(QDir::toNativeSeparators(dir.absolutePath()));
-        if (dir.isRoot() || !dir.cdUp())
+        const QString folder = QDir::toNativeSeparators(dir.absolutePath());
+        chain.prepend(folder);
+        if (folder == drive_root || dir.isRoot() || !dir.cdUp())
             break;
     }
     int depth = 0;
@@ -71,12 +81,7 @@ void FolderList::fill()
     }
     setCurrentRow(count() - 1);
 
-    QStringList subfolders;
-    QDirIterator it(QDir::fromNativeSeparators(m_path), QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        subfolders << it.fileName();
-    }
+    QStringList subfolders = read_folder_entries(m_path, EntryKinds::Folders).folders;
     std::sort(subfolders.begin(), subfolders.end(), [](const QString& a, const QString& b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     });

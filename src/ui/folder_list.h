@@ -3,6 +3,7 @@
 // A double-click (or Enter) on a row opens that folder.
 
 #include <QListWidget>
+#include <functional>
 
 class FolderList : public QListWidget {
     Q_OBJECT
@@ -17,6 +18,10 @@ public:
     // Re-reads the subfolders from disk.
     void refresh();
 
+    // Tells the list where the drive of a folder begins: the chain of open folders starts
+    // there, so the list never leaves the drive the drive list shows.
+    void set_drive_root_lookup(std::function<QString(const QString&)> lookup);
+
 signals:
     // The open folder changed, by the user or by the program.
     void path_changed();
@@ -26,4 +31,5 @@ private:
     void open_row(QListWidgetItem* item);
 
     QString m_path;
+    std::function<QString(const QString&)> m_drive_root_of;
 };

@@ -263,6 +263,11 @@ void MainWindow::open_trial_window()
     m_trial_window->activateWindow();
 }
 
+TrialWindow* MainWindow::trial_window() const
+{
+    return m_trial_window;
+}
+
 void MainWindow::save_list() { m_play_list->save_list(); }
 void MainWindow::load_list() { m_play_list->load_list(); }
 void MainWindow::clear_list() { m_play_list->clear_list(); }

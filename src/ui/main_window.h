@@ -6,6 +6,7 @@
 #include "window_context.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 
@@ -49,7 +50,7 @@ public:
     void open_options();
     // Shows the trial-play window, creating it when it is not open.
     void open_trial_window();
-    TrialWindow* trial_window() const { return m_trial_window; }
+    TrialWindow* trial_window() const;
 
     // Window geometry in twips: the outer frame.
     double top_twips() const;
@@ -77,5 +78,5 @@ private:
     std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<FileOperations> m_file_operations;
     std::unique_ptr<WindowFrame> m_frame;
-    TrialWindow* m_trial_window = nullptr;
+    QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)
 };

@@ -33,7 +33,9 @@ void ClientArea::resizeEvent(QResizeEvent* event)
 void ClientArea::mousePressEvent(QMouseEvent* event)
 {
     QWidget::mousePressEvent(event);
-    emit free_surface_clicked();
+    // A press that a control passed on (an empty part of a list, say) is not on the free surface.
+    if (!childAt(event->position().toPoint()))
+        emit free_surface_clicked();
 }
 
 void show_target(MainControls& controls, const QString& target_file)
@@ -45,19 +47,10 @@ void show_target(MainControls& controls, const QString& target_file)
 
 namespace {
 
-template <typename T>
-T* place(QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twips_rect(left, top, width, height));
-    return widget;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left,
                     double top, double width, double height)
 {
-    auto* b = place<QPushButton>(parent, name, left, top, width, height);
+    auto* b = place_control<QPushButton>(parent, name, left, top, width, height);
     b->setText(caption);
     return b;
 }
@@ -65,7 +58,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, d
 QCheckBox* check(QWidget* parent, const char* name, const QString& caption, double left,
                  double top, double width, double height)
 {
-    auto* c = place<QCheckBox>(parent, name, left, top, width, height);
+    auto* c = place_control<QCheckBox>(parent, name, left, top, width, height);
     c->setText(caption);
     return c;
 }
@@ -73,7 +66,7 @@ QCheckBox* check(QWidget* parent, const char* name, const QString& caption, doub
 QLabel* hidden_label(QWidget* parent, const char* name, double left, double top, double width,
                      double height)
 {
-    auto* l = place<QLabel>(parent, name, left, top, width, height);
+    auto* l = place_control<QLabel>(parent, name, left, top, width, height);
     l->setText(QString::fromLatin1(name));
     l->setVisible(false);
     return l;
@@ -93,10 +86,10 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.client = client;
 
     // Created in tab order, so the default focus chain is the designed one.
-    c.Drive1 = place<DriveList>(client, "Drive1", 60, 60, 2385, 300);
-    c.Dir1 = place<FolderList>(client, "Dir1", 60, 420, 2385, 2190);
-    c.File1 = place<FileList>(client, "File1", 60, 2700, 2385, 4050);
-    c.Text1 = place<QPlainTextEdit>(client, "Text1", 4200, 360, 6315, 6435);
+    c.Drive1 = place_control<DriveList>(client, "Drive1", 60, 60, 2385, 300);
+    c.Dir1 = place_control<FolderList>(client, "Dir1", 60, 420, 2385, 2190);
+    c.File1 = place_control<FileList>(client, "File1", 60, 2700, 2385, 4050);
+    c.Text1 = place_control<QPlainTextEdit>(client, "Text1", 4200, 360, 6315, 6435);
     c.Text1->setFont(fixed_japanese_font());
     c.Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     c.Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -121,7 +114,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         {"Option1_2", "アルバム", 4200, 1200},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* option = place<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
+        auto* option = place_control<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
         option->setText(QString::fromUtf8(options[i].caption));
         c.Option1_group->addButton(option, i);
         c.Option1[i] = option;
@@ -132,10 +125,10 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Command4 = button(client, "Command4", QStringLiteral("alb保存"), 2580, 2040, 700, 250);
     c.Command7 = button(client, "Command7", QStringLiteral("alb読込"), 3360, 2040, 700, 250);
     c.Check4 = check(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
-    c.List1 = place<QListWidget>(client, "List1", 2580, 3000, 1500, 3660);
+    c.List1 = place_control<QListWidget>(client, "List1", 2580, 3000, 1500, 3660);
     c.Command2 = button(client, "Command2", QStringLiteral("試奏ウィンドウ"), 2580, 1020, 1500, 360);
 
-    c.StatusBar1 = place<QStatusBar>(client, "StatusBar1", 0, 6915, 10725, 300);
+    c.StatusBar1 = place_control<QStatusBar>(client, "StatusBar1", 0, 6915, 10725, 300);
     c.StatusBar1->setSizeGripEnabled(false);
     const struct { const char* name; double width; int stretch; } panels[] = {
         {"StatusBar1_Panel1", 2000, 1},

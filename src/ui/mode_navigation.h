@@ -1,16 +1,29 @@
 #pragma once
-// Selection modes, the file list's double-click, and the folder and drive rules.
+// Selection modes, the file list's double-click, the list clear button, and the folder and
+// drive rules that guard a play list in use.
 
+class QString;
+struct ModeSettings;
 struct WindowContext;
 
 class ModeNavigation {
 public:
     explicit ModeNavigation(WindowContext& context);
-    void select_option(int index);   // mode change to option index (runs as a click would)
+
+    // Selects an option from code: checks it and runs the mode change as a click would.
+    void select_option(int index);
+    // The mode change to option index (a click on it, also on the one already selected).
+    void change_mode(int index);
     void on_file_double_click();
-    void clear_list_asked();         // Command6
+    void clear_list_asked(); // Command6
     void folder_rule();
     void drive_rule();
+
 private:
+    bool confirmed(const QString& question);
+    void apply_settings(const ModeSettings& settings);
+    void accept_folder(const QString& folder);
+    void revert_folder();
+
     WindowContext& m_context;
 };

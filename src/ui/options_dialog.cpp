@@ -14,15 +14,6 @@
 
 namespace {
 
-template <typename T>
-T* place(QWidget* parent, const char* name, double left, double top, double width, double height)
-{
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(twips_rect(left, top, width, height));
-    return widget;
-}
-
 QString field_value(const QString& stored)
 {
     return stored == kMissing ? QString() : stored;
@@ -36,28 +27,26 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Ravu Filer 設定"));
     setFont(proportional_japanese_font());
-    setModal(true);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips_to_px(6375), twips_to_px(1440));
+    make_fixed_dialog(*this, 6375, 1440);
 
     // Created in tab order.
-    Text1 = place<QLineEdit>(this, "Text1", 960, 120, 4215, 300);
-    Text2 = place<QLineEdit>(this, "Text2", 960, 480, 4215, 300);
-    Label1 = place<QLabel>(this, "Label1", 120, 120, 975, 255);
+    Text1 = place_control<QLineEdit>(this, "Text1", 960, 120, 4215, 300);
+    Text2 = place_control<QLineEdit>(this, "Text2", 960, 480, 4215, 300);
+    Label1 = place_control<QLabel>(this, "Label1", 120, 120, 975, 255);
     Label1->setText(QStringLiteral("ravu本体"));
-    Label2 = place<QLabel>(this, "Label2", 120, 480, 975, 255);
+    Label2 = place_control<QLabel>(this, "Label2", 120, 480, 975, 255);
     Label2->setText(QStringLiteral("エディタ"));
-    Command1 = place<QPushButton>(this, "Command1", 3480, 960, 1335, 375);
+    Command1 = place_control<QPushButton>(this, "Command1", 3480, 960, 1335, 375);
     Command1->setText(QStringLiteral("OK"));
-    Command2 = place<QPushButton>(this, "Command2", 4920, 960, 1335, 375);
+    Command2 = place_control<QPushButton>(this, "Command2", 4920, 960, 1335, 375);
     Command2->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-    Label3 = place<QLabel>(this, "Label3", 120, 800, 3375, 255);
+    Label3 = place_control<QLabel>(this, "Label3", 120, 800, 3375, 255);
     Label3->setText(QStringLiteral("フルパス(\".exe\"迄)で指定してください"));
-    Command3 = place<QPushButton>(this, "Command3", 5280, 120, 975, 300);
+    Command3 = place_control<QPushButton>(this, "Command3", 5280, 120, 975, 300);
     Command3->setText(QStringLiteral("参照"));
-    Command4 = place<QPushButton>(this, "Command4", 5280, 480, 975, 300);
+    Command4 = place_control<QPushButton>(this, "Command4", 5280, 480, 975, 300);
     Command4->setText(QStringLiteral("参照"));
-    Check1 = place<QCheckBox>(this, "Check1", 120, 1080, 3015, 180);
+    Check1 = place_control<QCheckBox>(this, "Check1", 120, 1080, 3015, 180);
     Check1->setText(QStringLiteral("前回終了時のウインドウを記憶する"));
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);

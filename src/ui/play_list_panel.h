@@ -1,5 +1,7 @@
 #pragma once
-// The play list and its list box, and the album file's save and load.
+// The play list and its list box List1, and the album file's save and load.
+
+#include <QString>
 
 struct WindowContext;
 
@@ -10,6 +12,10 @@ public:
     void clear_list();
     void save_list();
     void load_list();
+
 private:
+    void message(const QString& text);
+
     WindowContext& m_context;
+    QString m_last_album_name; // offered again by the next save dialog
 };

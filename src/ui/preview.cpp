@@ -1,7 +1,68 @@
 #include "preview.h"
 
+#include "app_state.h"
+#include "dialogs.h"
+#include "file_list.h"
+#include "main_controls.h"
+#include "main_window.h"
+#include "paths.h"
+#include "preview_lines.h"
 #include "window_context.h"
 
-Preview::Preview(WindowContext& context) : m_context(context) {}
+#include <QPlainTextEdit>
 
-void Preview::on_selection_changed() {}
+namespace {
+const QString kNoSuchFile = QStringLiteral("ファイルが存在しません");
+const QString kLineTooLong = QStringLiteral("１行の文字数が長すぎます");
+} // namespace
+
+QString preview_field_text(const QStringList& lines)
+{
+    // Only the joins may start a paragraph: the field would break at a lone LF and cut
+    // the text at a NUL, so both are shown by their control pictures.
+    QString text;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        line.replace(QLatin1Char('\n'), QChar(0x240A));
+        line.replace(QChar(0), QChar(0x2400));
+        if (i > 0)
+            text += QLatin1Char('\n');
+        text += line;
+    }
+    return text;
+}
+
+Preview::Preview(WindowContext& context) : m_context(context)
+{
+    FileList* files = m_context.controls.File1;
+    QObject::connect(files, &FileList::selection_changed, files, [this] { on_selection_changed(); });
+}
+
+void Preview::on_selection_changed()
+{
+    AppState& s = m_context.state;
+    MainControls& c = m_context.controls;
+    const QString name = c.File1->selected_name();
+    if (name.isEmpty())
+        return;
+
+    c.Text1->clear();
+    s.target_file = join_folder_file(c.File1->path(), name);
+
+    // The field takes only so much (see preview_lines.h); past that it refuses the text.
+    const PreviewLines read = read_preview_lines(s.target_file);
+    if (read.result == PreviewLines::Result::CannotRead) {
+        m_context.dialogs.message(&m_context.window, kNoSuchFile);
+        c.File1->refresh();
+        return;
+    }
+
+    show_target(c, s.target_file);
+
+    if (read.result == PreviewLines::Result::TooLong) {
+        m_context.dialogs.message(&m_context.window, kLineTooLong);
+        c.Text1->clear();
+        return;
+    }
+    c.Text1->setPlainText(preview_field_text(read.lines));
+}

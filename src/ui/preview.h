@@ -1,12 +1,20 @@
 #pragma once
-// The selected file as the target, and its first lines in the preview field.
+// The selected file as the target, and its first lines in the preview field Text1.
+
+#include <QStringList>
 
 struct WindowContext;
+
+// The field's text for the lines read: one paragraph a line. A lone LF stays inside its
+// line, shown as the control picture ␊, and NUL as ␀ (the field would break at the one
+// and cut the text at the other).
+QString preview_field_text(const QStringList& lines);
 
 class Preview {
 public:
     explicit Preview(WindowContext& context);
     void on_selection_changed();
+
 private:
     WindowContext& m_context;
 };

@@ -1,9 +1,106 @@
 #include "trial_window.h"
 
+#include "app_state.h"
+#include "command_lines.h"
+#include "dialogs.h"
+#include "fonts.h"
+#include "layout_rules.h"
+#include "system_services.h"
+#include "trial_tune.h"
+#include "twips.h"
 #include "window_context.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+// Designed client area in twips.
+constexpr double kTrialClientWidth = 6465;
+constexpr double kTrialClientHeight = 4890;
+
+} // namespace
 
 TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(parent), m_context(context)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("試奏ウィンドウ（Ravu Filer）"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFont(proportional_japanese_font());
+
+    // Created in tab order, so Text1 has the focus when the window opens.
+    Text1 = place_control<QPlainTextEdit>(this, "Text1", 120, 600, 6255, 4215);
+    Text1->setFont(fixed_japanese_font());
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Command1 = place_control<QPushButton>(this, "Command1", 120, 120, 1335, 375);
+    Command1->setText(QStringLiteral("試奏"));
+    Command2 = place_control<QPushButton>(this, "Command2", 4620, 120, 1755, 375);
+    Command2->setText(QStringLiteral("定義ファイル編集"));
+    setFocusProxy(Text1);
+
+    connect(Command1, &QPushButton::clicked, this, [this] { exec_ravu_tmp(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { edit_conf(); });
+
+    resize(twips_to_px(kTrialClientWidth), twips_to_px(kTrialClientHeight));
+}
+
+void TrialWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    apply_layout_rule();
+}
+
+void TrialWindow::apply_layout_rule()
+{
+    const QRect text = Text1->geometry();
+    TrialLayout current;
+    current.command2_left = static_cast<float>(px_to_twips(Command2->x()));
+    current.text1_left = static_cast<float>(px_to_twips(text.left()));
+    current.text1_top = static_cast<float>(px_to_twips(text.top()));
+    current.text1_width = static_cast<float>(px_to_twips(text.width()));
+    current.text1_height = static_cast<float>(px_to_twips(text.height()));
+    // Horizontal edges follow the outer width, borders included; the height the client area.
+    const TrialLayout next = trial_layout_rule(current, static_cast<float>(px_to_twips(frameGeometry().width())),
+                                               static_cast<float>(px_to_twips(height())));
+    Command2->move(twips_to_px(next.command2_left), Command2->y());
+    Text1->resize(twips_to_px(next.text1_width), twips_to_px(next.text1_height));
+}
+
+void TrialWindow::edit_conf()
+{
+    AppState& s = m_context.state;
+    if (!definition_file_exists(s.conf_path)) {
+        m_context.dialogs.message(this, QStringLiteral("定義ファイルが無いと思われますので、新規に作成します。"));
+        s.conf_text = definition_template();
+        // A file that cannot be made is left to show itself in the editor.
+        create_definition_file(s.conf_path);
+    }
+    if (!m_context.system.start_task(editor_command(s.editor_path, s.conf_path), WindowStyle::NoActivate))
+        m_context.dialogs.message(this, conf_editor_failure_message(s.editor_path, s.conf_path));
+}
+
+void TrialWindow::exec_ravu_tmp()
+{
+    AppState& s = m_context.state;
+    if (!definition_file_exists(s.conf_path)) {
+        m_context.dialogs.message(this, missing_definition_message(s.conf_path));
+        return;
+    }
+    const TrialTuneWrite written = write_trial_tune(s.conf_path, s.tmp_path, trial_text_with_crlf(Text1->toPlainText()));
+    switch (written.status) {
+    case TrialTuneWrite::Status::ReadFailed:
+        m_context.dialogs.message(this, definition_read_failure_message(s.conf_path));
+        return;
+    case TrialTuneWrite::Status::WriteFailed:
+        s.conf_text = written.conf_text;
+        m_context.dialogs.message(this, trial_write_failure_message(s.tmp_path));
+        return;
+    case TrialTuneWrite::Status::Written:
+        s.conf_text = written.conf_text;
+        break;
+    }
+    if (!m_context.system.start_task(trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate))
+        m_context.dialogs.message(this, player_failure_message());
 }

@@ -3,13 +3,30 @@
 
 #include <QWidget>
 
+class QPlainTextEdit;
+class QPushButton;
 struct WindowContext;
 
 class TrialWindow : public QWidget {
     Q_OBJECT
 public:
+    // A window of its own (no owner), deleted when it is closed so the next one starts empty.
     explicit TrialWindow(WindowContext& context, QWidget* parent = nullptr);
 
+    // Makes sure the definition file exists, then opens it in the editor (Command2).
+    void edit_conf();
+    // Writes the trial tune from the definition file and Text1, then starts the player (Command1).
+    void exec_ravu_tmp();
+
+    QPlainTextEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr; // 試奏
+    QPushButton* Command2 = nullptr; // 定義ファイル編集
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void apply_layout_rule();
+
     WindowContext& m_context;
 };

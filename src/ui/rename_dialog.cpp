@@ -1,0 +1,73 @@
+#include "rename_dialog.h"
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "file_list.h"
+#include "file_rename.h"
+#include "fonts.h"
+#include "main_controls.h"
+#include "twips.h"
+#include "window_context.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QString confirmation_text(const QString& old_name, const QString& new_name)
+{
+    return QStringLiteral("ファイル名を「") + old_name + QStringLiteral("」から") + QLatin1Char('\r')
+        + QStringLiteral("「") + new_name + QStringLiteral("」に変更します。") + QLatin1Char('\r')
+        + QStringLiteral("よろしいですか？");
+}
+
+} // namespace
+
+RenameDialog::RenameDialog(WindowContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("ファイル名変更"));
+    setFont(proportional_japanese_font());
+    make_fixed_dialog(*this, 3600, 1125);
+
+    // Created in tab order.
+    Txt_NewName = place_control<QLineEdit>(this, "Txt_NewName", 240, 120, 2835, 315);
+    Cmd_OK = place_control<QPushButton>(this, "Cmd_OK", 240, 600, 1395, 315);
+    Cmd_OK->setText(QStringLiteral("OK"));
+    Cmd_Cnl = place_control<QPushButton>(this, "Cmd_Cnl", 1800, 600, 1275, 315);
+    Cmd_Cnl->setText(QStringLiteral("キャンセル"));
+    // The buttons act on clicks; Enter in the name field does not press one.
+    Cmd_OK->setAutoDefault(false);
+    Cmd_Cnl->setAutoDefault(false);
+
+    Txt_NewName->setText(m_context.controls.File1->selected_name());
+
+    connect(Cmd_OK, &QPushButton::clicked, this, [this] { confirm(); });
+    connect(Cmd_Cnl, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void RenameDialog::confirm()
+{
+    const QString new_name = Txt_NewName->text();
+    if (new_name.isEmpty()) {
+        m_context.dialogs.message(this, QStringLiteral("ファイル名が入力されていません。"));
+        return;
+    }
+    const QString old_name = m_context.controls.File1->selected_name();
+    const QString folder = m_context.controls.File1->path();
+
+    const MessageAnswer answer = m_context.dialogs.message(
+        this, confirmation_text(old_name, new_name), MessageButtons::YesNo, MessageIcon::None,
+        QStringLiteral("ファイル名変更確認"), MessageAnswer::Yes);
+    if (answer == MessageAnswer::Yes) {
+        if (!rename_file_keeping_others(folder, old_name, new_name))
+            m_context.dialogs.message(this, QStringLiteral("ファイル名を変更できませんでした。"));
+        // Renamed or not, the old target may no longer name the file.
+        m_context.state.target_file.clear();
+        show_target(m_context.controls, m_context.state.target_file);
+        accept();
+    } else {
+        m_context.dialogs.message(this, QStringLiteral("ファイル名を変更しませんでした。"));
+        reject();
+    }
+}

@@ -1,0 +1,325 @@
+// The play list (リスト選択, List1) and album files (alb保存, alb読込), through the real
+// window with scripted answers and save dialogs, checking the bytes written.
+
+#include "browse_window.h"
+
+#include <QFileInfo>
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+const QString kWritten = QStringLiteral("にリストを書き込みました");
+const QString kNotWritten = QStringLiteral("にリストを書き込めませんでした");
+const QString kNotRead = QStringLiteral("からリストを読み込めませんでした");
+const QString kEmptyList = QStringLiteral("リストにファイルが選択されていません");
+
+// "ドレミ.rav" in CP932.
+const QByteArray kDoremiCp932("\x83\x68\x83\x8c\x83\x7e.rav");
+
+QByteArray read_bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+// A folder "tunes" with a.rav, b.txt and ドレミ.rav, shown in list mode.
+void list_mode_with_tunes(BrowseWindow& w)
+{
+    w.write_file(QStringLiteral("tunes/a.rav"), "A");
+    w.write_file(QStringLiteral("tunes/b.txt"), "B");
+    w.write_file(QStringLiteral("tunes/ドレミ.rav"), "D");
+    w.open_folder(w.path(QStringLiteral("tunes")));
+    w.click_option(1);
+}
+
+// Saves through alb保存 with the dialog answering path.
+void save_as(BrowseWindow& w, const std::optional<QString>& path)
+{
+    w.dialogs.save_results.enqueue(path);
+    w.click(w.controls().Command4);
+}
+
+// Loads an album of the shown folder through alb読込 in album mode.
+void load_album(BrowseWindow& w, const QString& name)
+{
+    if (w.state().select_mode != QStringLiteral("ledit")) {
+        w.dialogs.answers.enqueue(MessageAnswer::Yes);
+        w.click_option(2);
+    }
+    w.click_file(name);
+    w.click(w.controls().Command7);
+}
+
+} // namespace
+
+class TestAlbum : public QObject {
+    Q_OBJECT
+private slots:
+    void list_takes_64_entries_with_duplicates();
+    void add_needs_a_selected_name();
+    void name_with_line_break_is_refused();
+    void save_and_load_three_entries();
+    void name_outside_cp932_round_trips_as_utf8();
+    void save_dialog_answers();
+    void load_takes_at_most_64_lines();
+    void last_line_without_line_end();
+    void empty_first_line_is_not_in_use();
+    void empty_middle_line_ends_the_list();
+    void save_that_cannot_be_written_reports_failure();
+    void failed_replace_keeps_the_old_album();
+    void failed_read_keeps_what_was_read();
+};
+
+void TestAlbum::list_takes_64_entries_with_duplicates()
+{
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    const QStringList names{QStringLiteral("a.rav"), QStringLiteral("b.txt"), QStringLiteral("a.rav")};
+    QStringList expected;
+    for (int i = 0; i < 64; ++i) {
+        w.add_files({names[i % 3]});
+        expected << names[i % 3];
+    }
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.entries(), expected);
+    QCOMPARE(w.rows(), expected);
+    QCOMPARE(w.state().play_list.list_count, 64);
+
+    w.add_files({QStringLiteral("b.txt")});
+    QCOMPARE(w.dialogs.texts(), QStringList({"これ以上選択出来ません"}));
+    QCOMPARE(w.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(w.entries(), expected);
+    QCOMPARE(w.rows(), expected);
+    QCOMPARE(w.state().play_list.list_count, 64);
+}
+
+void TestAlbum::add_needs_a_selected_name()
+{
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    // Right after the mode change there is no target.
+    w.click(w.controls().Command5);
+    QCOMPARE(w.dialogs.texts(), QStringList({"ファイルを選択してください"}));
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
+}
+
+void TestAlbum::name_with_line_break_is_refused()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("file names cannot hold a line break here");
+#endif
+    BrowseWindow w;
+    w.write_file(QStringLiteral("tunes/two\nlines.rav"), "X");
+    list_mode_with_tunes(w);
+    w.add_files({QStringLiteral("two\nlines.rav")});
+    QCOMPARE(w.dialogs.texts(),
+             QStringList({"ファイル名に改行が含まれているため、リストに追加できません"}));
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
+}
+
+void TestAlbum::save_and_load_three_entries()
+{
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    w.add_files({QStringLiteral("ドレミ.rav"), QStringLiteral("a.rav"), QStringLiteral("b.txt")});
+    const QString album = QDir::toNativeSeparators(w.path(QStringLiteral("tunes/three.alb")));
+
+    save_as(w, album);
+
+    QCOMPARE(w.dialogs.save_requests.size(), 1);
+    const SaveDialogRequest& request = w.dialogs.save_requests[0];
+    QCOMPARE(request.title, QStringLiteral("アルバムファイルの保存"));
+    QCOMPARE(request.filter, QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb"));
+    QCOMPARE(request.initial_folder, QDir::toNativeSeparators(w.path(QStringLiteral("tunes"))));
+    QVERIFY(request.initial_name.isEmpty());
+    QCOMPARE(w.dialogs.texts(), QStringList({album + kWritten}));
+    QCOMPARE(read_bytes(album), kDoremiCp932 + "\r\na.rav\r\nb.txt\r\n");
+    QVERIFY(w.state().album_file.isEmpty());
+    QCOMPARE(w.state().play_list.list_count, 3);
+
+    // The next save offers the name chosen before.
+    save_as(w, std::nullopt);
+    QCOMPARE(w.dialogs.save_requests[1].initial_name, QStringLiteral("three.alb"));
+
+    load_album(w, QStringLiteral("three.alb"));
+    QCOMPARE(w.entries(), QStringList({"ドレミ.rav", "a.rav", "b.txt"}));
+    QCOMPARE(w.rows(), QStringList({"ドレミ.rav", "a.rav", "b.txt"}));
+    QCOMPARE(w.state().play_list.list_count, 0);
+}
+
+void TestAlbum::name_outside_cp932_round_trips_as_utf8()
+{
+    BrowseWindow w;
+    // Hangul and an emoji have no CP932 code.
+    w.write_file(QStringLiteral("tunes/한국😀.rav"), "K");
+    list_mode_with_tunes(w);
+    w.add_files({QStringLiteral("ドレミ.rav"), QStringLiteral("한국😀.rav")});
+    const QString album = w.path(QStringLiteral("tunes/mixed.alb"));
+    save_as(w, album);
+
+    QCOMPARE(read_bytes(album), QByteArray("\xef\xbb\xbf") + QStringLiteral("ドレミ.rav\r\n한국😀.rav\r\n").toUtf8());
+
+    load_album(w, QStringLiteral("mixed.alb"));
+    QCOMPARE(w.entries(), QStringList({"ドレミ.rav", "한국😀.rav"}));
+}
+
+void TestAlbum::save_dialog_answers()
+{
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    save_as(w, w.path(QStringLiteral("tunes/none.alb")));
+    QCOMPARE(w.dialogs.texts(), QStringList({kEmptyList}));
+    QVERIFY(w.dialogs.save_requests.isEmpty());
+    w.dialogs.save_results.clear();
+
+    w.add_files({QStringLiteral("a.rav")});
+    w.dialogs.clear();
+    save_as(w, std::nullopt);
+    save_as(w, QString());
+    QCOMPARE(w.dialogs.texts(),
+             QStringList({"ファイルが指定されませんでした", "ファイル名が指定されませんでした"}));
+    QCOMPARE(QDir(w.path(QStringLiteral("tunes"))).entryList({QStringLiteral("*.alb")}), QStringList());
+}
+
+void TestAlbum::load_takes_at_most_64_lines()
+{
+    BrowseWindow w;
+    QByteArray bytes;
+    QStringList expected;
+    for (int i = 1; i <= 70; ++i) {
+        bytes += "t" + QByteArray::number(i) + ".rav\r\n";
+        if (i <= 64)
+            expected << QStringLiteral("t%1.rav").arg(i);
+    }
+    w.write_file(QStringLiteral("seventy.alb"), bytes);
+    load_album(w, QStringLiteral("seventy.alb"));
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.entries(), expected);
+    QCOMPARE(w.rows(), expected);
+}
+
+void TestAlbum::last_line_without_line_end()
+{
+    BrowseWindow w;
+    w.write_file(QStringLiteral("open.alb"), "a.rav\r\nb.rav");
+    load_album(w, QStringLiteral("open.alb"));
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.rav"}));
+    QCOMPARE(w.rows(), QStringList({"a.rav", "b.rav"}));
+}
+
+void TestAlbum::empty_first_line_is_not_in_use()
+{
+    BrowseWindow w;
+    w.write_file(QStringLiteral("gap.alb"), "\r\nb.rav\r\nc.rav\r\n");
+    load_album(w, QStringLiteral("gap.alb"));
+    QCOMPARE(w.rows(), QStringList({"", "b.rav", "c.rav"}));
+    QVERIFY(!w.state().play_list.in_use());
+    w.dialogs.clear();
+
+    // Nothing to save either.
+    w.window->save_list();
+    QCOMPARE(w.dialogs.texts(), QStringList({kEmptyList}));
+    QVERIFY(w.dialogs.save_requests.isEmpty());
+    w.dialogs.clear();
+
+    // Playing starts nothing and says the list is empty.
+    w.click(w.controls().Command1);
+    QCOMPARE(w.dialogs.texts(), QStringList({kEmptyList}));
+    QVERIFY(w.system.starts.isEmpty());
+}
+
+void TestAlbum::empty_middle_line_ends_the_list()
+{
+    BrowseWindow w;
+    w.write_file(QStringLiteral("a.rav"), "A");
+    w.write_file(QStringLiteral("gap.alb"), "a.rav\r\n\r\nc.rav\r\n");
+    load_album(w, QStringLiteral("gap.alb"));
+    QCOMPARE(w.rows(), QStringList({"a.rav", "", "c.rav"}));
+    QCOMPARE(w.state().play_list.list_entries[2], QStringLiteral("c.rav"));
+
+    // Saving stops at the empty entry (alb保存 is off in album mode; the operation is public).
+    const QString album = w.path(QStringLiteral("first.alb"));
+    w.dialogs.save_results.enqueue(album);
+    w.window->save_list();
+    QCOMPARE(read_bytes(album), QByteArray("a.rav\r\n"));
+
+    // So does playing.
+    w.dialogs.clear();
+    w.click(w.controls().Command1);
+    QCOMPARE(w.system.starts.size(), 1);
+    QVERIFY(w.dialogs.messages.isEmpty());
+}
+
+void TestAlbum::save_that_cannot_be_written_reports_failure()
+{
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    w.add_files({QStringLiteral("a.rav")});
+    w.dialogs.clear();
+    // A path through a regular file cannot be created, even by root.
+    const QString album = QDir::toNativeSeparators(w.path(QStringLiteral("tunes/a.rav/x.alb")));
+    save_as(w, album);
+    QCOMPARE(w.dialogs.texts(), QStringList({album + kNotWritten}));
+    QCOMPARE(read_bytes(w.path(QStringLiteral("tunes/a.rav"))), QByteArray("A"));
+}
+
+void TestAlbum::failed_replace_keeps_the_old_album()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs a file size limit to make the write fail");
+#else
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    const QByteArray old_album("old.rav\r\nolder.rav\r\n");
+    const QString album = QDir::toNativeSeparators(w.write_file(QStringLiteral("tunes/keep.alb"), old_album));
+    for (int i = 0; i < 30; ++i)
+        w.add_files({QStringLiteral("a.rav")});
+    w.dialogs.clear();
+
+    // A file size limit makes the write of the new album fail part way, even for root.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    save_as(w, album);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, saved_handler);
+
+    QCOMPARE(w.dialogs.texts(), QStringList({album + kNotWritten}));
+    QCOMPARE(read_bytes(album), old_album);
+    QCOMPARE(QDir(w.path(QStringLiteral("tunes"))).entryList({QStringLiteral("*.alb*")}),
+             QStringList({"keep.alb"}));
+#endif
+}
+
+void TestAlbum::failed_read_keeps_what_was_read()
+{
+    BrowseWindow w;
+    // The third line is far too long to be a file name.
+    w.write_file(QStringLiteral("broken.alb"), "a.rav\r\nb.rav\r\n" + QByteArray(1 << 20, 'x') + "\r\nd.rav\r\n");
+    load_album(w, QStringLiteral("broken.alb"));
+    const QString path = QDir::toNativeSeparators(w.path(QStringLiteral("broken.alb")));
+    QCOMPARE(w.dialogs.texts().last(), path + kNotRead);
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.rav"}));
+    QCOMPARE(w.rows(), QStringList({"a.rav", "b.rav"}));
+
+    // An album gone since it was selected: the list is emptied and the failure reported.
+    const QString gone = w.write_file(QStringLiteral("gone.alb"), "g.rav\r\n");
+    w.click_file(QStringLiteral("gone.alb"));
+    QVERIFY(QFile::remove(gone));
+    w.dialogs.clear();
+    w.click(w.controls().Command7);
+    QCOMPARE(w.dialogs.texts(), QStringList({QDir::toNativeSeparators(gone) + kNotRead}));
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
+}
+
+QTEST_MAIN(TestAlbum)
+#include "test_album.moc"

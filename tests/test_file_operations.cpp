@@ -1,0 +1,492 @@
+// The edit, open, delete, refresh and rename buttons of the main window, on real files in a
+// temporary folder, with scripted answers.
+
+#include "main_window_fixture.h"
+#include "file_list.h"
+#include "file_rename.h"
+#include "folder_list.h"
+#include "main_controls.h"
+#include "paths.h"
+#include "twips.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// The real desktop trash, kept under a folder the test owns (see initTestCase); everything
+// else is recorded.
+class TrashServices final : public SystemServices {
+public:
+    std::optional<qint64> start_task(const CommandLine& command, WindowStyle style) override
+    {
+        return recorded.start_task(command, style);
+    }
+    void wait_task(qint64 task_id) override { recorded.wait_task(task_id); }
+    bool open_folder(const QString& folder) override { return recorded.open_folder(folder); }
+    bool move_to_trash(const QString& path, QString* error) override
+    {
+        QFile file(path);
+        if (!file.moveToTrash()) {
+            *error = file.errorString();
+            return false;
+        }
+        trashed << file.fileName();
+        return true;
+    }
+
+    RecordingServices recorded;
+    QStringList trashed; // where the files went
+};
+
+QString target_display(MainWindowFixture& f)
+{
+    const QString label = f.control<QLabel>("Label3")->text();
+    const QString panel = f.window->controls().panels[0]->text();
+    return label == panel ? label : QStringLiteral("<differs: %1 | %2>").arg(label, panel);
+}
+
+// Selects a file in File1 as a click does, which makes it the target.
+void select_file(MainWindowFixture& f, const QString& name)
+{
+    FileList* list = f.control<FileList>("File1");
+    list->select_index(list->names().indexOf(name));
+    // The selection handler is another unit's; make sure the target follows either way.
+    if (f.window->state().target_file.isEmpty()) {
+        f.window->state().target_file = join_folder_file(list->path(), name);
+        show_target(f.window->controls(), f.window->state().target_file);
+    }
+}
+
+// Runs action on the rename dialog once its modal loop runs, then closes it if the action
+// left it open (so a faulty dialog cannot hang the test).
+void on_rename_dialog(std::function<void(QDialog*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog->objectName() != QStringLiteral("Form3") || !dialog->isVisible())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action(dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    timer->start();
+}
+
+struct RenameRun {
+    QString initial_text;
+    bool open_after_ok = false;
+};
+
+// Opens the rename dialog with Command8, types name and presses OK.
+RenameRun rename_through_dialog(MainWindowFixture& f, const QString& name)
+{
+    RenameRun run;
+    on_rename_dialog([&](QDialog* dialog) {
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Txt_NewName"));
+        run.initial_text = field->text();
+        field->setText(name);
+        dialog->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->click();
+        run.open_after_ok = dialog->isVisible();
+    });
+    f.control<QPushButton>("Command8")->click();
+    return run;
+}
+
+} // namespace
+
+class TestFileOperations : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void edit();
+    void open_folder();
+    void delete_confirmed_moves_file_to_trash();
+    void delete_declined_or_failed_still_clears_target();
+    void refresh();
+    void rename_dialog_layout_and_cancel();
+    void rename_confirmed();
+    void rename_to_existing_name_overwrites_nothing();
+    void rename_answered_no();
+    void rename_empty_name_keeps_dialog_open();
+    void rename_without_selection_in_list();
+    void rename_letter_case();
+
+private:
+    QTemporaryDir m_home;
+};
+
+void TestFileOperations::initTestCase()
+{
+    // The desktop trash of this test run lives in a folder of its own.
+    QVERIFY(m_home.isValid());
+    qputenv("HOME", m_home.path().toUtf8());
+    qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("share")).toUtf8());
+    QVERIFY(QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+    QVERIFY(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).startsWith(m_home.path()));
+}
+
+void TestFileOperations::edit()
+{
+    MainWindowFixture f;
+    auto* edit = f.control<QPushButton>("Command3");
+    QCOMPARE(edit->text(), QStringLiteral("編集"));
+
+    edit->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください")});
+    QVERIFY(f.system.starts.isEmpty());
+
+    QVERIFY(f.write_bytes(QStringLiteral("my tune.rav"), "cde\r\n"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("my tune.rav"));
+    const QString target = f.path(QStringLiteral("my tune.rav"));
+    QCOMPARE(f.window->state().target_file, target);
+    f.dialogs.clear();
+    edit->click();
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QCOMPARE(f.system.starts.size(), 1);
+    QCOMPARE(f.system.starts[0].command.program, QStringLiteral("/opt/editor/edit"));
+    QCOMPARE(f.system.starts[0].command.arguments, QStringList{target}); // one argument, blank and all
+    QCOMPARE(f.system.starts[0].command.text, QStringLiteral("\"/opt/editor/edit\" \"") + target + QStringLiteral("\""));
+    QCOMPARE(f.system.starts[0].style, WindowStyle::NoActivate);
+
+    // An editor that cannot be started: the two-line message, and the target stays.
+    f.system.fail_starts = true;
+    edit->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。")});
+    QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(f.window->state().target_file, target);
+}
+
+void TestFileOperations::open_folder()
+{
+    MainWindowFixture f;
+    QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("sub folder")));
+    auto* dir1 = f.control<FolderList>("Dir1");
+    QVERIFY(dir1->set_path(f.path(QStringLiteral("sub folder"))));
+    auto* open = f.control<QPushButton>("Command10");
+    QCOMPARE(open->text(), QStringLiteral("開く"));
+    open->click();
+    QCOMPARE(f.system.opened_folders, QStringList{dir1->path()});
+    QVERIFY(f.dialogs.messages.isEmpty());
+
+    f.system.fail_open = true;
+    open->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("開けませんでした。")});
+}
+
+void TestFileOperations::delete_confirmed_moves_file_to_trash()
+{
+    TrashServices trash;
+    QTemporaryDir temp;
+    const QString start = temp.path();
+    QFile ini(QDir(start).filePath(QStringLiteral("ravfiler.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[RavFiler]\r\nRavu=/opt/player/ravu\r\nEdit=/opt/editor/edit\r\n");
+    ini.close();
+    QFile tune(QDir(start).filePath(QStringLiteral("gone.rav")));
+    QVERIFY(tune.open(QIODevice::WriteOnly));
+    tune.write("cde\r\n");
+    tune.close();
+
+    ScriptedDialogs dialogs;
+    MainWindow window(start, dialogs, trash, [] {});
+    window.load();
+    auto* remove = window.findChild<QPushButton*>(QStringLiteral("Command9"));
+    QCOMPARE(remove->text(), QStringLiteral("削除"));
+
+    remove->click();
+    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください。")});
+    QVERIFY(trash.trashed.isEmpty());
+    dialogs.clear();
+
+    auto* list = window.findChild<FileList*>(QStringLiteral("File1"));
+    list->select_index(list->names().indexOf(QStringLiteral("gone.rav")));
+    if (window.state().target_file.isEmpty())
+        window.state().target_file = tune.fileName();
+    QCOMPARE(window.state().target_file, tune.fileName());
+
+    dialogs.answers.enqueue(MessageAnswer::Yes);
+    remove->click();
+    QCOMPARE(dialogs.messages.size(), 1); // the program's own question
+    QCOMPARE(dialogs.messages[0].buttons, MessageButtons::YesNo);
+    QVERIFY(dialogs.messages[0].text.contains(tune.fileName()));
+    QVERIFY(!QFile::exists(tune.fileName()));
+    QCOMPARE(trash.trashed.size(), 1);
+    QVERIFY(trash.trashed[0].startsWith(m_home.path()));
+    QFile trashed(trash.trashed[0]);
+    QVERIFY(trashed.open(QIODevice::ReadOnly));
+    QCOMPARE(trashed.readAll(), QByteArray("cde\r\n"));
+
+    QVERIFY(window.state().target_file.isEmpty());
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("対象ファイル："));
+    QCOMPARE(window.controls().panels[0]->text(), QStringLiteral("対象ファイル："));
+    QVERIFY(!list->names().contains(QStringLiteral("gone.rav")));
+}
+
+void TestFileOperations::delete_declined_or_failed_still_clears_target()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("kept.rav"), "cde\r\n"));
+    f.control<QPushButton>("Command11")->click();
+    auto* remove = f.control<QPushButton>("Command9");
+
+    // Declined.
+    select_file(f, QStringLiteral("kept.rav"));
+    f.dialogs.answers.enqueue(MessageAnswer::No);
+    remove->click();
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.system.trashed.isEmpty());
+    QCOMPARE(f.read_bytes(QStringLiteral("kept.rav")), QByteArray("cde\r\n"));
+    QVERIFY(f.window->state().target_file.isEmpty());
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
+    QVERIFY(f.control<FileList>("File1")->names().contains(QStringLiteral("kept.rav")));
+
+    // Confirmed but the trash refuses: the failure is told, the target is still given up.
+    f.dialogs.clear();
+    select_file(f, QStringLiteral("kept.rav"));
+    f.system.fail_trash = true;
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
+    remove->click();
+    QCOMPARE(f.system.trashed, QStringList{f.path(QStringLiteral("kept.rav"))});
+    QCOMPARE(f.dialogs.messages.size(), 2);
+    QVERIFY(f.dialogs.messages[1].text.startsWith(QStringLiteral("ごみ箱に移動できませんでした。")));
+    QVERIFY(QFile::exists(f.path(QStringLiteral("kept.rav"))));
+    QVERIFY(f.window->state().target_file.isEmpty());
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
+}
+
+void TestFileOperations::refresh()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "a"));
+    auto* list = f.control<FileList>("File1");
+    auto* dir1 = f.control<FolderList>("Dir1");
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("a.rav"));
+    const QString target = f.window->state().target_file;
+    QVERIFY(!target.isEmpty());
+
+    QVERIFY(f.write_bytes(QStringLiteral("b.txt"), "b"));
+    QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("newfolder")));
+    QVERIFY(!list->names().contains(QStringLiteral("b.txt")));
+    auto* button = f.control<QPushButton>("Command11");
+    QCOMPARE(button->text(), QStringLiteral("更新"));
+    button->click();
+    QCOMPARE(list->names(), (QStringList{QStringLiteral("a.rav"), QStringLiteral("b.txt")}));
+    QVERIFY(!dir1->findItems(QStringLiteral("newfolder"), Qt::MatchEndsWith).isEmpty());
+    QCOMPARE(f.window->state().target_file, target);
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル：") + target);
+}
+
+void TestFileOperations::rename_dialog_layout_and_cancel()
+{
+    MainWindowFixture f;
+    auto* rename = f.control<QPushButton>("Command8");
+    QCOMPARE(rename->text(), QStringLiteral("変更"));
+
+    // No target: a message and no dialog.
+    rename->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください。")});
+    f.dialogs.clear();
+
+    QVERIFY(f.write_bytes(QStringLiteral("tune one.rav"), "x"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("tune one.rav"));
+    const QString target = f.window->state().target_file;
+
+    QString title, initial, ok, cancel;
+    QSize size;
+    QRect field_rect, ok_rect, cancel_rect;
+    bool modal = false;
+    QWidget* focus_after_tab = nullptr;
+    on_rename_dialog([&](QDialog* dialog) {
+        title = dialog->windowTitle();
+        modal = dialog->isModal();
+        size = dialog->size();
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Txt_NewName"));
+        auto* ok_button = dialog->findChild<QPushButton*>(QStringLiteral("Cmd_OK"));
+        auto* cancel_button = dialog->findChild<QPushButton*>(QStringLiteral("Cmd_Cnl"));
+        initial = field->text();
+        ok = ok_button->text();
+        cancel = cancel_button->text();
+        field_rect = field->geometry();
+        ok_rect = ok_button->geometry();
+        cancel_rect = cancel_button->geometry();
+        focus_after_tab = field->nextInFocusChain();
+        field->setText(QStringLiteral("other.rav"));
+        cancel_button->click();
+    });
+    rename->click();
+
+    QCOMPARE(title, QStringLiteral("ファイル名変更"));
+    QVERIFY(modal);
+    QCOMPARE(size, QSize(twips_to_px(3600), twips_to_px(1125)));
+    QCOMPARE(initial, QStringLiteral("tune one.rav"));
+    QCOMPARE(ok, QStringLiteral("OK"));
+    QCOMPARE(cancel, QStringLiteral("キャンセル"));
+    QCOMPARE(field_rect, twips_rect(240, 120, 2835, 315));
+    QCOMPARE(ok_rect, twips_rect(240, 600, 1395, 315));
+    QCOMPARE(cancel_rect, twips_rect(1800, 600, 1275, 315));
+    QCOMPARE(focus_after_tab ? focus_after_tab->objectName() : QString(), QStringLiteral("Cmd_OK"));
+
+    // Cancel changes nothing and asks nothing.
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QVERIFY(QFile::exists(f.path(QStringLiteral("tune one.rav"))));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("other.rav"))));
+    QCOMPARE(f.window->state().target_file, target);
+}
+
+void TestFileOperations::rename_confirmed()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("old.rav"), "old content"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("old.rav"));
+
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
+    const RenameRun run = rename_through_dialog(f, QStringLiteral("new name.txt"));
+    QCOMPARE(run.initial_text, QStringLiteral("old.rav"));
+    QVERIFY(!run.open_after_ok);
+
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    const RecordedMessage& question = f.dialogs.messages[0];
+    QCOMPARE(question.text, QStringLiteral("ファイル名を「old.rav」から\r「new name.txt」に変更します。\rよろしいですか？"));
+    QCOMPARE(question.title, QStringLiteral("ファイル名変更確認"));
+    QCOMPARE(question.buttons, MessageButtons::YesNo);
+    QCOMPARE(question.icon, MessageIcon::None);
+    QCOMPARE(question.default_answer, MessageAnswer::Yes);
+
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("old.rav"))));
+    QCOMPARE(f.read_bytes(QStringLiteral("new name.txt")), QByteArray("old content"));
+    QCOMPARE(f.control<FileList>("File1")->names(), QStringList{QStringLiteral("new name.txt")});
+    QVERIFY(f.window->state().target_file.isEmpty());
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
+
+    // With the target gone, edit and delete ask for a file.
+    f.dialogs.clear();
+    f.control<QPushButton>("Command3")->click();
+    f.control<QPushButton>("Command9")->click();
+    QCOMPARE(f.dialogs.texts(), (QStringList{QStringLiteral("ファイルを選択してください"), QStringLiteral("ファイルを選択してください。")}));
+}
+
+void TestFileOperations::rename_to_existing_name_overwrites_nothing()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    QVERIFY(f.write_bytes(QStringLiteral("b.rav"), "second"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("a.rav"));
+
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
+    const RenameRun run = rename_through_dialog(f, QStringLiteral("b.rav"));
+    QVERIFY(!run.open_after_ok);
+    QCOMPARE(f.dialogs.messages.size(), 2);
+    QCOMPARE(f.dialogs.messages[1].text, QStringLiteral("ファイル名を変更できませんでした。"));
+    QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
+    QCOMPARE(f.read_bytes(QStringLiteral("b.rav")), QByteArray("second"));
+    QVERIFY(f.window->state().target_file.isEmpty());
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
+
+    // The same name again, and a folder of the new name: nothing moves either.
+    QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("c.rav")));
+    QVERIFY(!rename_file_keeping_others(f.start_dir, QStringLiteral("a.rav"), QStringLiteral("a.rav")));
+    QVERIFY(!rename_file_keeping_others(f.start_dir, QStringLiteral("a.rav"), QStringLiteral("c.rav")));
+    QVERIFY(QFileInfo(f.path(QStringLiteral("c.rav"))).isDir());
+    QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
+    // A missing source or no source name at all is a failure, not a rename of the folder.
+    QVERIFY(!rename_file_keeping_others(f.start_dir, QStringLiteral("none.rav"), QStringLiteral("d.rav")));
+    QVERIFY(!rename_file_keeping_others(f.start_dir, QString(), QStringLiteral("d.rav")));
+    QVERIFY(QFileInfo(f.start_dir).isDir());
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("d.rav"))));
+}
+
+void TestFileOperations::rename_answered_no()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("a.rav"));
+    const QString target = f.window->state().target_file;
+
+    f.dialogs.answers.enqueue(MessageAnswer::No);
+    const RenameRun run = rename_through_dialog(f, QStringLiteral("z.rav"));
+    QVERIFY(!run.open_after_ok);
+    QCOMPARE(f.dialogs.messages.size(), 2);
+    QCOMPARE(f.dialogs.messages[1].text, QStringLiteral("ファイル名を変更しませんでした。"));
+    QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("z.rav"))));
+    QCOMPARE(f.window->state().target_file, target);
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル：") + target);
+}
+
+void TestFileOperations::rename_empty_name_keeps_dialog_open()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("a.rav"));
+
+    const RenameRun run = rename_through_dialog(f, QString());
+    QVERIFY(run.open_after_ok);
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイル名が入力されていません。")});
+    QVERIFY(QFile::exists(f.path(QStringLiteral("a.rav"))));
+    QVERIFY(!f.window->state().target_file.isEmpty());
+}
+
+void TestFileOperations::rename_without_selection_in_list()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("a.rav"));
+    // A refresh drops the list's selection while the target stays.
+    f.control<QPushButton>("Command11")->click();
+    QCOMPARE(f.control<FileList>("File1")->selected_index(), -1);
+    QVERIFY(!f.window->state().target_file.isEmpty());
+
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
+    const RenameRun run = rename_through_dialog(f, QStringLiteral("b.rav"));
+    QCOMPARE(run.initial_text, QString());
+    QCOMPARE(f.dialogs.messages.size(), 2);
+    QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("ファイル名を「」から\r「b.rav」に変更します。\rよろしいですか？"));
+    QCOMPARE(f.dialogs.messages[1].text, QStringLiteral("ファイル名を変更できませんでした。"));
+    QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("b.rav"))));
+    QVERIFY(QFileInfo(f.start_dir).isDir());
+    QVERIFY(f.window->state().target_file.isEmpty());
+}
+
+void TestFileOperations::rename_letter_case()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("tune.rav"), "lower"));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("tune.rav"));
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
+    rename_through_dialog(f, QStringLiteral("Tune.rav"));
+    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.control<FileList>("File1")->names(), QStringList{QStringLiteral("Tune.rav")});
+    QCOMPARE(f.read_bytes(QStringLiteral("Tune.rav")), QByteArray("lower"));
+
+    // Where case counts and both names exist, they are two files: no rename.
+    QVERIFY(f.write_bytes(QStringLiteral("TUNE.rav"), "upper"));
+    if (f.read_bytes(QStringLiteral("Tune.rav")) == "lower") { // the file system tells them apart
+        QVERIFY(!rename_file_keeping_others(f.start_dir, QStringLiteral("Tune.rav"), QStringLiteral("TUNE.rav")));
+        QCOMPARE(f.read_bytes(QStringLiteral("Tune.rav")), QByteArray("lower"));
+        QCOMPARE(f.read_bytes(QStringLiteral("TUNE.rav")), QByteArray("upper"));
+    }
+}
+
+QTEST_MAIN(TestFileOperations)
+#include "test_file_operations.moc"

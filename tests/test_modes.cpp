@@ -1,0 +1,476 @@
+// Selection modes, the list clear button, the double-click and folder and drive changes,
+// driven through the main window's controls with scripted answers.
+
+#include "browse_window.h"
+#include "drives.h"
+#include "selection_mode.h"
+
+#include <QCheckBox>
+
+namespace {
+
+const QString kListQuestion = QStringLiteral("選択されたリストが無効になりますがよろしいですか？");
+const QString kFolderQuestion = QStringLiteral(
+    "ファイル選択中です。パスを変更すると選択されたファイルがクリアされますがよろしいですか？");
+const QString kAlbumQuestion = QStringLiteral(
+    "リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
+
+// A folder "tunes" with two tunes and an album, a folder "other" with one tune.
+void make_tunes(BrowseWindow& w)
+{
+    w.write_file(QStringLiteral("tunes/a.rav"), "A");
+    w.write_file(QStringLiteral("tunes/b.txt"), "B");
+    w.write_file(QStringLiteral("tunes/ab.alb"), "a.rav\r\nb.txt\r\n");
+    w.write_file(QStringLiteral("tunes/noalb.alb"), "\r\nb.txt\r\n");
+    w.write_file(QStringLiteral("other/c.rav"), "C");
+    w.open_folder(w.path(QStringLiteral("tunes")));
+}
+
+void expect_question(const RecordedMessage& box, const QString& text)
+{
+    QCOMPARE(box.text, text);
+    QCOMPARE(box.buttons, MessageButtons::YesNo);
+    QCOMPARE(box.icon, MessageIcon::Warning);
+    QVERIFY(box.title.isEmpty());
+}
+
+} // namespace
+
+class TestModes : public QObject {
+    Q_OBJECT
+private slots:
+    void leaving_list_mode_asks_and_no_keeps_everything();
+    void leaving_list_mode_with_yes_enters_simple_mode();
+    void list_to_album_asks_only_with_a_list_in_use();
+    void reselecting_the_current_mode_keeps_the_list();
+    void album_with_empty_first_line_is_not_in_use();
+    void clear_button_asks_only_with_a_list_in_use();
+    void double_click_follows_the_mode();
+    void abnormal_mode_is_reported();
+    void folder_change_in_list_mode();
+    void folder_change_keeps_the_target();
+    void album_mode_revert_returns_folder_and_drive();
+    void unavailable_drive_keeps_the_folder();
+    void drive_change_shows_the_drives_last_folder();
+    void vanished_volume_is_not_available();
+    void file_list_shows_matching_files_by_name();
+};
+
+void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_option(1);
+    w.add_files({QStringLiteral("a.rav"), QStringLiteral("b.txt")});
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
+    w.dialogs.clear();
+
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.click_option(0);
+
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    expect_question(w.dialogs.messages[0], kListQuestion);
+    QVERIFY(w.controls().Option1[1]->isChecked());
+    QCOMPARE(w.state().select_mode, QStringLiteral("lselect"));
+    QCOMPARE(w.controls().Label6->text(), QStringLiteral("lselect"));
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
+    QCOMPARE(w.rows(), QStringList({"a.rav", "b.txt"}));
+    QVERIFY(w.state().target_file.isEmpty());
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル："));
+    QCOMPARE(w.controls().Label3->text(), QStringLiteral("対象ファイル："));
+    QVERIFY(w.controls().Command5->isEnabled());
+    QVERIFY(!w.controls().Check1->isEnabled());
+}
+
+void TestModes::leaving_list_mode_with_yes_enters_simple_mode()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_option(1);
+    w.add_files({QStringLiteral("a.rav"), QStringLiteral("b.txt")});
+    w.dialogs.clear();
+
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.click_option(0);
+
+    QCOMPARE(w.dialogs.texts(), QStringList({kListQuestion}));
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.state().play_list.list_count, 0);
+    QCOMPARE(w.controls().List1->count(), 0);
+    QCOMPARE(w.state().select_mode, QStringLiteral("simple"));
+    QCOMPARE(w.controls().Label6->text(), QStringLiteral("simple"));
+    QVERIFY(w.controls().Option1[0]->isChecked());
+    QCOMPARE(w.controls().File1->pattern(), QStringLiteral("*.txt;*.rav"));
+    QCOMPARE(w.controls().File1->names(), QStringList({"a.rav", "b.txt"}));
+    QCOMPARE(w.controls().Command1->text(), QStringLiteral("ravu起動"));
+    QVERIFY(w.controls().Check1->isEnabled());
+    QVERIFY(w.controls().Check2->isEnabled());
+    for (QPushButton* b : {w.controls().Command4, w.controls().Command5, w.controls().Command6,
+                           w.controls().Command7})
+        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+}
+
+void TestModes::list_to_album_asks_only_with_a_list_in_use()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_option(1);
+    QCOMPARE(w.controls().Command1->text(), QStringLiteral("アルバム演奏"));
+    w.add_files({QStringLiteral("a.rav")});
+    w.dialogs.clear();
+
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.click_option(2);
+    QCOMPARE(w.dialogs.texts(), QStringList({kListQuestion}));
+    QCOMPARE(w.state().select_mode, QStringLiteral("lselect"));
+    QVERIFY(w.controls().Option1[1]->isChecked());
+
+    // Emptied by the clear button, the list no longer holds the mode.
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.click(w.controls().Command6);
+    w.dialogs.clear();
+    w.click_option(2);
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.state().select_mode, QStringLiteral("ledit"));
+    QCOMPARE(w.controls().File1->pattern(), QStringLiteral("*.alb"));
+    QCOMPARE(w.controls().File1->names(), QStringList({"ab.alb", "noalb.alb"}));
+    QVERIFY(w.controls().Command7->isEnabled());
+    QVERIFY(!w.controls().Command4->isEnabled());
+    QVERIFY(!w.controls().Command5->isEnabled());
+    QVERIFY(!w.controls().Command6->isEnabled());
+
+    // A loaded album holds the album mode the same way.
+    w.double_click_file(QStringLiteral("ab.alb"));
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
+    w.dialogs.clear();
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.click_option(1);
+    QCOMPARE(w.dialogs.texts(), QStringList({kListQuestion}));
+    QVERIFY(w.controls().Option1[2]->isChecked());
+    QCOMPARE(w.state().select_mode, QStringLiteral("ledit"));
+    QCOMPARE(w.controls().File1->pattern(), QStringLiteral("*.alb"));
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
+
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.click_option(0);
+    QCOMPARE(w.state().select_mode, QStringLiteral("simple"));
+    QVERIFY(w.entries().isEmpty());
+}
+
+void TestModes::reselecting_the_current_mode_keeps_the_list()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_option(1);
+    w.add_files({QStringLiteral("a.rav")});
+    w.click_file(QStringLiteral("b.txt"));
+    QVERIFY(!w.state().target_file.isEmpty());
+    w.dialogs.clear();
+
+    w.click_option(1);
+
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.entries(), QStringList({"a.rav"}));
+    QCOMPARE(w.state().select_mode, QStringLiteral("lselect"));
+    QVERIFY(w.state().target_file.isEmpty());
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル："));
+    QCOMPARE(w.controls().File1->selected_index(), -1);
+}
+
+void TestModes::album_with_empty_first_line_is_not_in_use()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_option(2);
+    w.double_click_file(QStringLiteral("noalb.alb"));
+    QCOMPARE(w.rows(), QStringList({"", "b.txt"}));
+    w.dialogs.clear();
+
+    w.click_option(0);
+    w.click(w.controls().Command6);
+
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.state().select_mode, QStringLiteral("simple"));
+    QCOMPARE(w.state().play_list.list_entries[1], QStringLiteral("b.txt"));
+}
+
+void TestModes::clear_button_asks_only_with_a_list_in_use()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_option(1);
+    w.click(w.controls().Command6);
+    QVERIFY(w.dialogs.messages.isEmpty());
+
+    w.add_files({QStringLiteral("a.rav"), QStringLiteral("b.txt")});
+    w.dialogs.clear();
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.click(w.controls().Command6);
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    expect_question(w.dialogs.messages[0], kListQuestion);
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
+
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.click(w.controls().Command6);
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
+    QCOMPARE(w.state().play_list.list_count, 0);
+}
+
+void TestModes::double_click_follows_the_mode()
+{
+    BrowseWindow w;
+    make_tunes(w);
+
+    w.click_option(1);
+    w.double_click_file(QStringLiteral("b.txt"));
+    QCOMPARE(w.entries(), QStringList({"b.txt"}));
+    QCOMPARE(w.rows(), QStringList({"b.txt"}));
+
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.click_option(2);
+    QCOMPARE(w.dialogs.texts(), QStringList({kListQuestion}));
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
+    w.double_click_file(QStringLiteral("ab.alb"));
+    QCOMPARE(w.entries(), QStringList({"a.rav", "b.txt"}));
+    QCOMPARE(w.rows(), QStringList({"a.rav", "b.txt"}));
+}
+
+void TestModes::abnormal_mode_is_reported()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.state().select_mode = QStringLiteral("broken");
+
+    w.double_click_file(QStringLiteral("a.rav"));
+    QCOMPARE(w.dialogs.texts(), QStringList({"状態が異常です"}));
+    QVERIFY(w.entries().isEmpty());
+    QVERIFY(w.system.starts.isEmpty());
+
+    // A folder change is reported too, then goes ahead.
+    w.dialogs.clear();
+    w.open_folder(w.dir.path());
+    QCOMPARE(w.dialogs.texts(), QStringList({"状態が異常です"}));
+    QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(w.dir.path()));
+    QCOMPARE(w.controls().File1->path(), QDir::toNativeSeparators(w.dir.path()));
+}
+
+void TestModes::folder_change_in_list_mode()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    const QString top = QDir::toNativeSeparators(w.dir.path());
+    const QString other = QDir::toNativeSeparators(w.path(QStringLiteral("other")));
+    w.click_option(1);
+
+    // With an empty list the file list simply follows.
+    w.open_folder(top);
+    w.open_folder(other);
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(w.controls().File1->names(), QStringList({"c.rav"}));
+    QCOMPARE(w.state().current_folder, other);
+
+    w.add_files({QStringLiteral("c.rav")});
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.open_folder(top);
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    expect_question(w.dialogs.messages[0], kFolderQuestion);
+    QCOMPARE(w.controls().Dir1->path(), other);
+    QCOMPARE(w.controls().File1->path(), other);
+    QCOMPARE(w.controls().File1->names(), QStringList({"c.rav"}));
+    QCOMPARE(w.state().current_folder, other);
+    QCOMPARE(w.entries(), QStringList({"c.rav"}));
+
+    w.dialogs.clear();
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.open_folder(top);
+    QCOMPARE(w.dialogs.texts(), QStringList({kFolderQuestion}));
+    QCOMPARE(w.controls().Dir1->path(), top);
+    QCOMPARE(w.controls().File1->path(), top);
+    QCOMPARE(w.state().current_folder, top);
+    QVERIFY(w.entries().isEmpty());
+    QCOMPARE(w.controls().List1->count(), 0);
+}
+
+void TestModes::folder_change_keeps_the_target()
+{
+    BrowseWindow w;
+    make_tunes(w);
+    w.click_file(QStringLiteral("a.rav"));
+    const QString target = QDir::toNativeSeparators(w.path(QStringLiteral("tunes/a.rav")));
+    QCOMPARE(w.state().target_file, target);
+
+    w.open_folder(w.dir.path());
+    w.open_folder(w.path(QStringLiteral("other")));
+    QCOMPARE(w.controls().File1->names(), QStringList({"c.rav"}));
+    QCOMPARE(w.state().target_file, target);
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル：") + target);
+
+    // Nothing is selected in the new folder, so nothing is added although a target is set.
+    w.click_option(1);
+    w.click_file(QStringLiteral("c.rav"));
+    w.open_folder(w.dir.path());
+    w.dialogs.clear();
+    w.click(w.controls().Command5);
+    QCOMPARE(w.dialogs.texts(), QStringList({"ファイルを選択してください"}));
+    QVERIFY(w.entries().isEmpty());
+}
+
+// Two folders standing in for drives: A holds the album and its tunes, B another folder.
+struct FakeDrives {
+    explicit FakeDrives(BrowseWindow& w, const QStringList& extra = {})
+    {
+        a = w.make_folder(QStringLiteral("driveA"));
+        b = w.make_folder(QStringLiteral("driveB"));
+        QStringList roots{QStringLiteral("/"), a, b};
+        roots << extra;
+        w.controls().Drive1->set_source(
+            {[roots] { return roots; }, [](const QString& root) { return QFileInfo(root).isDir(); }});
+    }
+    QString a;
+    QString b;
+};
+
+void TestModes::album_mode_revert_returns_folder_and_drive()
+{
+    BrowseWindow w;
+    FakeDrives drives(w);
+    w.write_file(QStringLiteral("driveA/music/x.rav"), "X");
+    w.write_file(QStringLiteral("driveA/music/x.alb"), "x.rav\r\n");
+    w.make_folder(QStringLiteral("driveB/songs"));
+    w.choose_drive(drives.b);
+    w.open_folder(drives.b + QStringLiteral("/songs"));
+    w.choose_drive(drives.a);
+    const QString music = drives.a + QStringLiteral("/music");
+    w.open_folder(music);
+    QCOMPARE(w.controls().Dir1->path(), music);
+    // The folder list starts at the drive's root.
+    QCOMPARE(w.controls().Dir1->item(0)->data(Qt::UserRole).toString(), drives.a);
+
+    w.click_option(2);
+    w.double_click_file(QStringLiteral("x.alb"));
+    QCOMPARE(w.entries(), QStringList({"x.rav"}));
+    w.dialogs.clear();
+
+    // Another folder of the same drive, declined.
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.open_folder(drives.a);
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    expect_question(w.dialogs.messages[0], kAlbumQuestion);
+    QCOMPARE(w.controls().Dir1->path(), music);
+    QCOMPARE(w.controls().File1->path(), music);
+
+    // Another drive, declined: folder list and drive list both come back, one question.
+    w.dialogs.clear();
+    w.dialogs.answers.enqueue(MessageAnswer::No);
+    w.choose_drive(drives.b);
+    QCOMPARE(w.dialogs.texts(), QStringList({kAlbumQuestion}));
+    QCOMPARE(w.controls().Dir1->path(), music);
+    QCOMPARE(w.controls().Drive1->drive(), drives.a);
+    QCOMPARE(w.controls().File1->names(), QStringList({"x.alb"}));
+    QCOMPARE(w.entries(), QStringList({"x.rav"}));
+    QCOMPARE(w.rows(), QStringList({"x.rav"}));
+
+    // Accepted: the list is cleared and the drive's last folder shows.
+    w.dialogs.clear();
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.choose_drive(drives.b);
+    QCOMPARE(w.dialogs.texts(), QStringList({kAlbumQuestion}));
+    QCOMPARE(w.controls().Dir1->path(), drives.b + QStringLiteral("/songs"));
+    QCOMPARE(w.state().current_folder, drives.b + QStringLiteral("/songs"));
+    QVERIFY(w.entries().isEmpty());
+}
+
+void TestModes::unavailable_drive_keeps_the_folder()
+{
+    BrowseWindow w;
+    const QString gone = QDir::toNativeSeparators(w.path(QStringLiteral("gone")));
+    FakeDrives drives(w, {gone});
+    w.write_file(QStringLiteral("driveA/m/x.rav"), "X");
+    const QString m = drives.a + QStringLiteral("/m");
+    w.choose_drive(drives.a);
+    w.open_folder(m);
+    QCOMPARE(w.controls().File1->names(), QStringList({"x.rav"}));
+    w.dialogs.clear();
+
+    w.choose_drive(gone);
+
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QCOMPARE(w.dialogs.messages[0].text, QStringLiteral("選択したドライブは現在使えません。"));
+    QCOMPARE(w.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(w.dialogs.messages[0].icon, MessageIcon::None);
+    QCOMPARE(w.controls().Dir1->path(), m);
+    QCOMPARE(w.controls().File1->path(), m);
+    QCOMPARE(w.controls().File1->names(), QStringList({"x.rav"}));
+    QCOMPARE(w.controls().Drive1->drive(), gone);
+}
+
+void TestModes::drive_change_shows_the_drives_last_folder()
+{
+    BrowseWindow w;
+    FakeDrives drives(w);
+    w.make_folder(QStringLiteral("driveA/one/two"));
+    w.write_file(QStringLiteral("driveB/y.rav"), "Y");
+    w.choose_drive(drives.a);
+    w.open_folder(drives.a + QStringLiteral("/one"));
+    w.open_folder(drives.a + QStringLiteral("/one/two"));
+
+    // A drive not visited yet opens at its root.
+    w.choose_drive(drives.b);
+    QCOMPARE(w.controls().Dir1->path(), drives.b);
+    QCOMPARE(w.controls().File1->names(), QStringList({"y.rav"}));
+
+    w.choose_drive(drives.a);
+    QCOMPARE(w.controls().Dir1->path(), drives.a + QStringLiteral("/one/two"));
+
+    // A last folder that has gone falls back to the root.
+    w.choose_drive(drives.b);
+    QDir(drives.a + QStringLiteral("/one")).removeRecursively();
+    w.choose_drive(drives.a);
+    QCOMPARE(w.controls().Dir1->path(), drives.a);
+    QVERIFY(w.dialogs.messages.isEmpty());
+}
+
+void TestModes::vanished_volume_is_not_available()
+{
+#ifdef Q_OS_WIN
+    QSKIP("drive letters are checked by the system");
+#else
+    QTemporaryDir dir;
+    QCOMPARE(drive_roots().first(), QStringLiteral("/"));
+    QVERIFY(drive_available(QStringLiteral("/")));
+    // A folder that is no volume's root is what a mount point becomes once its volume
+    // has gone: not the drive any more.
+    QVERIFY(!drive_available(dir.path()));
+    QVERIFY(!drive_available(dir.filePath(QStringLiteral("missing"))));
+    QCOMPARE(drive_root_of(dir.filePath(QStringLiteral("a/b")), {QStringLiteral("/"), dir.path()}), dir.path());
+    QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()}),
+             QStringLiteral("/"));
+#endif
+}
+
+void TestModes::file_list_shows_matching_files_by_name()
+{
+    BrowseWindow w;
+    for (const char* name : {"b.RAV", "A.rav", "a.rav", "c.txt", "d.mp3", "rav", ".hidden.rav"})
+        w.write_file(QStringLiteral("f/") + QString::fromLatin1(name), "x");
+    w.make_folder(QStringLiteral("f/folder.rav"));
+#ifdef Q_OS_UNIX
+    QVERIFY(QFile::link(w.path(QStringLiteral("f/c.txt")), w.path(QStringLiteral("f/link.txt"))));
+    QVERIFY(QFile::link(w.path(QStringLiteral("f/none")), w.path(QStringLiteral("f/dangling.rav"))));
+#endif
+    w.open_folder(w.path(QStringLiteral("f")));
+
+    QStringList expected{"A.rav", "a.rav", "b.RAV", "c.txt"};
+#ifdef Q_OS_UNIX
+    expected << "link.txt";
+#endif
+    QCOMPARE(w.controls().File1->names(), expected);
+    // The folder list has the subfolder, whatever its name looks like.
+    QCOMPARE(w.controls().Dir1->item(w.controls().Dir1->count() - 1)->data(Qt::UserRole).toString(),
+             QDir::toNativeSeparators(w.path(QStringLiteral("f/folder.rav"))));
+}
+
+QTEST_MAIN(TestModes)
+#include "test_modes.moc"

@@ -1,0 +1,433 @@
+// Starting the player: one tune from the launch button, the play list run by run with the
+// real fake player, the wait between runs, and a filer that ends during a list play.
+
+#include "desktop_services.h"
+#include "fake_player_log.h"
+#include "file_list.h"
+#include "folder_list.h"
+#include "main_window.h"
+#include "paths.h"
+#include "recording_services.h"
+#include "scripted_dialogs.h"
+#include "settings.h"
+#include "test_files.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#endif
+
+namespace {
+
+const QString kStartFailed = QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。");
+const QString kFakePlayer = QStringLiteral(FAKE_PLAYER_PATH);
+
+QString canonical(const QString& path)
+{
+    return QFileInfo(path).canonicalFilePath();
+}
+
+// The main window in a folder of its own, starting real players (or recording the starts).
+struct Filer {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    DesktopServices desktop;
+    RecordingServices recording;
+    MainWindow window;
+    QString log = dir.filePath(QStringLiteral("player.log"));
+    QString release_file = dir.filePath(QStringLiteral("release"));
+
+    // Started the way the program starts, with the fake player as the stored player.
+    explicit Filer(bool record = false)
+        : window(dir.path(), dialogs, record ? static_cast<SystemServices&>(recording) : desktop, [] {})
+    {
+        qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
+        write_file(dir.filePath(QStringLiteral("ravfiler.ini")),
+                   "[RavFiler]\r\nRavu=" + kFakePlayer.toUtf8() + "\r\nEdit=editor\r\n");
+        window.load();
+    }
+    ~Filer() { release(); }
+
+    AppState& state() { return window.state(); }
+    MainControls& controls() { return window.controls(); }
+    QList<FakePlayerRun> runs() const { return read_fake_player_log(log); }
+
+    // Players started from now on run until release().
+    void hold() { qputenv("FAKE_PLAYER_HOLD_FILE", release_file.toLocal8Bit()); }
+    void release() { QFile(release_file).open(QIODevice::WriteOnly); }
+
+    // A list play in a list mode with these entries, as add_list leaves them.
+    void set_list(const QStringList& names)
+    {
+        state().select_mode = QStringLiteral("lselect");
+        for (int i = 0; i < names.size(); ++i)
+            state().play_list.list_entries[i] = names[i];
+        state().play_list.list_count = static_cast<std::int16_t>(names.size());
+    }
+    // What add_list does with a selected file: store it at list_count and raise the count.
+    void add_entry(const QString& name)
+    {
+        PlayList& list = state().play_list;
+        list.list_entries[list.list_count] = name;
+        ++list.list_count;
+    }
+    QString in_folder(const QString& name) const { return join_folder_file(dir.path(), name); }
+};
+
+// Runs the action once the condition holds, checked from whatever event loop is running,
+// a wait for a player included. Each watch has its own timer, since a timer whose handler
+// is still running (in a nested wait) does not fire again.
+void when(QObject* owner, std::function<bool()> condition, std::function<void()> action)
+{
+    auto* timer = new QTimer(owner);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, condition, action] {
+        if (!condition())
+            return;
+        timer->stop();
+        QTimer::singleShot(0, timer, action);
+    });
+    timer->start();
+}
+
+bool started(const Filer& f, int count)
+{
+    return f.runs().size() >= count;
+}
+
+} // namespace
+
+class TestPlayer : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+
+    void arguments_reach_player_unchanged_data();
+    void arguments_reach_player_unchanged();
+    void wait_returns_for_an_ended_player();
+
+    void single_tune_starts_without_waiting();
+    void single_tune_refusals();
+
+    void list_plays_entries_in_order();
+    void list_entry_at_a_drive_root();
+    void list_with_missing_player_data();
+    void list_with_missing_player();
+    void list_with_empty_first_entry();
+    void full_list_plays_every_entry();
+    void list_answers_clicks_and_keeps_added_entries();
+    void second_list_play_inside_the_first();
+    void filer_exit_leaves_player_running();
+
+    void exit_switch_cleared_stays_in_settings();
+};
+
+void TestPlayer::init()
+{
+    for (const char* name : {"FAKE_PLAYER_LOG", "FAKE_PLAYER_DELAY_MS", "FAKE_PLAYER_HOLD_FILE",
+                             "FAKE_PLAYER_EXIT_CODE"})
+        qunsetenv(name);
+}
+
+void TestPlayer::arguments_reach_player_unchanged_data()
+{
+    QTest::addColumn<QString>("tune");
+    QTest::addColumn<QString>("switches");
+    QTest::newRow("blanks, Japanese, quotes, leading dash") << QStringLiteral("-曲 \"名\" b.rav") << QString();
+    QTest::newRow("absolute with switches") << QStringLiteral("/tmp/my tunes/-a \"b\".rav") << QStringLiteral("*P*E");
+    QTest::newRow("shell characters") << QStringLiteral("$(x) `y` ; & | * ~ 'z'.rav") << QStringLiteral("*I");
+}
+
+void TestPlayer::arguments_reach_player_unchanged()
+{
+    QFETCH(QString, tune);
+    QFETCH(QString, switches);
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("player.log"));
+    qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
+    DesktopServices system;
+
+    const auto task = system.start_task(single_file_command(kFakePlayer, tune, switches, dir.path()),
+                                        WindowStyle::Normal);
+    QVERIFY(task);
+    system.wait_task(*task);
+
+    const QList<FakePlayerRun> runs = read_fake_player_log(log);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY(runs[0].ended()); // the wait lasted until the end
+    QCOMPARE(runs[0].pid, *task);
+    QStringList expected{tune};
+    if (!switches.isEmpty())
+        expected << switches;
+    QCOMPARE(runs[0].args, expected);
+    QCOMPARE(canonical(runs[0].cwd), canonical(dir.path()));
+}
+
+void TestPlayer::wait_returns_for_an_ended_player()
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("player.log"));
+    qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
+    DesktopServices system;
+    const auto task = system.start_task(trial_command(kFakePlayer, dir.filePath(QStringLiteral("t.rav"))),
+                                        WindowStyle::NoActivate);
+    QVERIFY(task);
+    QTRY_VERIFY(!read_fake_player_log(log).isEmpty() && read_fake_player_log(log)[0].ended());
+    // However long ago it ended, the wait returns (a test that hangs here fails by timeout).
+    system.wait_task(*task);
+    system.wait_task(*task);
+}
+
+void TestPlayer::single_tune_starts_without_waiting()
+{
+    Filer f;
+    f.hold();
+    const QString tune = f.in_folder(QStringLiteral("-曲 \"名\" b.rav"));
+    f.state().target_file = tune;
+    f.controls().Check1->click();
+    f.controls().Check2->click();
+    QCOMPARE(f.state().select_mode, QStringLiteral("simple"));
+
+    f.controls().Command1->click();
+    // The click has returned while the player still plays: it was not awaited.
+    QTRY_COMPARE(f.runs().size(), 1);
+    const FakePlayerRun run = f.runs()[0];
+    QVERIFY(!run.ended());
+    QCOMPARE(run.args, (QStringList{tune, QStringLiteral("*P*E")}));
+    QCOMPARE(canonical(run.cwd), canonical(f.controls().Dir1->path()));
+    QVERIFY(f.dialogs.messages.isEmpty());
+
+    f.release();
+    QTRY_VERIFY(f.runs()[0].ended());
+}
+
+void TestPlayer::single_tune_refusals()
+{
+    Filer f;
+    f.controls().Command1->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください")});
+
+    // A player that cannot be started is reported, not silently ignored.
+    f.dialogs.clear();
+    f.state().target_file = f.in_folder(QStringLiteral("a.rav"));
+    f.state().player_path = f.in_folder(QStringLiteral("no-such-player"));
+    f.controls().Command1->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{kStartFailed});
+    QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::None);
+    QVERIFY(f.dialogs.messages[0].title.isEmpty());
+    QVERIFY(f.runs().isEmpty());
+}
+
+void TestPlayer::list_plays_entries_in_order()
+{
+    Filer f;
+    qputenv("FAKE_PLAYER_DELAY_MS", "50");
+    f.set_list({QStringLiteral("a.rav"), QStringLiteral("b b.rav"), QStringLiteral("曲.txt")});
+    f.controls().Check3->click(); // only the exit switch joins the fixed *P*E
+    const QString selected = f.in_folder(QStringLiteral("selected.rav"));
+    f.state().target_file = selected;
+    show_target(f.controls(), selected);
+
+    f.controls().Command1->click(); // returns once the last run has ended
+
+    const QList<FakePlayerRun> runs = f.runs();
+    QCOMPARE(played_tunes(runs), (QStringList{f.in_folder(QStringLiteral("a.rav")),
+                                              f.in_folder(QStringLiteral("b b.rav")),
+                                              f.in_folder(QStringLiteral("曲.txt"))}));
+    for (int i = 0; i < runs.size(); ++i) {
+        QVERIFY(runs[i].ended());
+        QCOMPARE(runs[i].args.value(1), QStringLiteral("*P*E*X"));
+        QCOMPARE(runs[i].args.size(), 2);
+        QCOMPARE(canonical(runs[i].cwd), canonical(QDir::currentPath()));
+        if (i > 0)
+            QVERIFY2(runs[i].start_ns >= runs[i - 1].end_ns, "a run started before the previous one ended");
+    }
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QCOMPARE(f.state().target_file, selected);
+    QCOMPARE(f.controls().Label3->text(), kTargetPrefix + selected);
+    QCOMPARE(f.controls().panels[0]->text(), kTargetPrefix + selected);
+    QCOMPARE(f.state().play_list.list_count, 3);
+}
+
+void TestPlayer::list_entry_at_a_drive_root()
+{
+    Filer f;
+    const QString root = QDir::toNativeSeparators(QDir::rootPath());
+    f.controls().File1->set_path(root);
+    f.set_list({QStringLiteral("a.rav")});
+    f.controls().Command1->click();
+    QCOMPARE(played_tunes(f.runs()), QStringList{root + QStringLiteral("a.rav")});
+}
+
+void TestPlayer::list_with_missing_player_data()
+{
+    QTest::addColumn<QString>("player"); // in the test's folder; empty: the folder itself
+    QTest::newRow("no such file") << QStringLiteral("no-such-player");
+    QTest::newRow("not a program") << QStringLiteral("notes.txt");
+    QTest::newRow("a folder") << QString();
+}
+
+void TestPlayer::list_with_missing_player()
+{
+    QFETCH(QString, player);
+    Filer f;
+    QFile(f.in_folder(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+    f.state().player_path = player.isEmpty() ? f.dir.path() : f.in_folder(player);
+    f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
+    f.controls().Command1->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{kStartFailed});
+    QVERIFY(f.runs().isEmpty());
+
+    // The first failure ends the walk: no later entry is tried.
+    Filer recorded(true);
+    recorded.recording.fail_starts = true;
+    recorded.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
+    recorded.controls().Command1->click();
+    QCOMPARE(recorded.recording.starts.size(), 1);
+    QVERIFY(recorded.recording.waits.isEmpty());
+    QCOMPARE(recorded.dialogs.texts(), QStringList{kStartFailed});
+}
+
+void TestPlayer::list_with_empty_first_entry()
+{
+    Filer f(true);
+    f.state().select_mode = QStringLiteral("ledit");
+    f.state().play_list.list_entries[1] = QStringLiteral("b.rav");
+    f.controls().Command1->click();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("リストにファイルが選択されていません")});
+    QVERIFY(f.recording.starts.isEmpty());
+}
+
+void TestPlayer::full_list_plays_every_entry()
+{
+    Filer f(true);
+    QStringList names;
+    for (int i = 0; i < kListCapacity; ++i)
+        names << QStringLiteral("t%1.rav").arg(i);
+    f.set_list(names);
+    f.controls().Command1->click();
+    QCOMPARE(f.recording.starts.size(), kListCapacity);
+    QCOMPARE(f.recording.waits.size(), kListCapacity); // each run awaited
+    QCOMPARE(f.recording.starts.last().command.arguments.value(0), f.in_folder(QStringLiteral("t63.rav")));
+    QCOMPARE(f.recording.starts.last().style, WindowStyle::NoActivate);
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestPlayer::list_answers_clicks_and_keeps_added_entries()
+{
+    Filer f;
+    f.hold();
+    f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav")});
+    QObject scope;
+    bool clicked_while_playing = false;
+    when(&scope, [&] { return started(f, 1); }, [&] {
+        // The first run is still going: a click and an addition are handled meanwhile.
+        f.controls().Check4->click();
+        clicked_while_playing = f.state().icon_switch == QStringLiteral("*I") && !f.runs()[0].ended();
+        f.add_entry(QStringLiteral("c.rav"));
+        f.release();
+    });
+
+    f.controls().Command1->click();
+
+    QVERIFY(clicked_while_playing);
+    const QList<FakePlayerRun> runs = f.runs();
+    // The added entry is played after the others, and replaced none of them.
+    QCOMPARE(played_tunes(runs), (QStringList{f.in_folder(QStringLiteral("a.rav")),
+                                              f.in_folder(QStringLiteral("b.rav")),
+                                              f.in_folder(QStringLiteral("c.rav"))}));
+    QCOMPARE(runs[0].args.value(1), QStringLiteral("*P*E"));
+    QCOMPARE(runs[1].args.value(1), QStringLiteral("*P*E*I")); // read afresh for each entry
+    QCOMPARE(f.state().play_list.list_entries[0], QStringLiteral("a.rav"));
+    QCOMPARE(f.state().play_list.list_entries[2], QStringLiteral("c.rav"));
+    QCOMPARE(f.state().play_list.list_count, 3);
+}
+
+void TestPlayer::second_list_play_inside_the_first()
+{
+    Filer f;
+    f.hold();
+    f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
+    QObject scope;
+    // A second click while the first run plays starts a second walk inside the first.
+    when(&scope, [&] { return started(f, 1); }, [&] { f.controls().Command1->click(); });
+    when(&scope, [&] { return started(f, 2); }, [&] { f.release(); });
+
+    f.controls().Command1->click();
+
+    const QString a = f.in_folder(QStringLiteral("a.rav"));
+    const QString b = f.in_folder(QStringLiteral("b.rav"));
+    const QString c = f.in_folder(QStringLiteral("c.rav"));
+    const QList<FakePlayerRun> runs = f.runs();
+    QCOMPARE(played_tunes(runs), (QStringList{a, a, b, c, b, c}));
+    for (const FakePlayerRun& run : runs)
+        QVERIFY(run.ended());
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QCOMPARE(f.state().play_list.list_count, 3);
+    QCOMPARE(f.state().play_list.list_entries[3], QString());
+}
+
+void TestPlayer::filer_exit_leaves_player_running()
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("player.log"));
+    const QString release = dir.filePath(QStringLiteral("release"));
+    const QString close = dir.filePath(QStringLiteral("close"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("FAKE_PLAYER_LOG"), log);
+    env.insert(QStringLiteral("FAKE_PLAYER_HOLD_FILE"), release);
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+    QProcess host;
+    host.setProcessEnvironment(env);
+    host.setStandardOutputFile(QProcess::nullDevice());
+    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    host.start(QStringLiteral(LIST_PLAY_HOST_PATH),
+               {close, kFakePlayer, dir.path(), QStringLiteral("a.rav"), QStringLiteral("b.rav")});
+    QVERIFY(host.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(read_fake_player_log(log).size(), 1, 20000);
+
+    // Closing the window ends the filer in the middle of the list play.
+    QFile(close).open(QIODevice::WriteOnly);
+    QVERIFY(host.waitForFinished(20000));
+    QCOMPARE(host.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(host.exitCode(), 0);
+
+    QList<FakePlayerRun> runs = read_fake_player_log(log);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY(!runs[0].ended());
+#ifdef Q_OS_UNIX
+    QCOMPARE(::kill(static_cast<pid_t>(runs[0].pid), 0), 0); // still there
+#endif
+    QFile(release).open(QIODevice::WriteOnly);
+    QTRY_VERIFY_WITH_TIMEOUT(read_fake_player_log(log).value(0).ended(), 20000);
+    QCOMPARE(read_fake_player_log(log).size(), 1); // the next entry was never started
+}
+
+void TestPlayer::exit_switch_cleared_stays_in_settings()
+{
+    Filer f(true);
+    const QString ini = f.state().ini_path;
+    f.controls().Check3->click();
+    QCOMPARE(f.state().exit_switch, QStringLiteral("*X"));
+    QCOMPARE(read_setting(ini, QStringLiteral("ExitOpt")), QStringLiteral("*X"));
+    f.controls().Check3->click();
+    QCOMPARE(f.state().exit_switch, QString());
+    QCOMPARE(read_setting(ini, QStringLiteral("ExitOpt")), QString()); // present, empty
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains("ExitOpt=\r\n"));
+}
+
+QTEST_MAIN(TestPlayer)
+#include "test_player.moc"

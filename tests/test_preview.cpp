@@ -1,0 +1,244 @@
+// Selecting a file in the file list: the target, its display, and the preview field's
+// lines, read through the real window from files in a temporary folder.
+
+#include "browse_window.h"
+#include "paths.h"
+#include "preview_lines.h"
+
+#include <QTextBlock>
+
+namespace {
+
+// The field's paragraphs, which are the lines the preview shows.
+QStringList field_lines(QPlainTextEdit* field)
+{
+    QStringList lines;
+    if (field->document()->isEmpty())
+        return lines;
+    for (QTextBlock block = field->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines;
+}
+
+// Bytes this process has read through read() so far, or -1 where the system does not say.
+qint64 bytes_read_so_far()
+{
+    QFile io(QStringLiteral("/proc/self/io"));
+    if (!io.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : io.readAll().split('\n'))
+        if (line.startsWith("rchar:"))
+            return line.mid(6).trimmed().toLongLong();
+    return -1;
+}
+
+const QString kTooLong = QStringLiteral("１行の文字数が長すぎます");
+
+} // namespace
+
+class TestPreview : public QObject {
+    Q_OBJECT
+private slots:
+    void line_rule_data();
+    void line_rule();
+    void first_200_lines_only();
+    void shift_jis_and_utf8_read_alike();
+    void vanished_file_is_reported_and_unlisted();
+    void root_folder_gives_one_separator();
+    void clicking_again_and_keys_reread();
+    void huge_single_line_is_refused_after_a_bounded_read();
+    void binary_file_is_shown_within_bounds();
+    void too_much_text_for_the_field_is_refused();
+};
+
+void TestPreview::line_rule_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("CR LF at the end: no empty last line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("two CR LF at the end: one empty line") << QByteArray("a\r\nb\r\n\r\n") << QStringList{"a", "b", ""};
+    QTest::newRow("no line end at the end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
+    QTest::newRow("lone CR ends lines") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
+    QTest::newRow("LF only: one line holding the LFs") << QByteArray("a\nb\nc\n") << QStringList{"a␊b␊c␊"};
+    QTest::newRow("LF CR: the LF stays, the CR ends") << QByteArray("a\n\rb") << QStringList{"a␊", "b"};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TestPreview::line_rule()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, lines);
+    BrowseWindow w;
+    const QString file = w.write_file(QStringLiteral("t.rav"), bytes);
+    w.click_file(QStringLiteral("t.rav"));
+
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(field_lines(w.controls().Text1), lines);
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(file));
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル：") + QDir::toNativeSeparators(file));
+    QCOMPARE(w.controls().Label3->text(), w.status_text());
+}
+
+void TestPreview::first_200_lines_only()
+{
+    BrowseWindow w;
+    QByteArray bytes;
+    for (int i = 1; i <= 250; ++i)
+        bytes += "line " + QByteArray::number(i) + "\r\n";
+    // What follows the 200 lines is not looked at, however long.
+    bytes += QByteArray(1 << 20, 'x');
+    w.write_file(QStringLiteral("long.txt"), bytes);
+    w.click_file(QStringLiteral("long.txt"));
+
+    const QStringList lines = field_lines(w.controls().Text1);
+    QCOMPARE(lines.size(), 200);
+    QCOMPARE(lines.first(), QStringLiteral("line 1"));
+    QCOMPARE(lines.last(), QStringLiteral("line 200"));
+    QVERIFY(!w.controls().Text1->toPlainText().endsWith(QLatin1Char('\n')));
+    QVERIFY(w.dialogs.messages.isEmpty());
+}
+
+void TestPreview::shift_jis_and_utf8_read_alike()
+{
+    BrowseWindow w;
+    // "ドレミ音" and "ｱ" in CP932, then the same text in UTF-8, then UTF-8 behind a BOM.
+    w.write_file(QStringLiteral("sjis.rav"), "t120\r\n\x83\x68\x83\x8c\x83\x7e\x89\xb9 \xb1\r\n");
+    w.write_file(QStringLiteral("utf8.rav"), "t120\r\nドレミ音 ｱ\r\n");
+    w.write_file(QStringLiteral("bom.rav"), "\xef\xbb\xbft120\r\nドレミ音 ｱ\r\n");
+    const QStringList expected{QStringLiteral("t120"), QStringLiteral("ドレミ音 ｱ")};
+
+    for (const QString& name : {QStringLiteral("sjis.rav"), QStringLiteral("utf8.rav"), QStringLiteral("bom.rav")}) {
+        w.click_file(name);
+        QCOMPARE(field_lines(w.controls().Text1), expected);
+    }
+    QVERIFY(w.dialogs.messages.isEmpty());
+}
+
+void TestPreview::vanished_file_is_reported_and_unlisted()
+{
+    BrowseWindow w;
+    const QString kept = w.write_file(QStringLiteral("kept.rav"), "k");
+    const QString gone = w.write_file(QStringLiteral("gone.rav"), "g");
+    w.click_file(QStringLiteral("kept.rav"));
+    QVERIFY(QFile::remove(gone));
+
+    w.click_file(QStringLiteral("gone.rav"));
+
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QCOMPARE(w.dialogs.messages[0].text, QStringLiteral("ファイルが存在しません"));
+    QCOMPARE(w.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(w.dialogs.messages[0].icon, MessageIcon::None);
+    QVERIFY(!w.controls().File1->names().contains(QStringLiteral("gone.rav")));
+    QVERIFY(w.controls().File1->names().contains(QStringLiteral("kept.rav")));
+    QCOMPARE(w.controls().File1->selected_index(), -1);
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+    // The target names the vanished file; the display still shows the one before.
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(gone));
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル：") + QDir::toNativeSeparators(kept));
+}
+
+void TestPreview::root_folder_gives_one_separator()
+{
+    QCOMPARE(join_folder_file(QString(path_separator()), QStringLiteral("a.rav")),
+             QString(path_separator()) + QStringLiteral("a.rav"));
+
+    // A folder text that ends in the separator, as a root's does.
+    BrowseWindow w;
+    w.write_file(QStringLiteral("r.rav"), "r");
+    w.controls().File1->set_path(QDir::toNativeSeparators(w.dir.path()) + path_separator());
+    w.click_file(QStringLiteral("r.rav"));
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("r.rav"))));
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("r"));
+}
+
+void TestPreview::clicking_again_and_keys_reread()
+{
+    BrowseWindow w;
+    w.write_file(QStringLiteral("a.rav"), "first");
+    w.write_file(QStringLiteral("b.rav"), "other");
+    w.click_file(QStringLiteral("a.rav"));
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("first"));
+
+    // Changed on disk meanwhile: a click on the selected name shows the new text.
+    w.write_file(QStringLiteral("a.rav"), "second");
+    w.click_file(QStringLiteral("a.rav"));
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("second"));
+
+    // A keyboard move selects the next file the same way.
+    w.controls().File1->setFocus();
+    QTest::keyClick(w.controls().File1, Qt::Key_Down);
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("b.rav"))));
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("other"));
+}
+
+void TestPreview::huge_single_line_is_refused_after_a_bounded_read()
+{
+    BrowseWindow w;
+    // 1 GiB without a line end (a sparse file of NULs: a binary file of one line).
+    const QString huge = w.write_file(QStringLiteral("huge.rav"), "x");
+    QFile file(huge);
+    QVERIFY(file.resize(qint64(1) << 30));
+    w.write_file(QStringLiteral("small.rav"), "s");
+    w.click_file(QStringLiteral("small.rav"));
+    w.dialogs.clear();
+
+    const qint64 before = bytes_read_so_far();
+    w.click_file(QStringLiteral("huge.rav"));
+    const qint64 after = bytes_read_so_far();
+
+    QCOMPARE(w.dialogs.texts(), QStringList({kTooLong}));
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(huge));
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル：") + QDir::toNativeSeparators(huge));
+    if (before >= 0)
+        QVERIFY2(after - before < 4 * kPreviewMaxLineBytes, qPrintable(QString::number(after - before)));
+}
+
+void TestPreview::binary_file_is_shown_within_bounds()
+{
+    BrowseWindow w;
+    QByteArray bytes;
+    for (int i = 0; i < 300; ++i)
+        bytes += QByteArray("\x00\x01\xff\xfe" "AB\x00\x81\r", 9);
+    w.write_file(QStringLiteral("bin.rav"), bytes);
+
+    w.click_file(QStringLiteral("bin.rav"));
+
+    QVERIFY(w.dialogs.messages.isEmpty());
+    const QStringList lines = field_lines(w.controls().Text1);
+    QCOMPARE(lines.size(), 200);
+    // NULs are shown as ␀, never handed to the field.
+    QVERIFY(lines[0].startsWith(QStringLiteral("␀")));
+    QVERIFY(lines[0].contains(QStringLiteral("AB␀")));
+    QVERIFY(!w.controls().Text1->toPlainText().contains(QChar(0)));
+}
+
+void TestPreview::too_much_text_for_the_field_is_refused()
+{
+    BrowseWindow w;
+    // Each line within the line bound, together more than the field takes.
+    const QByteArray line = QByteArray(kPreviewMaxLineBytes - 10, 'c') + "\r\n";
+    const int fitting = int(kPreviewMaxBytes / line.size());
+    w.write_file(QStringLiteral("wide.rav"), line.repeated(fitting + 1));
+    w.write_file(QStringLiteral("fits.rav"), line.repeated(fitting));
+
+    w.click_file(QStringLiteral("wide.rav"));
+    QCOMPARE(w.dialogs.texts(), QStringList({kTooLong}));
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("wide.rav"))));
+
+    // One line past the line bound is refused although the file is small.
+    w.dialogs.clear();
+    w.write_file(QStringLiteral("line.rav"), QByteArray(kPreviewMaxLineBytes + 1, 'c'));
+    w.click_file(QStringLiteral("line.rav"));
+    QCOMPARE(w.dialogs.texts(), QStringList({kTooLong}));
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+
+    w.dialogs.clear();
+    w.click_file(QStringLiteral("fits.rav"));
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QCOMPARE(field_lines(w.controls().Text1).size(), fitting);
+}
+
+QTEST_MAIN(TestPreview)
+#include "test_preview.moc"
