@@ -52,14 +52,16 @@ def profile_seeds():
 
 
 def text_lines_seeds():
-    def seed(max_lines, max_line_bytes, content):
-        return bytes([max_lines, max_line_bytes]) + content
+    def seed(max_lines, max_line_bytes, content, read_size=0):
+        return bytes([max_lines, max_line_bytes, read_size]) + content
 
     return {
         "utf8_all": seed(0xFF, 0xFF, TUNE_UTF8.encode("utf-8")),
         "cp932_all": seed(0xFF, 0xFF, cp932(TUNE_UTF8)),
         "bom_two_lines": seed(2, 0xFF, b"\xef\xbb\xbf" + TUNE_UTF8.encode("utf-8")),
         "line_ends": seed(0xFF, 0xFF, b"a\r\nb\rc\nd\r\r\ne\n\r\nlast"),
+        "line_ends_short_reads": seed(0xFF, 0xFF, b"a\r\nb\r\r\nc\rd\r\n", read_size=1),
+        "utf8_short_reads": seed(2, 0xFF, TUNE_UTF8.encode("utf-8"), read_size=5),
         "too_long": seed(8, 10, b"short\r\n" + b"0123456789ABCDEF\r\nafter\r\n"),
         "cp932_too_long": seed(8, 12, cp932("ドレミファソ\r\nドレミファソラシド\r\n")),
         "ambiguous_katakana": seed(0xFF, 0xFF, cp932("ﾂｱﾃｧ\r\n")),
@@ -68,8 +70,8 @@ def text_lines_seeds():
         "lines": seed(3, 0xFF, "\r\n".join(TUNE_LINES).encode("utf-8")),
         "empty": seed(0xFF, 0xFF, b""),
         # Inputs that once failed: a last line of one CP932 lead byte, a file of only a BOM.
-        "found_cp932_lead_byte_at_end": bytes.fromhex("ffc2 1596 7001 0060 6008 000d e8"),
-        "found_bom_only": bytes.fromhex("6bef efbb bf"),
+        "found_cp932_lead_byte_at_end": bytes.fromhex("ffc2 00 1596 7001 0060 6008 000d e8"),
+        "found_bom_only": bytes.fromhex("6bef 00 efbb bf"),
     }
 
 
