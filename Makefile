@@ -8,9 +8,11 @@ FUZZ_SECONDS ?= 60
 # Sources that the formatting and static checks cover.
 FORMAT_FILES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*.h' \
                  'bench/*.cpp' 'bench/*.h' 'fuzz/*.cpp' 'fuzz/*.h')
-TIDY_FILES   = $(shell git ls-files 'src/*.cpp')
+# The program's sources that this platform compiles (from the default build's compile commands).
+TIDY_FILES   = $(shell sed -n 's|^ *"file": "\($(CURDIR)/src/[^"]*\.cpp\)",*$$|\1|p' $(BUILD)/compile_commands.json \
+                 | grep -v _autogen)
 
-.PHONY: all deps configure build run test test-asan fuzz format-check tidy install clean
+.PHONY: all deps configure build run test test-asan fuzz format format-check tidy install clean
 
 all: build
 
@@ -49,6 +51,11 @@ fuzz:
 format-check:
 	@scripts/install-deps --quality
 	clang-format --dry-run --Werror $(FORMAT_FILES)
+
+# Rewrites the sources in the project's style (.clang-format).
+format:
+	@scripts/install-deps --quality
+	clang-format -i $(FORMAT_FILES)
 
 tidy: configure
 	@scripts/install-deps --quality
