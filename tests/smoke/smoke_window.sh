@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Smoke test in a real X window: starts the built program under Xvfb in a temporary folder
 # whose settings file names the fake player, clicks the controls where the window really
-# has them and checks what only the running program produces: the caption, a tune selected
-# and played, the trial window writing ravutmp.rav and playing it, and the settings written
-# on close. Exits 77 (skipped) when Xvfb or xdotool is missing.
+# has them and checks what only the running program produces: the caption and the window
+# icon, a tune selected and played, the trial window writing ravutmp.rav and playing it,
+# and the settings written on close. Exits 77 (skipped) when Xvfb or xdotool is missing.
 # Usage: smoke_window.sh <ravufiler> <fake_player> [folder for the screenshot]
 set -euo pipefail
 
@@ -59,7 +59,7 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export FAKE_PLAYER_LOG="$work/player.log"
 
-# --- the start folder: settings naming the fake player, a definition file, two tunes
+# --- the start folder: settings naming the fake player, a definition file, four tunes
 start="$work/曲集"
 mkdir "$start"
 printf '[RavFiler]\r\nRavu=%s\r\nEdit=/bin/true\r\nSvPosit=0\r\n' "$fake_player" >"$start/ravfiler.ini"
@@ -79,12 +79,16 @@ wait_for 20 main_window_shown || fail "the main window did not appear"
 main=$(main_window)
 caption=$(xdotool getwindowname "$main")
 [ "$caption" = "Ravu Filer Ver2.00" ] || fail "caption is '$caption'"
+# The program's own icon on its window (xprop comes with x11-utils).
+if command -v xprop >/dev/null 2>&1; then
+  xprop -id "$main" _NET_WM_ICON | grep -q '^_NET_WM_ICON(CARDINAL) = ' || fail "the window has no icon"
+fi
 
 # Where the window is; controls are placed in twips (15 a pixel) below the menu bar, and the
 # client area has its designed height of 7215 twips.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 win_x=$X win_y=$Y win_w=$WIDTH win_h=$HEIGHT
-menu_h=$((win_h - (7215 + 7) / 15))
+menu_h=$((win_h - 7215 / 15))
 [ "$menu_h" -gt 0 ] && [ "$menu_h" -lt 60 ] || fail "menu bar height $menu_h from window height $win_h"
 # Clicks inside the client area at a twips position of the main window.
 click_main() { xdotool mousemove $((win_x + $1 / 15)) $((win_y + menu_h + $2 / 15)) click 1; }
