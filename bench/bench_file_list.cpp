@@ -26,7 +26,8 @@ bool make_files(const QString& folder)
     QDir().mkpath(folder);
     const QByteArray base = QFile::encodeName(folder) + '/';
     for (int i = 0; i < kFiles; ++i) {
-        const QByteArray name = base + "tune_" + QByteArray::number((i * 7919) % kFiles).rightJustified(6, '0') + ".rav";
+        const QByteArray name =
+            base + "tune_" + QByteArray::number((i * 7919) % kFiles).rightJustified(6, '0') + ".rav";
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT, 0644);
         if (fd < 0)
             return false;
@@ -100,8 +101,8 @@ int main(int argc, char** argv)
     const double f = median(folder_ms);
     const double l = median(list_ms);
     const double w = median(walk_ms);
-    std::printf("folder: %s, listed %lld, walked %lld\n", qPrintable(folder),
-                static_cast<long long>(listed), static_cast<long long>(walked));
+    std::printf("folder: %s, listed %lld, walked %lld\n", qPrintable(folder), static_cast<long long>(listed),
+                static_cast<long long>(walked));
     std::printf("set folder list -> file list filled, median of %d: %.1f ms\n", kRounds, f);
     std::printf("  of which file list alone (read, sort, show): %.1f ms\n", l);
     std::printf("bare QDirIterator walk, same patterns, unsorted: %.1f ms\n", w);

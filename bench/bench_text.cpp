@@ -42,25 +42,33 @@ int main(int argc, char** argv)
         file.open(QIODevice::ReadOnly);
         const TextLines read = read_text_lines(file, 200, 4096);
         return QByteArray::number(read.lines.size()) + " lines, " + QByteArray::number(file.pos()) + " of "
-            + QByteArray::number(file.size()) + " bytes read";
+               + QByteArray::number(file.size()) + " bytes read";
     });
     QFile::remove(path);
 
     QByteArray noise(10 << 20, Qt::Uninitialized);
     QRandomGenerator(1).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
     const QByteArray tail = "\r\n[RavFiler]\r\nRavu=x\r\n";
-    const struct { const char* name; QByteArray bytes; } inputs[] = {
+    const struct {
+        const char* name;
+        QByteArray bytes;
+    } inputs[] = {
         {"profile_value, 10 MB single line", QByteArray(10 << 20, 'x') + tail},
         {"profile_value, 10 MB of LF", QByteArray(10 << 20, '\n') + tail},
         {"profile_value, 10 MB random bytes", noise + tail},
     };
     for (const auto& input : inputs) {
         timed(input.name, [&] {
-            return profile_value(input.bytes, QStringLiteral("RavFiler"), QStringLiteral("Ravu"), QStringLiteral("ERR")).toUtf8();
+            return profile_value(input.bytes, QStringLiteral("RavFiler"), QStringLiteral("Ravu"),
+                                 QStringLiteral("ERR"))
+                .toUtf8();
         });
     }
     timed("profile_with_value, 10 MB of LF", [&] {
-        return QByteArray::number(profile_with_value(inputs[1].bytes, QStringLiteral("RavFiler"), QStringLiteral("Edit"), QStringLiteral("vi"))->size()) + " bytes";
+        return QByteArray::number(profile_with_value(inputs[1].bytes, QStringLiteral("RavFiler"),
+                                                     QStringLiteral("Edit"), QStringLiteral("vi"))
+                                      ->size())
+               + " bytes";
     });
     return 0;
 }

@@ -103,10 +103,7 @@ public:
         list->setCurrentIndex(index);
     }
 
-    int file_row(const QString& name)
-    {
-        return static_cast<int>(controls().File1->names().indexOf(name));
-    }
+    int file_row(const QString& name) { return static_cast<int>(controls().File1->names().indexOf(name)); }
 
     QPoint file_point(const QString& name)
     {

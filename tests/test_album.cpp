@@ -116,8 +116,7 @@ void TestAlbum::name_with_line_break_is_refused()
     w.write_file(QStringLiteral("tunes/two\nlines.rav"), "X");
     list_mode_with_tunes(w);
     w.add_files({QStringLiteral("two\nlines.rav")});
-    QCOMPARE(w.dialogs.texts(),
-             QStringList({"ファイル名に改行が含まれているため、リストに追加できません"}));
+    QCOMPARE(w.dialogs.texts(), QStringList({"ファイル名に改行が含まれているため、リストに追加できません"}));
     QVERIFY(w.entries().isEmpty());
     QCOMPARE(w.controls().List1->count(), 0);
 }
@@ -162,7 +161,8 @@ void TestAlbum::name_outside_cp932_round_trips_as_utf8()
     const QString album = w.path(QStringLiteral("tunes/mixed.alb"));
     save_as(w, album);
 
-    QCOMPARE(read_bytes(album), QByteArray("\xef\xbb\xbf") + QStringLiteral("ドレミ.rav\r\n한국😀.rav\r\n").toUtf8());
+    QCOMPARE(read_bytes(album),
+             QByteArray("\xef\xbb\xbf") + QStringLiteral("ドレミ.rav\r\n한국😀.rav\r\n").toUtf8());
 
     load_album(w, QStringLiteral("mixed.alb"));
     QCOMPARE(w.entries(), QStringList({"ドレミ.rav", "한국😀.rav"}));
@@ -303,7 +303,8 @@ void TestAlbum::failed_read_keeps_what_was_read()
 {
     BrowseWindow w;
     // The third line is far too long to be a file name.
-    w.write_file(QStringLiteral("broken.alb"), "a.rav\r\nb.rav\r\n" + QByteArray(1 << 20, 'x') + "\r\nd.rav\r\n");
+    w.write_file(QStringLiteral("broken.alb"),
+                 "a.rav\r\nb.rav\r\n" + QByteArray(1 << 20, 'x') + "\r\nd.rav\r\n");
     load_album(w, QStringLiteral("broken.alb"));
     const QString path = QDir::toNativeSeparators(w.path(QStringLiteral("broken.alb")));
     QCOMPARE(w.dialogs.texts().last(), path + kNotRead);

@@ -35,56 +35,51 @@ void TestCommandLines::forms_data()
         << single_file_command(player, tune, QStringLiteral("*P*E*X*I"), QStringLiteral("C:\\"))
         << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav"*P*E*X*I)") << player
         << QStringList{tune, QStringLiteral("*P*E*X*I")} << QStringLiteral("C:\\");
-    QTest::newRow("single, no box")
-        << single_file_command(player, tune, QString(), QStringLiteral("C:\\tunes"))
-        << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav")") << player << QStringList{tune}
-        << QStringLiteral("C:\\tunes");
+    QTest::newRow("single, no box") << single_file_command(player, tune, QString(),
+                                                           QStringLiteral("C:\\tunes"))
+                                    << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav")") << player
+                                    << QStringList{tune} << QStringLiteral("C:\\tunes");
     QTest::newRow("single, player path with blanks")
         << single_file_command(QStringLiteral("C:\\Program Files\\ravu\\ravu.exe"), tune,
                                QStringLiteral("*I"), QStringLiteral("C:\\tunes"))
         << QStringLiteral(R"("C:\Program Files\ravu\ravu.exe" "C:\tunes\a.rav"*I)")
-        << QStringLiteral("C:\\Program Files\\ravu\\ravu.exe")
-        << QStringList{tune, QStringLiteral("*I")} << QStringLiteral("C:\\tunes");
+        << QStringLiteral("C:\\Program Files\\ravu\\ravu.exe") << QStringList{tune, QStringLiteral("*I")}
+        << QStringLiteral("C:\\tunes");
 
     // List entry: " *P*E" always, then the exit and icon switches.
-    QTest::newRow("entry, exit only")
-        << list_entry_command(player, tune, QStringLiteral("*X"), QString())
-        << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E*X)") << player
-        << QStringList{tune, QStringLiteral("*P*E*X")} << QString();
+    QTest::newRow("entry, exit only") << list_entry_command(player, tune, QStringLiteral("*X"), QString())
+                                      << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E*X)") << player
+                                      << QStringList{tune, QStringLiteral("*P*E*X")} << QString();
     QTest::newRow("entry, every box")
         << list_entry_command(player, tune, QStringLiteral("*X"), QStringLiteral("*I"))
         << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E*X*I)") << player
         << QStringList{tune, QStringLiteral("*P*E*X*I")} << QString();
-    QTest::newRow("entry, no box")
-        << list_entry_command(player, tune, QString(), QString())
-        << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E)") << player
-        << QStringList{tune, QStringLiteral("*P*E")} << QString();
-    QTest::newRow("entry, icon only")
-        << list_entry_command(player, tune, QString(), QStringLiteral("*I"))
-        << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E*I)") << player
-        << QStringList{tune, QStringLiteral("*P*E*I")} << QString();
+    QTest::newRow("entry, no box") << list_entry_command(player, tune, QString(), QString())
+                                   << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E)") << player
+                                   << QStringList{tune, QStringLiteral("*P*E")} << QString();
+    QTest::newRow("entry, icon only") << list_entry_command(player, tune, QString(), QStringLiteral("*I"))
+                                      << QStringLiteral(R"("ravu.exe" "C:\tunes\a.rav" *P*E*I)") << player
+                                      << QStringList{tune, QStringLiteral("*P*E*I")} << QString();
 
     // Trial tune: fixed switches whatever the boxes say.
-    QTest::newRow("trial")
-        << trial_command(player, QStringLiteral("C:\\music\\ravutmp.rav"))
-        << QStringLiteral(R"("ravu.exe" "C:\music\ravutmp.rav" *P*E*X)") << player
-        << QStringList{QStringLiteral("C:\\music\\ravutmp.rav"), QStringLiteral("*P*E*X")} << QString();
+    QTest::newRow("trial") << trial_command(player, QStringLiteral("C:\\music\\ravutmp.rav"))
+                           << QStringLiteral(R"("ravu.exe" "C:\music\ravutmp.rav" *P*E*X)") << player
+                           << QStringList{QStringLiteral("C:\\music\\ravutmp.rav"), QStringLiteral("*P*E*X")}
+                           << QString();
 
     // The editor with a file, and with the help text whose path stays unquoted in the text.
-    QTest::newRow("editor")
-        << editor_command(QStringLiteral("notepad.exe"), tune)
-        << QStringLiteral(R"("notepad.exe" "C:\tunes\a.rav")") << QStringLiteral("notepad.exe")
-        << QStringList{tune} << QString();
+    QTest::newRow("editor") << editor_command(QStringLiteral("notepad.exe"), tune)
+                            << QStringLiteral(R"("notepad.exe" "C:\tunes\a.rav")")
+                            << QStringLiteral("notepad.exe") << QStringList{tune} << QString();
     const QString help = QDir::toNativeSeparators(QStringLiteral("/my music/ravfiler.txt"));
-    QTest::newRow("help text")
-        << help_text_command(QStringLiteral("notepad.exe"), QDir::toNativeSeparators(QStringLiteral("/my music")))
-        << QStringLiteral("\"notepad.exe\" ") + help << QStringLiteral("notepad.exe")
-        << QStringList{help} << QString();
+    QTest::newRow("help text") << help_text_command(QStringLiteral("notepad.exe"),
+                                                    QDir::toNativeSeparators(QStringLiteral("/my music")))
+                               << QStringLiteral("\"notepad.exe\" ") + help << QStringLiteral("notepad.exe")
+                               << QStringList{help} << QString();
 
-    QTest::newRow("file manager")
-        << file_manager_command(QStringLiteral("C:\\my tunes"))
-        << QStringLiteral(R"(EXPLORER "C:\my tunes")") << QStringLiteral("EXPLORER")
-        << QStringList{QStringLiteral("C:\\my tunes")} << QString();
+    QTest::newRow("file manager") << file_manager_command(QStringLiteral("C:\\my tunes"))
+                                  << QStringLiteral(R"(EXPLORER "C:\my tunes")") << QStringLiteral("EXPLORER")
+                                  << QStringList{QStringLiteral("C:\\my tunes")} << QString();
 }
 
 void TestCommandLines::forms()
@@ -100,8 +95,8 @@ void TestCommandLines::forms()
     QCOMPARE(line.arguments, arguments);
     QCOMPARE(line.working_folder, working_folder);
     // What Windows is handed is the text after the program, exactly.
-    const QString after_program = text.mid(text.indexOf(program) + program.size()
-                                           + (text.startsWith(QLatin1Char('"')) ? 2 : 1));
+    const QString after_program =
+        text.mid(text.indexOf(program) + program.size() + (text.startsWith(QLatin1Char('"')) ? 2 : 1));
     QCOMPARE(line.native_arguments, after_program);
 }
 

@@ -1,11 +1,11 @@
 // The edit, open, delete, refresh and rename buttons of the main window, on real files in a
 // temporary folder, with scripted answers.
 
-#include "main_window_fixture.h"
 #include "file_list.h"
 #include "file_rename.h"
 #include "folder_list.h"
 #include "main_controls.h"
+#include "main_window_fixture.h"
 #include "paths.h"
 #include "twips.h"
 
@@ -157,13 +157,15 @@ void TestFileOperations::edit()
     QCOMPARE(f.system.starts.size(), 1);
     QCOMPARE(f.system.starts[0].command.program, QStringLiteral("/opt/editor/edit"));
     QCOMPARE(f.system.starts[0].command.arguments, QStringList{target}); // one argument, blank and all
-    QCOMPARE(f.system.starts[0].command.text, QStringLiteral("\"/opt/editor/edit\" \"") + target + QStringLiteral("\""));
+    QCOMPARE(f.system.starts[0].command.text,
+             QStringLiteral("\"/opt/editor/edit\" \"") + target + QStringLiteral("\""));
     QCOMPARE(f.system.starts[0].style, WindowStyle::NoActivate);
 
     // An editor that cannot be started: the two-line message, and the target stays.
     f.system.fail_starts = true;
     edit->click();
-    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。")});
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。")});
     QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(f.window->state().target_file, target);
 }
@@ -361,7 +363,8 @@ void TestFileOperations::rename_confirmed()
 
     QCOMPARE(f.dialogs.messages.size(), 1);
     const RecordedMessage& question = f.dialogs.messages[0];
-    QCOMPARE(question.text, QStringLiteral("ファイル名を「old.rav」から\r「new name.txt」に変更します。\rよろしいですか？"));
+    QCOMPARE(question.text,
+             QStringLiteral("ファイル名を「old.rav」から\r「new name.txt」に変更します。\rよろしいですか？"));
     QCOMPARE(question.title, QStringLiteral("ファイル名変更確認"));
     QCOMPARE(question.buttons, MessageButtons::YesNo);
     QCOMPARE(question.icon, MessageIcon::None);
@@ -377,7 +380,8 @@ void TestFileOperations::rename_confirmed()
     f.dialogs.clear();
     f.control<QPushButton>("Command3")->click();
     f.control<QPushButton>("Command9")->click();
-    QCOMPARE(f.dialogs.texts(), (QStringList{QStringLiteral("ファイルを選択してください"), QStringLiteral("ファイルを選択してください。")}));
+    QCOMPARE(f.dialogs.texts(), (QStringList{QStringLiteral("ファイルを選択してください"),
+                                             QStringLiteral("ファイルを選択してください。")}));
 }
 
 void TestFileOperations::rename_to_existing_name_overwrites_nothing()
@@ -459,7 +463,8 @@ void TestFileOperations::rename_without_selection_in_list()
     const RenameRun run = rename_through_dialog(f, QStringLiteral("b.rav"));
     QCOMPARE(run.initial_text, QString());
     QCOMPARE(f.dialogs.messages.size(), 2);
-    QCOMPARE(f.dialogs.messages[0].text, QStringLiteral("ファイル名を「」から\r「b.rav」に変更します。\rよろしいですか？"));
+    QCOMPARE(f.dialogs.messages[0].text,
+             QStringLiteral("ファイル名を「」から\r「b.rav」に変更します。\rよろしいですか？"));
     QCOMPARE(f.dialogs.messages[1].text, QStringLiteral("ファイル名を変更できませんでした。"));
     QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
     QVERIFY(!QFile::exists(f.path(QStringLiteral("b.rav"))));
@@ -482,7 +487,8 @@ void TestFileOperations::rename_letter_case()
     // Where case counts and both names exist, they are two files: no rename.
     QVERIFY(f.write_bytes(QStringLiteral("TUNE.rav"), "upper"));
     if (f.read_bytes(QStringLiteral("Tune.rav")) == "lower") { // the file system tells them apart
-        QVERIFY(!rename_file_keeping_others(f.start_dir, QStringLiteral("Tune.rav"), QStringLiteral("TUNE.rav")));
+        QVERIFY(
+            !rename_file_keeping_others(f.start_dir, QStringLiteral("Tune.rav"), QStringLiteral("TUNE.rav")));
         QCOMPARE(f.read_bytes(QStringLiteral("Tune.rav")), QByteArray("lower"));
         QCOMPARE(f.read_bytes(QStringLiteral("TUNE.rav")), QByteArray("upper"));
     }

@@ -12,8 +12,8 @@ namespace {
 const QString kListQuestion = QStringLiteral("選択されたリストが無効になりますがよろしいですか？");
 const QString kFolderQuestion = QStringLiteral(
     "ファイル選択中です。パスを変更すると選択されたファイルがクリアされますがよろしいですか？");
-const QString kAlbumQuestion = QStringLiteral(
-    "リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
+const QString kAlbumQuestion =
+    QStringLiteral("リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
 
 // A folder "tunes" with two tunes and an album, a folder "other" with one tune.
 void make_tunes(BrowseWindow& w)
@@ -105,8 +105,8 @@ void TestModes::leaving_list_mode_with_yes_enters_simple_mode()
     QCOMPARE(w.controls().Command1->text(), QStringLiteral("ravu起動"));
     QVERIFY(w.controls().Check1->isEnabled());
     QVERIFY(w.controls().Check2->isEnabled());
-    for (QPushButton* b : {w.controls().Command4, w.controls().Command5, w.controls().Command6,
-                           w.controls().Command7})
+    for (QPushButton* b :
+         {w.controls().Command4, w.controls().Command5, w.controls().Command6, w.controls().Command7})
         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
 }
 
@@ -444,7 +444,8 @@ void TestModes::vanished_volume_is_not_available()
     // has gone: not the drive any more.
     QVERIFY(!drive_available(dir.path()));
     QVERIFY(!drive_available(dir.filePath(QStringLiteral("missing"))));
-    QCOMPARE(drive_root_of(dir.filePath(QStringLiteral("a/b")), {QStringLiteral("/"), dir.path()}), dir.path());
+    QCOMPARE(drive_root_of(dir.filePath(QStringLiteral("a/b")), {QStringLiteral("/"), dir.path()}),
+             dir.path());
     QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()}),
              QStringLiteral("/"));
 #endif

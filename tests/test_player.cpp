@@ -31,10 +31,7 @@ namespace {
 const QString kStartFailed = QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。");
 const QString kFakePlayer = QStringLiteral(FAKE_PLAYER_PATH);
 
-QString canonical(const QString& path)
-{
-    return QFileInfo(path).canonicalFilePath();
-}
+QString canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
 // The main window in a folder of its own, starting real players (or recording the starts).
 struct Filer {
@@ -99,10 +96,7 @@ void when(QObject* owner, std::function<bool()> condition, std::function<void()>
     timer->start();
 }
 
-bool started(const Filer& f, int count)
-{
-    return f.runs().size() >= count;
-}
+bool started(const Filer& f, int count) { return f.runs().size() >= count; }
 
 } // namespace
 
@@ -133,8 +127,8 @@ private slots:
 
 void TestPlayer::init()
 {
-    for (const char* name : {"FAKE_PLAYER_LOG", "FAKE_PLAYER_DELAY_MS", "FAKE_PLAYER_HOLD_FILE",
-                             "FAKE_PLAYER_EXIT_CODE"})
+    for (const char* name :
+         {"FAKE_PLAYER_LOG", "FAKE_PLAYER_DELAY_MS", "FAKE_PLAYER_HOLD_FILE", "FAKE_PLAYER_EXIT_CODE"})
         qunsetenv(name);
 }
 
@@ -142,8 +136,10 @@ void TestPlayer::arguments_reach_player_unchanged_data()
 {
     QTest::addColumn<QString>("tune");
     QTest::addColumn<QString>("switches");
-    QTest::newRow("blanks, Japanese, quotes, leading dash") << QStringLiteral("-曲 \"名\" b.rav") << QString();
-    QTest::newRow("absolute with switches") << QStringLiteral("/tmp/my tunes/-a \"b\".rav") << QStringLiteral("*P*E");
+    QTest::newRow("blanks, Japanese, quotes, leading dash")
+        << QStringLiteral("-曲 \"名\" b.rav") << QString();
+    QTest::newRow("absolute with switches")
+        << QStringLiteral("/tmp/my tunes/-a \"b\".rav") << QStringLiteral("*P*E");
     QTest::newRow("shell characters") << QStringLiteral("$(x) `y` ; & | * ~ 'z'.rav") << QStringLiteral("*I");
 }
 
@@ -156,8 +152,8 @@ void TestPlayer::arguments_reach_player_unchanged()
     qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
     DesktopServices system;
 
-    const auto task = system.start_task(single_file_command(kFakePlayer, tune, switches, dir.path()),
-                                        WindowStyle::Normal);
+    const auto task =
+        system.start_task(single_file_command(kFakePlayer, tune, switches, dir.path()), WindowStyle::Normal);
     QVERIFY(task);
     system.wait_task(*task);
 
@@ -241,9 +237,9 @@ void TestPlayer::list_plays_entries_in_order()
     f.controls().Command1->click(); // returns once the last run has ended
 
     const QList<FakePlayerRun> runs = f.runs();
-    QCOMPARE(played_tunes(runs), (QStringList{f.in_folder(QStringLiteral("a.rav")),
-                                              f.in_folder(QStringLiteral("b b.rav")),
-                                              f.in_folder(QStringLiteral("曲.txt"))}));
+    QCOMPARE(played_tunes(runs),
+             (QStringList{f.in_folder(QStringLiteral("a.rav")), f.in_folder(QStringLiteral("b b.rav")),
+                          f.in_folder(QStringLiteral("曲.txt"))}));
     for (int i = 0; i < runs.size(); ++i) {
         QVERIFY(runs[i].ended());
         QCOMPARE(runs[i].args.value(1), QStringLiteral("*P*E*X"));
@@ -330,22 +326,24 @@ void TestPlayer::list_answers_clicks_and_keeps_added_entries()
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav")});
     QObject scope;
     bool clicked_while_playing = false;
-    when(&scope, [&] { return started(f, 1); }, [&] {
-        // The first run is still going: a click and an addition are handled meanwhile.
-        f.controls().Check4->click();
-        clicked_while_playing = f.state().icon_switch == QStringLiteral("*I") && !f.runs()[0].ended();
-        f.add_entry(QStringLiteral("c.rav"));
-        f.release();
-    });
+    when(
+        &scope, [&] { return started(f, 1); },
+        [&] {
+            // The first run is still going: a click and an addition are handled meanwhile.
+            f.controls().Check4->click();
+            clicked_while_playing = f.state().icon_switch == QStringLiteral("*I") && !f.runs()[0].ended();
+            f.add_entry(QStringLiteral("c.rav"));
+            f.release();
+        });
 
     f.controls().Command1->click();
 
     QVERIFY(clicked_while_playing);
     const QList<FakePlayerRun> runs = f.runs();
     // The added entry is played after the others, and replaced none of them.
-    QCOMPARE(played_tunes(runs), (QStringList{f.in_folder(QStringLiteral("a.rav")),
-                                              f.in_folder(QStringLiteral("b.rav")),
-                                              f.in_folder(QStringLiteral("c.rav"))}));
+    QCOMPARE(played_tunes(runs),
+             (QStringList{f.in_folder(QStringLiteral("a.rav")), f.in_folder(QStringLiteral("b.rav")),
+                          f.in_folder(QStringLiteral("c.rav"))}));
     QCOMPARE(runs[0].args.value(1), QStringLiteral("*P*E"));
     QCOMPARE(runs[1].args.value(1), QStringLiteral("*P*E*I")); // read afresh for each entry
     QCOMPARE(f.state().play_list.list_entries[0], QStringLiteral("a.rav"));
@@ -360,8 +358,10 @@ void TestPlayer::second_list_play_inside_the_first()
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
     QObject scope;
     // A second click while the first run plays starts a second walk inside the first.
-    when(&scope, [&] { return started(f, 1); }, [&] { f.controls().Command1->click(); });
-    when(&scope, [&] { return started(f, 2); }, [&] { f.release(); });
+    when(
+        &scope, [&] { return started(f, 1); }, [&] { f.controls().Command1->click(); });
+    when(
+        &scope, [&] { return started(f, 2); }, [&] { f.release(); });
 
     f.controls().Command1->click();
 

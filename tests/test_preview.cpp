@@ -55,8 +55,10 @@ void TestPreview::line_rule_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("CR LF at the end: no empty last line") << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
-    QTest::newRow("two CR LF at the end: one empty line") << QByteArray("a\r\nb\r\n\r\n") << QStringList{"a", "b", ""};
+    QTest::newRow("CR LF at the end: no empty last line")
+        << QByteArray("a\r\nb\r\n") << QStringList{"a", "b"};
+    QTest::newRow("two CR LF at the end: one empty line")
+        << QByteArray("a\r\nb\r\n\r\n") << QStringList{"a", "b", ""};
     QTest::newRow("no line end at the end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("lone CR ends lines") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
     QTest::newRow("LF only: one line holding the LFs") << QByteArray("a\nb\nc\n") << QStringList{"a␊b␊c␊"};
@@ -107,7 +109,8 @@ void TestPreview::shift_jis_and_utf8_read_alike()
     w.write_file(QStringLiteral("bom.rav"), "\xef\xbb\xbft120\r\nドレミ音 ｱ\r\n");
     const QStringList expected{QStringLiteral("t120"), QStringLiteral("ドレミ音 ｱ")};
 
-    for (const QString& name : {QStringLiteral("sjis.rav"), QStringLiteral("utf8.rav"), QStringLiteral("bom.rav")}) {
+    for (const QString& name :
+         {QStringLiteral("sjis.rav"), QStringLiteral("utf8.rav"), QStringLiteral("bom.rav")}) {
         w.click_file(name);
         QCOMPARE(field_lines(w.controls().Text1), expected);
     }
@@ -199,7 +202,9 @@ void TestPreview::binary_file_is_shown_within_bounds()
     BrowseWindow w;
     QByteArray bytes;
     for (int i = 0; i < 300; ++i)
-        bytes += QByteArray("\x00\x01\xff\xfe" "AB\x00\x81\r", 9);
+        bytes += QByteArray("\x00\x01\xff\xfe"
+                            "AB\x00\x81\r",
+                            9);
     w.write_file(QStringLiteral("bin.rav"), bytes);
 
     w.click_file(QStringLiteral("bin.rav"));

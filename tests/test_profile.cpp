@@ -76,13 +76,16 @@ void TestProfile::other_lines_kept_on_write()
                               "\n"
                               "[Other]\r"
                               "Ravu=other";
-    QByteArray after = *profile_with_value(before, QStringLiteral("RavFiler"), QStringLiteral("Ravu"), QStringLiteral("new"));
-    after = *profile_with_value(after, QStringLiteral("RavFiler"), QStringLiteral("SvPosit"), QStringLiteral("1"));
+    QByteArray after = *profile_with_value(before, QStringLiteral("RavFiler"), QStringLiteral("Ravu"),
+                                           QStringLiteral("new"));
+    after = *profile_with_value(after, QStringLiteral("RavFiler"), QStringLiteral("SvPosit"),
+                                QStringLiteral("1"));
     after = *profile_with_value(after, QStringLiteral("Third"), QStringLiteral("k"), QStringLiteral("v"));
     QCOMPARE(after, QByteArray("; settings\r\ntop=1\r\n[RavFiler]\r\nEdit=vi\r\njunk line\r\nRavu=new\r\n"
                                "SvPosit=1\r\n\r\n[Other]\r\nRavu=other\r\n[Third]\r\nk=v\r\n"));
     // A BOM written by an editor stays.
-    QCOMPARE(*profile_with_value("\xEF\xBB\xBF[RavFiler]\r\n", QStringLiteral("RavFiler"), QStringLiteral("a"), QStringLiteral("b")),
+    QCOMPARE(*profile_with_value("\xEF\xBB\xBF[RavFiler]\r\n", QStringLiteral("RavFiler"),
+                                 QStringLiteral("a"), QStringLiteral("b")),
              QByteArray("\xEF\xBB\xBF[RavFiler]\r\na=b\r\n"));
 }
 
@@ -104,7 +107,8 @@ void TestProfile::names_quotes_and_duplicates()
     QCOMPARE(value(bytes, "PreTop"), QString(""));
     QCOMPARE(value(bytes, "Sp"), QStringLiteral("\u3000x\u3000"));
     QCOMPARE(value(bytes, "Lastpath"), QStringLiteral("ERR"));
-    const QByteArray written = *profile_with_value(bytes, QStringLiteral("RavFiler"), QStringLiteral("Ravu"), QStringLiteral("new"));
+    const QByteArray written =
+        *profile_with_value(bytes, QStringLiteral("RavFiler"), QStringLiteral("Ravu"), QStringLiteral("new"));
     QCOMPARE(written.count("Ravu=new"), 1);
     QCOMPARE(value(written, "Ravu"), QStringLiteral("new"));
     QVERIFY(written.contains("Ravu=second\r\n"));
@@ -117,7 +121,8 @@ void TestProfile::values_cut_to_255_bytes()
     // "あ" takes bytes 254 to 256: the value ends before it.
     const QString head(253, QLatin1Char('b'));
     QCOMPARE(value("[RavFiler]\r\nk=" + (head + QStringLiteral("ああ")).toUtf8(), "k"), head);
-    QCOMPARE(value("[RavFiler]\r\nk=" + (head + QStringLiteral("x𠮷")).toUtf8(), "k"), head + QLatin1Char('x'));
+    QCOMPARE(value("[RavFiler]\r\nk=" + (head + QStringLiteral("x𠮷")).toUtf8(), "k"),
+             head + QLatin1Char('x'));
     QCOMPARE(value(QByteArray("[RavFiler]\r\nk=ab\0cd\r\n", 20), "k"), QStringLiteral("ab"));
 }
 
@@ -131,7 +136,8 @@ void TestProfile::bytes_that_are_not_text()
                                    QByteArray(10 << 20, '\n'), QByteArray(1 << 20, '[')}) {
         QCOMPARE(value(junk, "k"), QStringLiteral("ERR"));
         QCOMPARE(value(junk + tail, "k"), QStringLiteral("found"));
-        const auto written = profile_with_value(junk, QStringLiteral("RavFiler"), QStringLiteral("k"), QStringLiteral("v"));
+        const auto written =
+            profile_with_value(junk, QStringLiteral("RavFiler"), QStringLiteral("k"), QStringLiteral("v"));
         QVERIFY(written);
         QCOMPARE(value(*written, "k"), QStringLiteral("v"));
     }
@@ -168,11 +174,13 @@ void TestProfile::failed_write_keeps_old_file()
     {
         FileSizeLimit limit(64);
         QVERIFY(limit.active());
-        QVERIFY(!write_profile_string(ini, QStringLiteral("RavFiler"), QStringLiteral("Lastpath"), QString(200, QLatin1Char('p'))));
+        QVERIFY(!write_profile_string(ini, QStringLiteral("RavFiler"), QStringLiteral("Lastpath"),
+                                      QString(200, QLatin1Char('p'))));
     }
     QCOMPARE(read_all(ini), old);
     // A value that would break the line apart is refused rather than stored as two lines.
-    QVERIFY(!write_profile_string(ini, QStringLiteral("RavFiler"), QStringLiteral("Ravu"), QStringLiteral("x\r\nEdit=y")));
+    QVERIFY(!write_profile_string(ini, QStringLiteral("RavFiler"), QStringLiteral("Ravu"),
+                                  QStringLiteral("x\r\nEdit=y")));
     QCOMPARE(read_all(ini), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary left
 }

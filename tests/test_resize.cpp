@@ -1,9 +1,9 @@
 // The main window's resize rule, the click on its free surface and its menus.
 
-#include "main_window_fixture.h"
 #include "file_list.h"
 #include "layout_rules.h"
 #include "main_controls.h"
+#include "main_window_fixture.h"
 #include "twips.h"
 
 #include <QAction>
@@ -34,7 +34,10 @@ Sizes sizes_of(MainWindowFixture& f)
 char* describe(const Sizes& s)
 {
     return QTest::toString(QStringLiteral("Text1 %1x%2, List1 h %3, File1 h %4")
-                               .arg(s.text1_width).arg(s.text1_height).arg(s.list1_height).arg(s.file1_height));
+                               .arg(s.text1_width)
+                               .arg(s.text1_height)
+                               .arg(s.list1_height)
+                               .arg(s.file1_height));
 }
 
 // Sizes the window so that its outer width and its client height (below the menu bar,
@@ -117,7 +120,8 @@ void TestResize::designed_size()
     // Larger: 12000 x 9000 twips.
     size_window(f, 800, 600);
     QTRY_COMPARE(f.window->controls().client->height(), 600);
-    QCOMPARE(sizes_of(f), (Sizes{twips_to_px(7600), twips_to_px(8290), twips_to_px(5650), twips_to_px(5950)}));
+    QCOMPARE(sizes_of(f),
+             (Sizes{twips_to_px(7600), twips_to_px(8290), twips_to_px(5650), twips_to_px(5950)}));
     // Nothing else moves or changes size.
     const MainControls& c = f.window->controls();
     QCOMPARE(c.Text1->pos(), QPoint(twips_to_px(4200), twips_to_px(360)));
@@ -158,17 +162,20 @@ void TestResize::low_window()
     // 3210 twips: List1 keeps its height, Text1 and File1 follow.
     size_window(f, 715, 214);
     QTRY_COMPARE(f.window->controls().client->height(), 214);
-    QCOMPARE(sizes_of(f), (Sizes{designed.text1_width, twips_to_px(2500), designed.list1_height, twips_to_px(160)}));
+    QCOMPARE(sizes_of(f),
+             (Sizes{designed.text1_width, twips_to_px(2500), designed.list1_height, twips_to_px(160)}));
 
     // 3000 twips: File1 has reached its limit too.
     size_window(f, 715, 200);
     QTRY_COMPARE(f.window->controls().client->height(), 200);
-    QCOMPARE(sizes_of(f), (Sizes{designed.text1_width, twips_to_px(2290), designed.list1_height, twips_to_px(160)}));
+    QCOMPARE(sizes_of(f),
+             (Sizes{designed.text1_width, twips_to_px(2290), designed.list1_height, twips_to_px(160)}));
 
     // 600 twips: below Text1's limit of 710 as well.
     size_window(f, 715, 40);
     QTRY_COMPARE(f.window->controls().client->height(), 40);
-    QCOMPARE(sizes_of(f), (Sizes{designed.text1_width, twips_to_px(2290), designed.list1_height, twips_to_px(160)}));
+    QCOMPARE(sizes_of(f),
+             (Sizes{designed.text1_width, twips_to_px(2290), designed.list1_height, twips_to_px(160)}));
 }
 
 void TestResize::minimise_and_restore()
@@ -280,7 +287,8 @@ void TestResize::options_menu_opens_dialog()
 
 void TestResize::help_text_menu()
 {
-    MainWindowFixture f(QStringLiteral("/opt/player/ravu"), QStringLiteral("/opt/editor/edit"), QStringLiteral("my music"));
+    MainWindowFixture f(QStringLiteral("/opt/player/ravu"), QStringLiteral("/opt/editor/edit"),
+                        QStringLiteral("my music"));
     f.window->controls().mnuMftxt->trigger();
     const QString help = f.start_dir + QStringLiteral("/ravfiler.txt");
     QVERIFY(help.contains(QLatin1Char(' ')));
@@ -295,7 +303,8 @@ void TestResize::help_text_menu()
 
     f.system.fail_starts = true;
     f.window->controls().mnuMftxt->trigger();
-    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。")});
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。")});
     QVERIFY(f.window->isEnabled());
 }
 

@@ -75,8 +75,8 @@ private slots:
 void TestStartup::first_run_cancelled_twice()
 {
     Run run;
-    ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) { d.Command2->click(); },
-                                     [](OptionsDialog& d) { d.Command2->click(); }});
+    ModalRobot<OptionsDialog> robot(
+        {[](OptionsDialog& d) { d.Command2->click(); }, [](OptionsDialog& d) { d.Command2->click(); }});
     MainWindow& w = run.start();
     QCOMPARE(robot.seen(), 2);
     QCOMPARE(w.state().player_path, QStringLiteral("ravu.exe"));
@@ -227,9 +227,10 @@ void TestStartup::unwritable_settings_file_is_ignored()
     // A folder where the settings file should be: reads find nothing, writes fail.
     QVERIFY(QDir(run.dir.path()).mkdir("ravfiler.ini"));
     ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) {
-        d.Text1->setText("/opt/player");
-        d.Command1->click();
-    }, [](OptionsDialog& d) { d.Command2->click(); }});
+                                         d.Text1->setText("/opt/player");
+                                         d.Command1->click();
+                                     },
+                                     [](OptionsDialog& d) { d.Command2->click(); }});
     MainWindow& w = run.start();
     QCOMPARE(robot.seen(), 2); // the key could not be stored, so the editor asks again
     QCOMPARE(w.state().player_path, QStringLiteral("/opt/player"));

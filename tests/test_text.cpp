@@ -37,7 +37,9 @@ void TestText::decode()
     QCOMPARE(decode_text(kJapanese.toUtf8()), kJapanese);
     QCOMPARE(decode_text(kJapaneseCp932), kJapanese);
     QCOMPARE(decode_text("\xEF\xBB\xBF" + kJapanese.toUtf8()), kJapanese);
-    QCOMPARE(decode_text("\xEF\xBB\xBF""abc"), QStringLiteral("abc"));
+    QCOMPARE(decode_text("\xEF\xBB\xBF"
+                         "abc"),
+             QStringLiteral("abc"));
     QCOMPARE(decode_text("a\\b~"), QStringLiteral("a\\b~"));
     // Valid UTF-8 up to the last byte, which is half a character: not UTF-8 after all.
     QCOMPARE(detect_text_codec(kJapanese.toUtf8().chopped(1)), TextCodec::Cp932);
@@ -48,7 +50,8 @@ void TestText::encode()
     QCOMPARE(encode_text(kJapanese), kJapaneseCp932);
     QCOMPARE(encode_text(QStringLiteral("①")), QByteArray("\x87\x40"));
     QVERIFY(cp932_can_encode(kJapanese));
-    for (const QString& text : {QStringLiteral("𠮷野家\r\n"), QStringLiteral("ド😀"), QStringLiteral("〜"), QStringLiteral("¥")}) {
+    for (const QString& text :
+         {QStringLiteral("𠮷野家\r\n"), QStringLiteral("ド😀"), QStringLiteral("〜"), QStringLiteral("¥")}) {
         QVERIFY2(!cp932_can_encode(text), qPrintable(text));
         QCOMPARE(encode_text(text), "\xEF\xBB\xBF" + text.toUtf8());
         QCOMPARE(decode_text(encode_text(text)), text);
@@ -67,8 +70,11 @@ void TestText::detect_from_prefix()
         QCOMPARE(detect_text_codec(utf8.chopped(cut), false), TextCodec::Utf8);
         QCOMPARE(detect_text_codec(utf8.chopped(cut), true), TextCodec::Cp932);
     }
-    QCOMPARE(detect_text_codec("\xE3\x81" "abc", false), TextCodec::Cp932); // not at the end
-    QCOMPARE(detect_text_codec("ab\xFF", false), TextCodec::Cp932);         // no lead byte
+    QCOMPARE(detect_text_codec("\xE3\x81"
+                               "abc",
+                               false),
+             TextCodec::Cp932);                                     // not at the end
+    QCOMPARE(detect_text_codec("ab\xFF", false), TextCodec::Cp932); // no lead byte
     QCOMPARE(detect_text_codec(kJapaneseCp932.left(3), false), TextCodec::Cp932);
 }
 
@@ -124,7 +130,8 @@ void TestText::bounded_reader()
     split += "\r\n" + kJapaneseCp932 + "\r\nlast";
     QBuffer split_buffer(&split);
     read = read_text_lines(split_buffer, -1, -1);
-    QCOMPARE(read.lines, (QStringList{QString(64 * 1024 - 1, QLatin1Char('x')), kJapanese, QStringLiteral("last")}));
+    QCOMPARE(read.lines,
+             (QStringList{QString(64 * 1024 - 1, QLatin1Char('x')), kJapanese, QStringLiteral("last")}));
 
     // A too long line stops the read long before the end of the data.
     QByteArray huge = "one\r\ntwo\r\n" + QByteArray(16 << 20, 'y') + "\r\nthree\r\n";

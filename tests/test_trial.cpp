@@ -1,8 +1,8 @@
 // The trial-play window: the definition file and its template, the trial tune, the
 // messages, the window's layout and its life from opening to closing.
 
-#include "main_window_fixture.h"
 #include "layout_rules.h"
+#include "main_window_fixture.h"
 #include "trial_window.h"
 #include "twips.h"
 
@@ -30,7 +30,8 @@ QByteArray expected_template_bytes()
         semi + bottom_left + rule + bottom_right + wide_blank + v,
         semi + QString(7, wide_blank) + QChar(0xFF0B) + QString(8, wide_blank) + v + QChar(0x2192)
             + QStringLiteral("この部分を、RavuTmp.ravとして"),
-        semi + top_left + rule + top_right + wide_blank + v + wide_blank + QStringLiteral("出力し、Ravuで演奏させてます。"),
+        semi + top_left + rule + top_right + wide_blank + v + wide_blank
+            + QStringLiteral("出力し、Ravuで演奏させてます。"),
         semi + v + QStringLiteral("試奏ウィンドウのテキスト") + wide_blank + v + wide_blank + v,
         semi + v + QStringLiteral("入力欄") + QString(10, wide_blank) + v + wide_blank + v,
         semi + bottom_left + rule + bottom_right + wide_blank + bottom_right,
@@ -40,7 +41,8 @@ QByteArray expected_template_bytes()
         QStringLiteral(";などのメンバ設定とか、試奏でよく使う内容を記述しておくことを"),
         QStringLiteral(";おすすめします。"),
         semi + QChar(0x2191),
-        QStringLiteral(";ここから上は、削除しても") + QChar(0xFF2F) + QChar(0xFF2B) + QStringLiteral("です。"),
+        QStringLiteral(";ここから上は、削除しても") + QChar(0xFF2F) + QChar(0xFF2B)
+            + QStringLiteral("です。"),
     };
     QString text;
     for (const QString& line : lines)
@@ -132,7 +134,8 @@ void TestTrial::edit_conf_creates_template()
     f.dialogs.on_message = [&](const RecordedMessage&) { existed_at_box = QFile::exists(conf); };
     trial->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
 
-    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("定義ファイルが無いと思われますので、新規に作成します。")});
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("定義ファイルが無いと思われますので、新規に作成します。")});
     QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
     QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::None);
     QVERIFY(f.dialogs.messages[0].title.isEmpty());
@@ -161,7 +164,8 @@ void TestTrial::edit_conf_creates_template()
 
 void TestTrial::edit_conf_keeps_existing_file()
 {
-    for (const QByteArray& content : {QByteArray(), QByteArray("@A P001\r\nmine"), QByteArray("\xff\xfe\x00odd", 6)}) {
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("@A P001\r\nmine"), QByteArray("\xff\xfe\x00odd", 6)}) {
         MainWindowFixture f;
         QVERIFY(f.write_bytes(QStringLiteral("ravuconf.rav"), content));
         TrialWindow* trial = open_trial(f);
@@ -184,7 +188,10 @@ void TestTrial::edit_conf_editor_failure()
     QVERIFY(trial);
     trial->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
     const QString conf = f.path(QStringLiteral("ravuconf.rav"));
-    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。/no/such/editor：") + conf});
+    QCOMPARE(
+        f.dialogs.texts(),
+        QStringList{QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。/no/such/editor：")
+                    + conf});
 }
 
 void TestTrial::composition_data()
@@ -193,16 +200,25 @@ void TestTrial::composition_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QByteArray>("tune");
 
-    QTest::newRow("single line with CR LF") << QByteArray("@A P018\r\n") << QStringLiteral("cde") << QByteArray("@A P018\r\ncde\r\n");
-    QTest::newRow("single line without line end") << QByteArray("@A P018") << QStringLiteral("cde") << QByteArray("@A P018\r\ncde\r\n");
-    QTest::newRow("last line without line end") << QByteArray("a\r\nb") << QStringLiteral("c") << QByteArray("a\r\nb\r\nc\r\n");
-    QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r") << QStringLiteral("c") << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("single line with CR LF")
+        << QByteArray("@A P018\r\n") << QStringLiteral("cde") << QByteArray("@A P018\r\ncde\r\n");
+    QTest::newRow("single line without line end")
+        << QByteArray("@A P018") << QStringLiteral("cde") << QByteArray("@A P018\r\ncde\r\n");
+    QTest::newRow("last line without line end")
+        << QByteArray("a\r\nb") << QStringLiteral("c") << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("lone CR ends a line")
+        << QByteArray("a\rb\r") << QStringLiteral("c") << QByteArray("a\r\nb\r\nc\r\n");
     QTest::newRow("empty text field") << QByteArray("a\r\n") << QString() << QByteArray("a\r\n\r\n");
-    QTest::newRow("trailing line break typed") << QByteArray("a\r\n") << QStringLiteral("c\n") << QByteArray("a\r\nc\r\n\r\n");
-    QTest::newRow("several typed lines") << QByteArray("a\r\n") << QStringLiteral("c\nd\n\ne") << QByteArray("a\r\nc\r\nd\r\n\r\ne\r\n");
-    QTest::newRow("empty definition file") << QByteArray() << QStringLiteral("cde") << QByteArray("\r\ncde\r\n");
-    QTest::newRow("LF-only definition file") << QByteArray("a\nb\n") << QStringLiteral("c") << QByteArray("a\nb\n\r\nc\r\n");
-    QTest::newRow("definition with empty lines") << QByteArray("\r\n\r\na\r\n") << QStringLiteral("c") << QByteArray("\r\n\r\na\r\nc\r\n");
+    QTest::newRow("trailing line break typed")
+        << QByteArray("a\r\n") << QStringLiteral("c\n") << QByteArray("a\r\nc\r\n\r\n");
+    QTest::newRow("several typed lines")
+        << QByteArray("a\r\n") << QStringLiteral("c\nd\n\ne") << QByteArray("a\r\nc\r\nd\r\n\r\ne\r\n");
+    QTest::newRow("empty definition file")
+        << QByteArray() << QStringLiteral("cde") << QByteArray("\r\ncde\r\n");
+    QTest::newRow("LF-only definition file")
+        << QByteArray("a\nb\n") << QStringLiteral("c") << QByteArray("a\nb\n\r\nc\r\n");
+    QTest::newRow("definition with empty lines")
+        << QByteArray("\r\n\r\na\r\n") << QStringLiteral("c") << QByteArray("\r\n\r\na\r\nc\r\n");
 }
 
 void TestTrial::composition()
@@ -213,7 +229,8 @@ void TestTrial::composition()
 
     MainWindowFixture f;
     QVERIFY(f.write_bytes(QStringLiteral("ravuconf.rav"), definition));
-    QVERIFY(f.write_bytes(QStringLiteral("ravutmp.rav"), "an older trial tune that is longer than the new one\r\n"));
+    QVERIFY(f.write_bytes(QStringLiteral("ravutmp.rav"),
+                          "an older trial tune that is longer than the new one\r\n"));
     TrialWindow* trial = open_trial(f);
     QVERIFY(trial);
     auto* text = trial->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
@@ -233,7 +250,8 @@ void TestTrial::composition()
     const QString tmp = f.path(QStringLiteral("ravutmp.rav"));
     QCOMPARE(start.command.program, QStringLiteral("/opt/player/ravu"));
     QCOMPARE(start.command.arguments, (QStringList{tmp, QStringLiteral("*P*E*X")}));
-    QCOMPARE(start.command.text, QStringLiteral("\"/opt/player/ravu\" \"") + tmp + QStringLiteral("\" *P*E*X"));
+    QCOMPARE(start.command.text,
+             QStringLiteral("\"/opt/player/ravu\" \"") + tmp + QStringLiteral("\" *P*E*X"));
     QCOMPARE(start.style, WindowStyle::NoActivate);
 }
 
@@ -266,7 +284,8 @@ void TestTrial::japanese_text_written_in_cp932()
     QVERIFY(trial);
     trial->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("ドレミ"));
     trial->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")), definition + QByteArray::fromHex("8368838c837e0d0a"));
+    QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")),
+             definition + QByteArray::fromHex("8368838c837e0d0a"));
 }
 
 void TestTrial::missing_definition_file()
@@ -281,7 +300,8 @@ void TestTrial::missing_definition_file()
     play->click();
 
     const QString conf = f.path(QStringLiteral("ravuconf.rav"));
-    QCOMPARE(f.dialogs.texts(), QStringList{conf + QStringLiteral(" がありません。 \r\n定義ファイルを作成してください。")});
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{conf + QStringLiteral(" がありません。 \r\n定義ファイルを作成してください。")});
     QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
     QVERIFY(f.system.starts.isEmpty());
     QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")), earlier);
@@ -304,7 +324,8 @@ void TestTrial::player_failure_keeps_written_tune()
     QVERIFY(trial);
     trial->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("c"));
     trial->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
-    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。")});
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。")});
     QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")), QByteArray("a\r\nc\r\n"));
     QCOMPARE(f.system.starts.size(), 1);
 }

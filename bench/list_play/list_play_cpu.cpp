@@ -22,8 +22,8 @@ namespace {
 
 class PrintedDialogs final : public Dialogs {
 public:
-    MessageAnswer message(QWidget*, const QString& text, MessageButtons, MessageIcon,
-                          const QString&, MessageAnswer) override
+    MessageAnswer message(QWidget*, const QString& text, MessageButtons, MessageIcon, const QString&,
+                          MessageAnswer) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return MessageAnswer::Ok;
@@ -36,7 +36,7 @@ double cpu_seconds()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
-        + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 } // namespace
@@ -84,7 +84,8 @@ int main(int argc, char* argv[])
     QApplication::exec();
 
     const double wall_s = wall_ms / 1000.0;
-    std::printf("list play of one %d s run: wall %.3f s, filer cpu (user+sys) %.4f s, cpu/wall %.5f (target <= 0.01)\n",
+    std::printf("list play of one %d s run: wall %.3f s, filer cpu (user+sys) %.4f s, cpu/wall %.5f (target "
+                "<= 0.01)\n",
                 seconds, wall_s, cpu, wall_s > 0 ? cpu / wall_s : 0.0);
     return wall_ms >= seconds * 1000 ? 0 : 1; // a run that did not last means no real wait
 }

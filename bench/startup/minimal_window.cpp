@@ -14,7 +14,8 @@ int main(int argc, char* argv[])
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Ravu Filer"));
     window.menuBar()->addMenu(QStringLiteral("ファイル(&F)"))->addAction(QStringLiteral("終了(&X)"));
-    window.setCentralWidget(new QLabel(QStringLiteral("対象ファイル：曲のテキストを選んでください"), &window));
+    window.setCentralWidget(
+        new QLabel(QStringLiteral("対象ファイル：曲のテキストを選んでください"), &window));
     window.statusBar()->showMessage(QStringLiteral("実行時ディレクトリ："));
     window.resize(715, 500);
     window.show();

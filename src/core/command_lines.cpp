@@ -4,10 +4,7 @@
 
 namespace {
 
-QString quoted(const QString& text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
+QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
 CommandLine quoted_program(const QString& program, const QString& native_arguments,
                            const QStringList& arguments)
@@ -44,8 +41,7 @@ CommandLine list_entry_command(const QString& player_path, const QString& entry_
 CommandLine trial_command(const QString& player_path, const QString& tmp_path)
 {
     const QString switches = QStringLiteral("*P*E*X");
-    return quoted_program(player_path, quoted(tmp_path) + QLatin1Char(' ') + switches,
-                          {tmp_path, switches});
+    return quoted_program(player_path, quoted(tmp_path) + QLatin1Char(' ') + switches, {tmp_path, switches});
 }
 
 CommandLine editor_command(const QString& editor_path, const QString& file)

@@ -8,16 +8,13 @@
 
 namespace {
 
-bool something_at(const QFileInfo& info)
-{
-    return info.exists() || info.isSymLink();
-}
+bool something_at(const QFileInfo& info) { return info.exists() || info.isSymLink(); }
 
 // True when the folder holds an entry of exactly this name (letter case included).
 bool folder_lists_exactly(const QString& folder, const QString& name)
 {
-    const QStringList entries = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     return entries.contains(name, Qt::CaseSensitive);
 }
 

@@ -2,10 +2,7 @@
 
 #include <QDir>
 
-QChar path_separator()
-{
-    return QDir::separator();
-}
+QChar path_separator() { return QDir::separator(); }
 
 QString join_folder_file(const QString& folder, const QString& name)
 {

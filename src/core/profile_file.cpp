@@ -102,8 +102,7 @@ QString unquoted(QStringView value)
 // Text that fits on one line of the file and survives the read.
 bool storable(QStringView text)
 {
-    return !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'))
-        && !text.contains(QChar(0));
+    return !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0));
 }
 
 } // namespace

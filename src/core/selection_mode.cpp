@@ -9,20 +9,20 @@ const QString kAlbumPlayCaption = QStringLiteral("アルバム演奏");
 
 ModeSettings simple_settings()
 {
-    return {kModeSimple, kTunePattern, kLaunchCaption, false, false, false, false, true, true,
-            DoubleClickAction::PlayFile};
+    return {kModeSimple, kTunePattern, kLaunchCaption, false, false,
+            false,       false,        true,           true,  DoubleClickAction::PlayFile};
 }
 
 ModeSettings list_select_settings()
 {
-    return {kModeListSelect, kTunePattern, kAlbumPlayCaption, true, true, true, false, false,
-            false, DoubleClickAction::AddToList};
+    return {kModeListSelect, kTunePattern, kAlbumPlayCaption,           true, true, true, false,
+            false,           false,        DoubleClickAction::AddToList};
 }
 
 ModeSettings album_settings()
 {
-    return {kModeAlbum, kAlbumPattern, kAlbumPlayCaption, false, false, false, true, false,
-            false, DoubleClickAction::LoadAlbum};
+    return {kModeAlbum, kAlbumPattern, kAlbumPlayCaption,           false, false, false, true,
+            false,      false,         DoubleClickAction::LoadAlbum};
 }
 
 } // namespace
@@ -30,10 +30,14 @@ ModeSettings album_settings()
 std::optional<ModeSettings> settings_for_option(int option)
 {
     switch (option) {
-    case 0: return simple_settings();
-    case 1: return list_select_settings();
-    case 2: return album_settings();
-    default: return std::nullopt;
+    case 0:
+        return simple_settings();
+    case 1:
+        return list_select_settings();
+    case 2:
+        return album_settings();
+    default:
+        return std::nullopt;
     }
 }
 

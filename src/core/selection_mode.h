@@ -13,8 +13,8 @@ inline const QString kListInvalidQuestion =
     QStringLiteral("選択されたリストが無効になりますがよろしいですか？");
 inline const QString kListSelectFolderQuestion = QStringLiteral(
     "ファイル選択中です。パスを変更すると選択されたファイルがクリアされますがよろしいですか？");
-inline const QString kAlbumFolderQuestion = QStringLiteral(
-    "リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
+inline const QString kAlbumFolderQuestion =
+    QStringLiteral("リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
 inline const QString kAbnormalState = QStringLiteral("状態が異常です");
 inline const QString kInvalidSelection = QStringLiteral("無効な選択です");
 
@@ -22,13 +22,13 @@ enum class DoubleClickAction { PlayFile, AddToList, LoadAlbum };
 
 // What entering a mode does to the controls, and what a double-click on a file does in it.
 struct ModeSettings {
-    QString mode;             // the word kept in select_mode
-    QString file_pattern;     // File1
-    QString launch_caption;   // Command1
-    bool add_enabled;         // Command5 リスト選択
-    bool clear_enabled;       // Command6 リストクリア
-    bool save_enabled;        // Command4 alb保存
-    bool load_enabled;        // Command7 alb読込
+    QString mode;              // the word kept in select_mode
+    QString file_pattern;      // File1
+    QString launch_caption;    // Command1
+    bool add_enabled;          // Command5 リスト選択
+    bool clear_enabled;        // Command6 リストクリア
+    bool save_enabled;         // Command4 alb保存
+    bool load_enabled;         // Command7 alb読込
     bool play_at_once_enabled; // Check1
     bool quit_after_enabled;   // Check2
     DoubleClickAction double_click;

@@ -94,15 +94,9 @@ QString decode_as(const QByteArray& bytes, TextCodec codec)
     return decoder.decode(bytes); // drops a leading BOM
 }
 
-QString decode_text(const QByteArray& bytes)
-{
-    return decode_as(bytes, detect_text_codec(bytes));
-}
+QString decode_text(const QByteArray& bytes) { return decode_as(bytes, detect_text_codec(bytes)); }
 
-bool cp932_can_encode(const QString& text)
-{
-    return encode_cp932(text).has_value();
-}
+bool cp932_can_encode(const QString& text) { return encode_cp932(text).has_value(); }
 
 QByteArray encode_text(const QString& text)
 {

@@ -36,10 +36,7 @@ QString definition_template()
     return text;
 }
 
-QString definition_file_text()
-{
-    return definition_template() + kCrLf;
-}
+QString definition_file_text() { return definition_template() + kCrLf; }
 
 QString trial_text_with_crlf(const QString& field_text)
 {
@@ -65,10 +62,7 @@ QString compose_trial_tune(const QStringList& definition_lines, const QString& t
     return definition_lines.join(kCrLf) + kCrLf + trial_text;
 }
 
-bool definition_file_exists(const QString& conf_path)
-{
-    return QFileInfo(conf_path).isFile();
-}
+bool definition_file_exists(const QString& conf_path) { return QFileInfo(conf_path).isFile(); }
 
 bool create_definition_file(const QString& conf_path)
 {
@@ -89,13 +83,14 @@ TrialTuneWrite write_trial_tune(const QString& conf_path, const QString& tmp_pat
 
 QString missing_definition_message(const QString& conf_path)
 {
-    return conf_path + QStringLiteral(" がありません。 ") + kCrLf + QStringLiteral("定義ファイルを作成してください。");
+    return conf_path + QStringLiteral(" がありません。 ") + kCrLf
+           + QStringLiteral("定義ファイルを作成してください。");
 }
 
 QString conf_editor_failure_message(const QString& editor_path, const QString& conf_path)
 {
     return QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。") + editor_path
-        + QStringLiteral("：") + conf_path;
+           + QStringLiteral("：") + conf_path;
 }
 
 QString player_failure_message()

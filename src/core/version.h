@@ -10,5 +10,8 @@ inline constexpr int kVersionRevision = 0;
 // "Ravu Filer Ver" + major "." minor revision, e.g. "Ravu Filer Ver2.00".
 inline QString version_caption()
 {
-    return QStringLiteral("Ravu Filer Ver%1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+    return QStringLiteral("Ravu Filer Ver%1.%2%3")
+        .arg(kVersionMajor)
+        .arg(kVersionMinor)
+        .arg(kVersionRevision);
 }

@@ -12,10 +12,7 @@ std::optional<qint64> DesktopServices::start_task(const CommandLine& command, Wi
     return start_detached(command, style);
 }
 
-void DesktopServices::wait_task(qint64 task_id)
-{
-    wait_for_process_end(task_id);
-}
+void DesktopServices::wait_task(qint64 task_id) { wait_for_process_end(task_id); }
 
 bool DesktopServices::move_to_trash(const QString& path, QString* error)
 {

@@ -12,9 +12,9 @@ enum class MessageAnswer { Ok, Yes, No };
 
 struct SaveDialogRequest {
     QString title;
-    QString filter;          // "description|pattern", e.g. "Ravu本体 (*.exe)|*.exe"
-    QString initial_folder;  // empty: the dialog's own choice
-    QString initial_name;    // the name chosen the previous time, or empty
+    QString filter;         // "description|pattern", e.g. "Ravu本体 (*.exe)|*.exe"
+    QString initial_folder; // empty: the dialog's own choice
+    QString initial_name;   // the name chosen the previous time, or empty
 };
 
 class Dialogs {
@@ -25,8 +25,7 @@ public:
     // program's title "Ravu Filer". default_answer is the button that Enter presses.
     virtual MessageAnswer message(QWidget* parent, const QString& text,
                                   MessageButtons buttons = MessageButtons::Ok,
-                                  MessageIcon icon = MessageIcon::None,
-                                  const QString& title = QString(),
+                                  MessageIcon icon = MessageIcon::None, const QString& title = QString(),
                                   MessageAnswer default_answer = MessageAnswer::Ok) = 0;
 
     // The save-form file dialog: the chosen full path, or nothing on cancel or failure.

@@ -13,11 +13,11 @@ bool is_real_file_system(const QStorageInfo& volume)
     Q_UNUSED(volume);
     return true;
 #else
-    static const QSet<QByteArray> pseudo = {
-        "proc", "sysfs", "tmpfs", "devtmpfs", "devpts", "cgroup", "cgroup2", "overlay",
-        "squashfs", "securityfs", "pstore", "debugfs", "tracefs", "configfs", "fusectl",
-        "mqueue", "hugetlbfs", "autofs", "binfmt_misc", "bpf", "ramfs", "nsfs", "efivarfs",
-        "rpc_pipefs", "selinuxfs"};
+    static const QSet<QByteArray> pseudo = {"proc",   "sysfs",     "tmpfs",    "devtmpfs",    "devpts",
+                                            "cgroup", "cgroup2",   "overlay",  "squashfs",    "securityfs",
+                                            "pstore", "debugfs",   "tracefs",  "configfs",    "fusectl",
+                                            "mqueue", "hugetlbfs", "autofs",   "binfmt_misc", "bpf",
+                                            "ramfs",  "nsfs",      "efivarfs", "rpc_pipefs",  "selinuxfs"};
     const QByteArray type = volume.fileSystemType();
     if (pseudo.contains(type) || type.startsWith("fuse."))
         return false;

@@ -52,7 +52,8 @@ FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
     const QDir dir(folder);
     if (!dir.exists())
         return entries;
-    const QDir::Filters filter = kinds == EntryKinds::Files ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
+    const QDir::Filters filter =
+        kinds == EntryKinds::Files ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
     QDirIterator it(folder, filter);
     while (it.hasNext()) {
         it.next();

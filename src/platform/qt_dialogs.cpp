@@ -17,7 +17,7 @@ QString qt_name_filter(const QString& filter)
     const qsizetype bar = filter.indexOf(QLatin1Char('|'));
     if (bar < 0)
         return filter;
-    const QString description = filter.left(bar);
+    QString description = filter.left(bar);
     const QString pattern = filter.mid(bar + 1);
     if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
         return description;
@@ -25,8 +25,7 @@ QString qt_name_filter(const QString& filter)
 }
 
 MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageButtons buttons,
-                                 MessageIcon icon, const QString& title,
-                                 MessageAnswer default_answer)
+                                 MessageIcon icon, const QString& title, MessageAnswer default_answer)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);

@@ -5,9 +5,8 @@
 
 class QtDialogs final : public Dialogs {
 public:
-    MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons,
-                          MessageIcon icon, const QString& title,
-                          MessageAnswer default_answer) override;
+    MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons, MessageIcon icon,
+                          const QString& title, MessageAnswer default_answer) override;
     std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) override;
 };
 

@@ -13,7 +13,7 @@ RecycleResult recycle_file(Dialogs& dialogs, SystemServices& system, QWidget* pa
         return RecycleResult::Missing;
     }
     const QString question = QStringLiteral("「") + path + QStringLiteral("」を") + QLatin1Char('\r')
-        + QStringLiteral("ごみ箱に移動しますか？");
+                             + QStringLiteral("ごみ箱に移動しますか？");
     if (dialogs.message(parent, question, MessageButtons::YesNo, MessageIcon::Warning,
                         QStringLiteral("ファイルの削除"), MessageAnswer::Yes)
         != MessageAnswer::Yes)

@@ -50,8 +50,9 @@ bool move_file_to_trash(const QString& path, QString* error)
         // It went somewhere that is no trash: put it back where it was.
         const QString moved = QDir::current().absoluteFilePath(trashed);
         const bool back = !QFile::exists(path) && QFile::rename(moved, path);
-        set_error(error, back ? QStringLiteral("ごみ箱が見つかりません。")
-                              : QStringLiteral("ごみ箱が見つかりません。ファイルは次の場所にあります：") + moved);
+        set_error(error,
+                  back ? QStringLiteral("ごみ箱が見つかりません。")
+                       : QStringLiteral("ごみ箱が見つかりません。ファイルは次の場所にあります：") + moved);
         return false;
     }
 #endif

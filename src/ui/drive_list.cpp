@@ -4,10 +4,7 @@
 
 #include <QFileInfo>
 
-DriveSource system_drive_source()
-{
-    return {&drive_roots, &drive_available};
-}
+DriveSource system_drive_source() { return {&drive_roots, &drive_available}; }
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_source(system_drive_source())
 {
@@ -21,10 +18,7 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_source(system_drive
     });
 }
 
-QString DriveList::drive() const
-{
-    return m_shown;
-}
+QString DriveList::drive() const { return m_shown; }
 
 QStringList DriveList::listed_roots() const
 {
@@ -70,10 +64,7 @@ void DriveList::select_root(const QString& root)
     setCurrentIndex(index);
 }
 
-QString DriveList::drive_of(const QString& path) const
-{
-    return drive_root_of(path, listed_roots());
-}
+QString DriveList::drive_of(const QString& path) const { return drive_root_of(path, listed_roots()); }
 
 void DriveList::set_drive_from_path(const QString& path)
 {

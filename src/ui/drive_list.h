@@ -8,7 +8,7 @@
 
 // Where the drives come from; tests put folders of their own in place of mounted volumes.
 struct DriveSource {
-    std::function<QStringList()> roots;           // in display order
+    std::function<QStringList()> roots;            // in display order
     std::function<bool(const QString&)> available; // mounted and readable now
 };
 

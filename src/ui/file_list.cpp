@@ -25,9 +25,8 @@ public:
                 && !suffix.contains(QLatin1Char('?')) && !suffix.contains(QLatin1Char('[')))
                 m_suffixes << suffix;
             else
-                m_expressions << QRegularExpression(
-                    QRegularExpression::wildcardToRegularExpression(pattern),
-                    QRegularExpression::CaseInsensitiveOption);
+                m_expressions << QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                                    QRegularExpression::CaseInsensitiveOption);
         }
     }
 
@@ -92,13 +91,12 @@ FileList::FileList(QWidget* parent) : QListView(parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                if (m_rereading || !current.isValid())
-                    return;
-                m_selection_moved = true;
-                emit selection_changed();
-            });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (m_rereading || !current.isValid())
+            return;
+        m_selection_moved = true;
+        emit selection_changed();
+    });
     // Not activated(): some styles activate on a single click.
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -142,10 +140,7 @@ void FileList::set_pattern(const QString& pattern)
     reread();
 }
 
-void FileList::refresh()
-{
-    reread();
-}
+void FileList::refresh() { reread(); }
 
 void FileList::reread()
 {

@@ -24,10 +24,7 @@ FileOperations::FileOperations(WindowContext& context) : m_context(context)
     QObject::connect(c.Command8, &QPushButton::clicked, c.Command8, [this] { rename_file(); });
 }
 
-QWidget* FileOperations::parent_widget() const
-{
-    return &m_context.window;
-}
+QWidget* FileOperations::parent_widget() const { return &m_context.window; }
 
 void FileOperations::edit_file()
 {
@@ -37,7 +34,8 @@ void FileOperations::edit_file()
         return;
     }
     if (!m_context.system.start_task(editor_command(s.editor_path, s.target_file), WindowStyle::NoActivate))
-        m_context.dialogs.message(parent_widget(), QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。"));
+        m_context.dialogs.message(parent_widget(),
+                                  QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。"));
 }
 
 void FileOperations::open_folder()

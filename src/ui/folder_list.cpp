@@ -42,10 +42,7 @@ bool FolderList::set_path(const QString& folder)
     return true;
 }
 
-void FolderList::refresh()
-{
-    fill();
-}
+void FolderList::refresh() { fill(); }
 
 void FolderList::set_drive_root_lookup(std::function<QString(const QString&)> lookup)
 {
@@ -82,12 +79,12 @@ void FolderList::fill()
     setCurrentRow(count() - 1);
 
     QStringList subfolders = read_folder_entries(m_path, EntryKinds::Folders).folders;
-    std::sort(subfolders.begin(), subfolders.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(subfolders.begin(), subfolders.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : subfolders) {
         auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
-        item->setData(Qt::UserRole, QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(m_path)).filePath(name)));
+        item->setData(Qt::UserRole,
+                      QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(m_path)).filePath(name)));
     }
 }
 

@@ -27,15 +27,15 @@ struct MainControls {
     FileList* File1 = nullptr;
     QPlainTextEdit* Text1 = nullptr;
 
-    QPushButton* Command1 = nullptr; // ravu起動 / アルバム演奏
-    QPushButton* Command2 = nullptr; // 試奏ウィンドウ
-    QPushButton* Command3 = nullptr; // 編集
-    QPushButton* Command4 = nullptr; // alb保存
-    QPushButton* Command5 = nullptr; // リスト選択
-    QPushButton* Command6 = nullptr; // リストクリア
-    QPushButton* Command7 = nullptr; // alb読込
-    QPushButton* Command8 = nullptr; // 変更
-    QPushButton* Command9 = nullptr; // 削除
+    QPushButton* Command1 = nullptr;  // ravu起動 / アルバム演奏
+    QPushButton* Command2 = nullptr;  // 試奏ウィンドウ
+    QPushButton* Command3 = nullptr;  // 編集
+    QPushButton* Command4 = nullptr;  // alb保存
+    QPushButton* Command5 = nullptr;  // リスト選択
+    QPushButton* Command6 = nullptr;  // リストクリア
+    QPushButton* Command7 = nullptr;  // alb読込
+    QPushButton* Command8 = nullptr;  // 変更
+    QPushButton* Command9 = nullptr;  // 削除
     QPushButton* Command10 = nullptr; // 開く
     QPushButton* Command11 = nullptr; // 更新
 

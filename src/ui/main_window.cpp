@@ -53,8 +53,7 @@ std::optional<double> stored_twips(const AppState& state, const char* key)
 
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
-    : QMainWindow(parent),
-      m_context{m_state, m_controls, dialogs, system, *this},
+    : QMainWindow(parent), m_context{m_state, m_controls, dialogs, system, *this},
       m_end_program(std::move(end_program))
 {
     m_state.start_dir = start_dir;
@@ -79,10 +78,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     connect(m_controls.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
 }
 
-MainWindow::~MainWindow()
-{
-    delete m_trial_window;
-}
+MainWindow::~MainWindow() { delete m_trial_window; }
 
 void MainWindow::load()
 {
@@ -197,25 +193,13 @@ void MainWindow::restore_geometry()
         resize(twips_to_px(*v) - frame_extra.width(), height());
 }
 
-double MainWindow::top_twips() const
-{
-    return px_to_twips(frameGeometry().top());
-}
+double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
 
-double MainWindow::left_twips() const
-{
-    return px_to_twips(frameGeometry().left());
-}
+double MainWindow::left_twips() const { return px_to_twips(frameGeometry().left()); }
 
-double MainWindow::outer_width_twips() const
-{
-    return px_to_twips(frameGeometry().width());
-}
+double MainWindow::outer_width_twips() const { return px_to_twips(frameGeometry().width()); }
 
-double MainWindow::outer_height_twips() const
-{
-    return px_to_twips(frameGeometry().height());
-}
+double MainWindow::outer_height_twips() const { return px_to_twips(frameGeometry().height()); }
 
 void MainWindow::close_exe()
 {
@@ -263,10 +247,7 @@ void MainWindow::open_trial_window()
     m_trial_window->activateWindow();
 }
 
-TrialWindow* MainWindow::trial_window() const
-{
-    return m_trial_window;
-}
+TrialWindow* MainWindow::trial_window() const { return m_trial_window; }
 
 void MainWindow::save_list() { m_play_list->save_list(); }
 void MainWindow::load_list() { m_play_list->load_list(); }

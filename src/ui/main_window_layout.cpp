@@ -47,24 +47,23 @@ void show_target(MainControls& controls, const QString& target_file)
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left,
-                    double top, double width, double height)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left, double top,
+                    double width, double height)
 {
     auto* b = place_control<QPushButton>(parent, name, left, top, width, height);
     b->setText(caption);
     return b;
 }
 
-QCheckBox* check(QWidget* parent, const char* name, const QString& caption, double left,
-                 double top, double width, double height)
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption, double left, double top,
+                 double width, double height)
 {
     auto* c = place_control<QCheckBox>(parent, name, left, top, width, height);
     c->setText(caption);
     return c;
 }
 
-QLabel* hidden_label(QWidget* parent, const char* name, double left, double top, double width,
-                     double height)
+QLabel* hidden_label(QWidget* parent, const char* name, double left, double top, double width, double height)
 {
     auto* l = place_control<QLabel>(parent, name, left, top, width, height);
     l->setText(QString::fromLatin1(name));
@@ -108,13 +107,19 @@ void build_main_controls(QMainWindow& window, MainControls& c)
 
     c.Option1_group = new QButtonGroup(client);
     c.Option1_group->setObjectName(QStringLiteral("Option1"));
-    const struct { const char* name; const char* caption; double left; double width; } options[] = {
+    const struct {
+        const char* name;
+        const char* caption;
+        double left;
+        double width;
+    } options[] = {
         {"Option1_0", "単曲", 2630, 1095},
         {"Option1_1", "リスト", 3360, 1200},
         {"Option1_2", "アルバム", 4200, 1200},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* option = place_control<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
+        auto* option =
+            place_control<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
         option->setText(QString::fromUtf8(options[i].caption));
         c.Option1_group->addButton(option, i);
         c.Option1[i] = option;
@@ -130,7 +135,11 @@ void build_main_controls(QMainWindow& window, MainControls& c)
 
     c.StatusBar1 = place_control<QStatusBar>(client, "StatusBar1", 0, 6915, 10725, 300);
     c.StatusBar1->setSizeGripEnabled(false);
-    const struct { const char* name; double width; int stretch; } panels[] = {
+    const struct {
+        const char* name;
+        double width;
+        int stretch;
+    } panels[] = {
         {"StatusBar1_Panel1", 2000, 1},
         {"StatusBar1_Panel2", 1000, 0},
         {"StatusBar1_Panel3", 500, 1},
@@ -152,10 +161,10 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Command11 = button(client, "Command11", QStringLiteral("更新"), 3360, 2700, 700, 250);
 
     // The top row's option buttons and check boxes stay above the lists they overlap.
-    for (QWidget* top_row : {static_cast<QWidget*>(c.Check1), static_cast<QWidget*>(c.Check2),
-                             static_cast<QWidget*>(c.Check3), static_cast<QWidget*>(c.Check4),
-                             static_cast<QWidget*>(c.Option1[0]), static_cast<QWidget*>(c.Option1[1]),
-                             static_cast<QWidget*>(c.Option1[2])})
+    for (QWidget* top_row :
+         {static_cast<QWidget*>(c.Check1), static_cast<QWidget*>(c.Check2), static_cast<QWidget*>(c.Check3),
+          static_cast<QWidget*>(c.Check4), static_cast<QWidget*>(c.Option1[0]),
+          static_cast<QWidget*>(c.Option1[1]), static_cast<QWidget*>(c.Option1[2])})
         top_row->raise();
 
     // Menus: access keys only, no shortcut keys.

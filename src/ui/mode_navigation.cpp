@@ -38,9 +38,8 @@ ModeNavigation::ModeNavigation(WindowContext& context) : m_context(context)
 
 bool ModeNavigation::confirmed(const QString& question)
 {
-    return m_context.dialogs.message(&m_context.window, question, MessageButtons::YesNo,
-                                     MessageIcon::Warning)
-        == MessageAnswer::Yes;
+    return m_context.dialogs.message(&m_context.window, question, MessageButtons::YesNo, MessageIcon::Warning)
+           == MessageAnswer::Yes;
 }
 
 void ModeNavigation::select_option(int index)
@@ -97,9 +96,15 @@ void ModeNavigation::on_file_double_click()
         return;
     }
     switch (settings->double_click) {
-    case DoubleClickAction::PlayFile: m_context.window.exec_ravu_api(); break;
-    case DoubleClickAction::AddToList: m_context.window.add_list(); break;
-    case DoubleClickAction::LoadAlbum: m_context.window.load_list(); break;
+    case DoubleClickAction::PlayFile:
+        m_context.window.exec_ravu_api();
+        break;
+    case DoubleClickAction::AddToList:
+        m_context.window.add_list();
+        break;
+    case DoubleClickAction::LoadAlbum:
+        m_context.window.load_list();
+        break;
     }
 }
 

@@ -14,10 +14,7 @@
 
 namespace {
 
-QString field_value(const QString& stored)
-{
-    return stored == kMissing ? QString() : stored;
-}
+QString field_value(const QString& stored) { return stored == kMissing ? QString() : stored; }
 
 } // namespace
 
@@ -63,10 +60,12 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Text2->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Edit"))));
 
     connect(Command3, &QPushButton::clicked, this, [this] {
-        browse(Text1, QStringLiteral("Ravu本体のパス"), QStringLiteral("Ravu本体 (*.exe)|*.exe"), m_last_player_name);
+        browse(Text1, QStringLiteral("Ravu本体のパス"), QStringLiteral("Ravu本体 (*.exe)|*.exe"),
+               m_last_player_name);
     });
     connect(Command4, &QPushButton::clicked, this, [this] {
-        browse(Text2, QStringLiteral("エディタ本体のパス"), QStringLiteral("エディタ (*.exe)|*.exe"), m_last_editor_name);
+        browse(Text2, QStringLiteral("エディタ本体のパス"), QStringLiteral("エディタ (*.exe)|*.exe"),
+               m_last_editor_name);
     });
     connect(Command1, &QPushButton::clicked, this, [this] {
         apply();

@@ -17,8 +17,8 @@ public:
     // Fills the fields from the settings file and save_position.
     OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    QLineEdit* Text1 = nullptr;    // player path
-    QLineEdit* Text2 = nullptr;    // editor path
+    QLineEdit* Text1 = nullptr;      // player path
+    QLineEdit* Text2 = nullptr;      // editor path
     QPushButton* Command1 = nullptr; // OK
     QPushButton* Command2 = nullptr; // ｷｬﾝｾﾙ
     QPushButton* Command3 = nullptr; // 参照 (player)

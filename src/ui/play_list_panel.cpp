@@ -33,10 +33,7 @@ PlayListPanel::PlayListPanel(WindowContext& context) : m_context(context)
     QObject::connect(c.Command7, &QPushButton::clicked, c.Command7, [&window] { window.load_list(); });
 }
 
-void PlayListPanel::message(const QString& text)
-{
-    m_context.dialogs.message(&m_context.window, text);
-}
+void PlayListPanel::message(const QString& text) { m_context.dialogs.message(&m_context.window, text); }
 
 void PlayListPanel::add_list()
 {

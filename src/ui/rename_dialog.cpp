@@ -17,8 +17,8 @@ namespace {
 QString confirmation_text(const QString& old_name, const QString& new_name)
 {
     return QStringLiteral("ファイル名を「") + old_name + QStringLiteral("」から") + QLatin1Char('\r')
-        + QStringLiteral("「") + new_name + QStringLiteral("」に変更します。") + QLatin1Char('\r')
-        + QStringLiteral("よろしいですか？");
+           + QStringLiteral("「") + new_name + QStringLiteral("」に変更します。") + QLatin1Char('\r')
+           + QStringLiteral("よろしいですか？");
 }
 
 } // namespace

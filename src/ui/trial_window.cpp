@@ -62,8 +62,9 @@ void TrialWindow::apply_layout_rule()
     current.text1_width = static_cast<float>(px_to_twips(text.width()));
     current.text1_height = static_cast<float>(px_to_twips(text.height()));
     // Horizontal edges follow the outer width, borders included; the height the client area.
-    const TrialLayout next = trial_layout_rule(current, static_cast<float>(px_to_twips(frameGeometry().width())),
-                                               static_cast<float>(px_to_twips(height())));
+    const TrialLayout next =
+        trial_layout_rule(current, static_cast<float>(px_to_twips(frameGeometry().width())),
+                          static_cast<float>(px_to_twips(height())));
     Command2->move(twips_to_px(next.command2_left), Command2->y());
     Text1->resize(twips_to_px(next.text1_width), twips_to_px(next.text1_height));
 }
@@ -72,7 +73,8 @@ void TrialWindow::edit_conf()
 {
     AppState& s = m_context.state;
     if (!definition_file_exists(s.conf_path)) {
-        m_context.dialogs.message(this, QStringLiteral("定義ファイルが無いと思われますので、新規に作成します。"));
+        m_context.dialogs.message(this,
+                                  QStringLiteral("定義ファイルが無いと思われますので、新規に作成します。"));
         s.conf_text = definition_template();
         // A file that cannot be made is left to show itself in the editor.
         create_definition_file(s.conf_path);
@@ -88,7 +90,8 @@ void TrialWindow::exec_ravu_tmp()
         m_context.dialogs.message(this, missing_definition_message(s.conf_path));
         return;
     }
-    const TrialTuneWrite written = write_trial_tune(s.conf_path, s.tmp_path, trial_text_with_crlf(Text1->toPlainText()));
+    const TrialTuneWrite written =
+        write_trial_tune(s.conf_path, s.tmp_path, trial_text_with_crlf(Text1->toPlainText()));
     switch (written.status) {
     case TrialTuneWrite::Status::ReadFailed:
         m_context.dialogs.message(this, definition_read_failure_message(s.conf_path));

@@ -6,15 +6,9 @@
 
 inline constexpr double kTwipsPerPixel = 15.0;
 
-inline int twips_to_px(double twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
+inline int twips_to_px(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
 
-inline double px_to_twips(int px)
-{
-    return px * kTwipsPerPixel;
-}
+inline double px_to_twips(int px) { return px * kTwipsPerPixel; }
 
 inline QRect twips_rect(double left, double top, double width, double height)
 {

@@ -23,7 +23,8 @@ WindowFrame::WindowFrame(WindowContext& context) : m_context(context)
     MainControls& c = m_context.controls;
     if (auto* client = qobject_cast<ClientArea*>(c.client)) {
         QObject::connect(client, &ClientArea::resized, client, [this] { apply_resize_rule(); });
-        QObject::connect(client, &ClientArea::free_surface_clicked, client, [this] { free_surface_clicked(); });
+        QObject::connect(client, &ClientArea::free_surface_clicked, client,
+                         [this] { free_surface_clicked(); });
     }
     QObject::connect(c.mnuMftxt, &QAction::triggered, c.mnuMftxt, [this] { show_help_text(); });
     QObject::connect(c.mnuVersion, &QAction::triggered, c.mnuVersion, [this] { show_version(); });
@@ -47,8 +48,8 @@ void WindowFrame::apply_resize_rule()
 
     // W is the outer width, frame included; H the client area below the menu bar, the status
     // bar's strip included.
-    const MainStretch next = main_resize_rule(current, twips(m_context.window.frameGeometry().width()),
-                                              twips(c.client->height()));
+    const MainStretch next =
+        main_resize_rule(current, twips(m_context.window.frameGeometry().width()), twips(c.client->height()));
     c.Text1->resize(twips_to_px(next.text1_width), twips_to_px(next.text1_height));
     c.List1->resize(c.List1->width(), twips_to_px(next.list1_height));
     c.File1->resize(c.File1->width(), twips_to_px(next.file1_height));
@@ -79,11 +80,12 @@ void WindowFrame::show_help_text()
 {
     const AppState& s = m_context.state;
     if (!m_context.system.start_task(help_text_command(s.editor_path, s.start_dir), WindowStyle::NoActivate))
-        m_context.dialogs.message(&m_context.window, QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。"));
+        m_context.dialogs.message(&m_context.window,
+                                  QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。"));
 }
 
 void WindowFrame::show_version()
 {
-    m_context.dialogs.message(&m_context.window,
-                              version_caption() + QLatin1Char('\r') + QStringLiteral("Ravu 曲ファイル選択ツール"));
+    m_context.dialogs.message(&m_context.window, version_caption() + QLatin1Char('\r')
+                                                     + QStringLiteral("Ravu 曲ファイル選択ツール"));
 }

@@ -23,8 +23,8 @@ namespace {
 // No box may block this program: each text goes to the standard error output.
 class PrintedDialogs final : public Dialogs {
 public:
-    MessageAnswer message(QWidget*, const QString& text, MessageButtons buttons, MessageIcon,
-                          const QString&, MessageAnswer) override
+    MessageAnswer message(QWidget*, const QString& text, MessageButtons buttons, MessageIcon, const QString&,
+                          MessageAnswer) override
     {
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;

@@ -8,10 +8,7 @@ std::optional<qint64> RecordingServices::start_task(const CommandLine& command, 
     return m_next_id++;
 }
 
-void RecordingServices::wait_task(qint64 task_id)
-{
-    waits << task_id;
-}
+void RecordingServices::wait_task(qint64 task_id) { waits << task_id; }
 
 bool RecordingServices::move_to_trash(const QString& path, QString* error)
 {

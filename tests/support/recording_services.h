@@ -18,7 +18,7 @@ public:
     bool move_to_trash(const QString& path, QString* error) override;
     bool open_folder(const QString& folder) override;
 
-    bool fail_starts = false;   // every start fails, as with a missing program
+    bool fail_starts = false; // every start fails, as with a missing program
     bool fail_trash = false;
     bool fail_open = false;
 

@@ -1,8 +1,7 @@
 #include "scripted_dialogs.h"
 
 MessageAnswer ScriptedDialogs::message(QWidget*, const QString& text, MessageButtons buttons,
-                                       MessageIcon icon, const QString& title,
-                                       MessageAnswer default_answer)
+                                       MessageIcon icon, const QString& title, MessageAnswer default_answer)
 {
     const RecordedMessage recorded{text, title, buttons, icon, default_answer};
     messages << recorded;

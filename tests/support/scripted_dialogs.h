@@ -18,9 +18,8 @@ struct RecordedMessage {
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons,
-                          MessageIcon icon, const QString& title,
-                          MessageAnswer default_answer) override;
+    MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons, MessageIcon icon,
+                          const QString& title, MessageAnswer default_answer) override;
     std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) override;
 
     // Answers for Yes/No boxes, in order. With none queued a Yes/No box is answered No
