@@ -5,9 +5,7 @@
 
 #include <QStringList>
 
-inline const QString kSelectFileMessage = QStringLiteral("ファイルを選択してください");
 inline const QString kListFullMessage = QStringLiteral("これ以上選択出来ません");
-inline const QString kListEmptyMessage = QStringLiteral("リストにファイルが選択されていません");
 // An album keeps one name a line, so a name holding a line break cannot be kept in one.
 inline const QString kNameWithLineBreakMessage =
     QStringLiteral("ファイル名に改行が含まれているため、リストに追加できません");

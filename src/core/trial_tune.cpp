@@ -1,5 +1,6 @@
 #include "trial_tune.h"
 
+#include "messages.h"
 #include "text_lines.h"
 
 #include <QFileInfo>
@@ -89,13 +90,7 @@ QString missing_definition_message(const QString& conf_path)
 
 QString conf_editor_failure_message(const QString& editor_path, const QString& conf_path)
 {
-    return QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。") + editor_path
-           + QStringLiteral("：") + conf_path;
-}
-
-QString player_failure_message()
-{
-    return QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。");
+    return kEditorStartFailedMessage + editor_path + QStringLiteral("：") + conf_path;
 }
 
 QString trial_write_failure_message(const QString& tmp_path)

@@ -41,7 +41,6 @@ TrialTuneWrite write_trial_tune(const QString& conf_path, const QString& tmp_pat
 // Messages of the two trial operations.
 QString missing_definition_message(const QString& conf_path);
 QString conf_editor_failure_message(const QString& editor_path, const QString& conf_path);
-QString player_failure_message();
 // Where reading the definition file or writing the trial tune fails (the player is then not
 // started, so it never plays an old trial tune).
 QString trial_write_failure_message(const QString& tmp_path);

@@ -7,6 +7,7 @@
 #include "folder_list.h"
 #include "main_controls.h"
 #include "main_window.h"
+#include "messages.h"
 #include "recycle_file.h"
 #include "rename_dialog.h"
 #include "system_services.h"
@@ -30,12 +31,11 @@ void FileOperations::edit_file()
 {
     const AppState& s = m_context.state;
     if (s.target_file.isEmpty()) {
-        m_context.dialogs.message(parent_widget(), QStringLiteral("ファイルを選択してください"));
+        m_context.dialogs.message(parent_widget(), kSelectFileMessage);
         return;
     }
     if (!m_context.system.start_task(editor_command(s.editor_path, s.target_file), WindowStyle::NoActivate))
-        m_context.dialogs.message(parent_widget(),
-                                  QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。"));
+        m_context.dialogs.message(parent_widget(), kEditorStartFailedMessage);
 }
 
 void FileOperations::open_folder()
@@ -50,7 +50,7 @@ void FileOperations::delete_file()
 {
     AppState& s = m_context.state;
     if (s.target_file.isEmpty()) {
-        m_context.dialogs.message(parent_widget(), QStringLiteral("ファイルを選択してください。"));
+        m_context.dialogs.message(parent_widget(), kSelectFileStopMessage);
         return;
     }
     // recycle_file asks and reports a failure itself; whatever came of it, the target is
@@ -70,7 +70,7 @@ void FileOperations::refresh_lists()
 void FileOperations::rename_file()
 {
     if (m_context.state.target_file.isEmpty()) {
-        m_context.dialogs.message(parent_widget(), QStringLiteral("ファイルを選択してください。"));
+        m_context.dialogs.message(parent_widget(), kSelectFileStopMessage);
         return;
     }
     RenameDialog dialog(m_context, parent_widget());

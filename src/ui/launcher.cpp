@@ -7,17 +7,12 @@
 #include "folder_list.h"
 #include "main_controls.h"
 #include "main_window.h"
+#include "messages.h"
 #include "paths.h"
 #include "system_services.h"
 #include "window_context.h"
 
 #include <QPushButton>
-
-namespace {
-
-const QString kStartFailed = QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。");
-
-} // namespace
 
 Launcher::Launcher(WindowContext& context) : m_context(context)
 {
@@ -37,7 +32,7 @@ void Launcher::exec_ravu_api()
 {
     const AppState& s = m_context.state;
     if (s.target_file.isEmpty()) {
-        m_context.dialogs.message(&m_context.window, QStringLiteral("ファイルを選択してください"));
+        m_context.dialogs.message(&m_context.window, kSelectFileMessage);
         return;
     }
     const QString switches = s.play_switch + s.end_switch + s.exit_switch + s.icon_switch;
@@ -45,14 +40,14 @@ void Launcher::exec_ravu_api()
         single_file_command(s.player_path, s.target_file, switches, m_context.controls.Dir1->path());
     // Not awaited. A start that fails is reported, as the system's own launcher would have.
     if (!m_context.system.start_task(command, WindowStyle::Normal))
-        m_context.dialogs.message(&m_context.window, kStartFailed);
+        m_context.dialogs.message(&m_context.window, kPlayerStartFailedMessage);
 }
 
 void Launcher::exec_ravu_alb()
 {
     const PlayList& list = m_context.state.play_list;
     if (list.list_entries[0].isEmpty()) {
-        m_context.dialogs.message(&m_context.window, QStringLiteral("リストにファイルが選択されていません"));
+        m_context.dialogs.message(&m_context.window, kListEmptyMessage);
         return;
     }
     // The walk keeps its own index: list_count stays the place where add_list writes, so an
@@ -72,7 +67,7 @@ void Launcher::exec_ravu_alb()
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
         const std::optional<qint64> task = m_context.system.start_task(command, WindowStyle::NoActivate);
         if (!task) {
-            m_context.dialogs.message(&m_context.window, kStartFailed);
+            m_context.dialogs.message(&m_context.window, kPlayerStartFailedMessage);
             return;
         }
         // Window events, a second list play included, run inside this wait.

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "main_controls.h"
+#include "messages.h"
 #include "settings.h"
 #include "twips.h"
 
@@ -82,7 +83,7 @@ void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString
     request.initial_name = last_name;
     const std::optional<QString> chosen = m_dialogs.save_file(this, request);
     if (!chosen) {
-        m_dialogs.message(this, QStringLiteral("ファイルが指定されませんでした"));
+        m_dialogs.message(this, kNoFileChosenMessage);
         return;
     }
     last_name = *chosen;

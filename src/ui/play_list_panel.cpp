@@ -7,6 +7,7 @@
 #include "folder_list.h"
 #include "main_controls.h"
 #include "main_window.h"
+#include "messages.h"
 #include "play_list.h"
 #include "window_context.h"
 
@@ -17,7 +18,6 @@
 namespace {
 const QString kSaveTitle = QStringLiteral("アルバムファイルの保存");
 const QString kSaveFilter = QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb");
-const QString kNoFileChosen = QStringLiteral("ファイルが指定されませんでした");
 const QString kNoFileName = QStringLiteral("ファイル名が指定されませんでした");
 const QString kWritten = QStringLiteral("にリストを書き込みました");
 const QString kNotWritten = QStringLiteral("にリストを書き込めませんでした");
@@ -81,7 +81,7 @@ void PlayListPanel::save_list()
                                     m_last_album_name};
     const std::optional<QString> chosen = m_context.dialogs.save_file(&m_context.window, request);
     if (!chosen) {
-        message(kNoFileChosen);
+        message(kNoFileChosenMessage);
         return;
     }
     s.album_file = *chosen;

@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "fonts.h"
 #include "layout_rules.h"
+#include "messages.h"
 #include "system_services.h"
 #include "trial_tune.h"
 #include "twips.h"
@@ -105,5 +106,5 @@ void TrialWindow::exec_ravu_tmp()
         break;
     }
     if (!m_context.system.start_task(trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate))
-        m_context.dialogs.message(this, player_failure_message());
+        m_context.dialogs.message(this, kPlayerStartFailedMessage);
 }

@@ -8,6 +8,7 @@
 #include "layout_rules.h"
 #include "main_controls.h"
 #include "main_window.h"
+#include "messages.h"
 #include "system_services.h"
 #include "twips.h"
 #include "version.h"
@@ -80,8 +81,7 @@ void WindowFrame::show_help_text()
 {
     const AppState& s = m_context.state;
     if (!m_context.system.start_task(help_text_command(s.editor_path, s.start_dir), WindowStyle::NoActivate))
-        m_context.dialogs.message(&m_context.window,
-                                  QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。"));
+        m_context.dialogs.message(&m_context.window, kEditorStartFailedMessage);
 }
 
 void WindowFrame::show_version()
