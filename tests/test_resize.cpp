@@ -1,5 +1,6 @@
 // The main window's resize rule, the click on its free surface and its menus.
 
+#include "client_area.h"
 #include "file_list.h"
 #include "layout_rules.h"
 #include "main_controls.h"

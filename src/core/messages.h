@@ -10,5 +10,7 @@ inline const QString kSelectFileStopMessage = QStringLiteral("ファイルを選
 inline const QString kListEmptyMessage = QStringLiteral("リストにファイルが選択されていません");
 // A file dialog cancelled or failed.
 inline const QString kNoFileChosenMessage = QStringLiteral("ファイルが指定されませんでした");
-inline const QString kPlayerStartFailedMessage = QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。");
-inline const QString kEditorStartFailedMessage = QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。");
+inline const QString kPlayerStartFailedMessage =
+    QStringLiteral("Ravu起動に失敗しました。\rパスを確認してください。");
+inline const QString kEditorStartFailedMessage =
+    QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。");

@@ -15,12 +15,13 @@ class QRadioButton;
 class QButtonGroup;
 class QStatusBar;
 class QWidget;
+class ClientArea;
 class DriveList;
 class FolderList;
 class FileList;
 
 struct MainControls {
-    QWidget* client = nullptr; // the client area the controls are placed on
+    ClientArea* client = nullptr; // the client area the controls are placed on
 
     DriveList* Drive1 = nullptr;
     FolderList* Dir1 = nullptr;

@@ -22,11 +22,9 @@
 WindowFrame::WindowFrame(WindowContext& context) : m_context(context)
 {
     MainControls& c = m_context.controls;
-    if (auto* client = qobject_cast<ClientArea*>(c.client)) {
-        QObject::connect(client, &ClientArea::resized, client, [this] { apply_resize_rule(); });
-        QObject::connect(client, &ClientArea::free_surface_clicked, client,
-                         [this] { free_surface_clicked(); });
-    }
+    QObject::connect(c.client, &ClientArea::resized, c.client, [this] { apply_resize_rule(); });
+    QObject::connect(c.client, &ClientArea::free_surface_clicked, c.client,
+                     [this] { free_surface_clicked(); });
     QObject::connect(c.mnuMftxt, &QAction::triggered, c.mnuMftxt, [this] { show_help_text(); });
     QObject::connect(c.mnuVersion, &QAction::triggered, c.mnuVersion, [this] { show_version(); });
 }
