@@ -6,6 +6,7 @@
 #include "folder_list.h"
 #include "fonts.h"
 #include "main_controls.h"
+#include "tune_text_field.h"
 #include "twips.h"
 
 #include <QButtonGroup>
@@ -89,10 +90,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Dir1 = place_control<FolderList>(client, "Dir1", 60, 420, 2385, 2190);
     c.File1 = place_control<FileList>(client, "File1", 60, 2700, 2385, 4050);
     c.Text1 = place_control<QPlainTextEdit>(client, "Text1", 4200, 360, 6315, 6435);
-    c.Text1->setFont(fixed_japanese_font());
-    c.Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    c.Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    c.Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    make_tune_text_field(*c.Text1);
     c.Command1 = button(client, "Command1", QStringLiteral("ravu起動"), 2580, 240, 1500, 360);
     c.Label1 = hidden_label(client, "Label1", 120, 6000, 4995, 195);
     c.Command3 = button(client, "Command3", QStringLiteral("編集"), 2580, 660, 1500, 300);

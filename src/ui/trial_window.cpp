@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "system_services.h"
 #include "trial_tune.h"
+#include "tune_text_field.h"
 #include "twips.h"
 #include "window_context.h"
 
@@ -31,10 +32,7 @@ TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(pare
 
     // Created in tab order, so Text1 has the focus when the window opens.
     Text1 = place_control<QPlainTextEdit>(this, "Text1", 120, 600, 6255, 4215);
-    Text1->setFont(fixed_japanese_font());
-    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    make_tune_text_field(*Text1);
     Command1 = place_control<QPushButton>(this, "Command1", 120, 120, 1335, 375);
     Command1->setText(QStringLiteral("試奏"));
     Command2 = place_control<QPushButton>(this, "Command2", 4620, 120, 1755, 375);

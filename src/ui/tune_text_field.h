@@ -1,0 +1,15 @@
+#pragma once
+// The multi-line field that shows or takes tune text: fixed-pitch font, no wrapping,
+// both scroll bars.
+
+#include "fonts.h"
+
+#include <QPlainTextEdit>
+
+inline void make_tune_text_field(QPlainTextEdit& field)
+{
+    field.setFont(fixed_japanese_font());
+    field.setLineWrapMode(QPlainTextEdit::NoWrap);
+    field.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    field.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
