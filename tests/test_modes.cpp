@@ -183,7 +183,8 @@ void TestModes::album_with_empty_first_line_is_not_in_use()
     make_tunes(w);
     w.click_option(2);
     w.double_click_file(QStringLiteral("noalb.alb"));
-    QCOMPARE(w.rows(), QStringList({"", "b.txt"}));
+    // Loading stops at the empty line: nothing is left behind to resurface later.
+    QVERIFY(w.rows().isEmpty());
     w.dialogs.clear();
 
     w.click_option(0);
@@ -191,7 +192,7 @@ void TestModes::album_with_empty_first_line_is_not_in_use()
 
     QVERIFY(w.dialogs.messages.isEmpty());
     QCOMPARE(w.state().select_mode, QStringLiteral("simple"));
-    QCOMPARE(w.state().play_list.list_entries[1], QStringLiteral("b.txt"));
+    QVERIFY(w.entries().isEmpty());
 }
 
 void TestModes::clear_button_asks_only_with_a_list_in_use()

@@ -7,6 +7,8 @@
 
 #include <QTextBlock>
 
+#include <sys/stat.h>
+
 namespace {
 
 // The field's paragraphs, which are the lines the preview shows.
@@ -41,7 +43,10 @@ class TestPreview : public QObject {
 private slots:
     void line_rule_data();
     void line_rule();
+    void first_200_lines_only_data();
     void first_200_lines_only();
+    void lf_tune_over_64_kib_is_shown();
+    void tune_replaced_by_a_fifo_does_not_hold_up_the_window();
     void shift_jis_and_utf8_read_alike();
     void vanished_file_is_reported_and_unlisted();
     void root_folder_gives_one_separator();
@@ -61,8 +66,10 @@ void TestPreview::line_rule_data()
         << QByteArray("a\r\nb\r\n\r\n") << QStringList{"a", "b", ""};
     QTest::newRow("no line end at the end") << QByteArray("a\r\nb") << QStringList{"a", "b"};
     QTest::newRow("lone CR ends lines") << QByteArray("a\rb\r\rc") << QStringList{"a", "b", "", "c"};
-    QTest::newRow("LF only: one line holding the LFs") << QByteArray("a\nb\nc\n") << QStringList{"a␊b␊c␊"};
-    QTest::newRow("LF CR: the LF stays, the CR ends") << QByteArray("a\n\rb") << QStringList{"a␊", "b"};
+    QTest::newRow("LF ends lines") << QByteArray("a\nb\nc\n") << QStringList{"a", "b", "c"};
+    QTest::newRow("LF CR: two line ends") << QByteArray("a\n\rb") << QStringList{"a", "", "b"};
+    QTest::newRow("CR LF, CR and LF mixed")
+        << QByteArray("a\r\nb\rc\nd\r\n") << QStringList{"a", "b", "c", "d"};
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
@@ -81,12 +88,20 @@ void TestPreview::line_rule()
     QCOMPARE(w.controls().Label3->text(), w.status_text());
 }
 
+void TestPreview::first_200_lines_only_data()
+{
+    QTest::addColumn<QByteArray>("line_end");
+    QTest::newRow("CR LF") << QByteArray("\r\n");
+    QTest::newRow("LF") << QByteArray("\n");
+}
+
 void TestPreview::first_200_lines_only()
 {
+    QFETCH(QByteArray, line_end);
     BrowseWindow w;
     QByteArray bytes;
-    for (int i = 1; i <= 250; ++i)
-        bytes += "line " + QByteArray::number(i) + "\r\n";
+    for (int i = 1; i <= 300; ++i)
+        bytes += "line " + QByteArray::number(i) + line_end;
     // What follows the 200 lines is not looked at, however long.
     bytes += QByteArray(1 << 20, 'x');
     w.write_file(QStringLiteral("long.txt"), bytes);
@@ -98,6 +113,38 @@ void TestPreview::first_200_lines_only()
     QCOMPARE(lines.last(), QStringLiteral("line 200"));
     QVERIFY(!w.controls().Text1->toPlainText().endsWith(QLatin1Char('\n')));
     QVERIFY(w.dialogs.messages.isEmpty());
+}
+
+void TestPreview::lf_tune_over_64_kib_is_shown()
+{
+    BrowseWindow w;
+    QByteArray bytes;
+    while (bytes.size() < 100 * 1024)
+        bytes += "t120 o4 l8 cdefgab>c<bagfedc r4 ; " + QByteArray::number(bytes.size()) + "\n";
+    w.write_file(QStringLiteral("linux.rav"), bytes);
+    w.click_file(QStringLiteral("linux.rav"));
+    QVERIFY(w.dialogs.messages.isEmpty());
+    const QStringList lines = field_lines(w.controls().Text1);
+    QCOMPARE(lines.size(), 200);
+    QCOMPARE(lines[1], QString::fromLatin1(bytes.split('\n')[1]));
+}
+
+void TestPreview::tune_replaced_by_a_fifo_does_not_hold_up_the_window()
+{
+    BrowseWindow w;
+    const QString tune = w.write_file(QStringLiteral("pipe.rav"), "cde");
+    w.write_file(QStringLiteral("other.rav"), "o");
+    w.click_file(QStringLiteral("other.rav"));
+    QVERIFY(QFile::remove(tune));
+    QCOMPARE(mkfifo(QFile::encodeName(tune).constData(), 0600), 0);
+
+    w.click_file(QStringLiteral("pipe.rav"));
+
+    // The click returns (nobody ever writes into the FIFO) and the failure is told.
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QVERIFY(!w.dialogs.messages[0].text.isEmpty());
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+    QCOMPARE(w.state().target_file, QDir::toNativeSeparators(tune));
 }
 
 void TestPreview::shift_jis_and_utf8_read_alike()

@@ -1,3 +1,4 @@
+#include "cp932.h"
 #include "file_size_limit.h"
 #include "text_codec.h"
 #include "text_lines.h"
@@ -22,8 +23,13 @@ QByteArray read_all(const QString& path)
 class TestText : public QObject {
     Q_OBJECT
 private slots:
+    void cp932_both_ways();
     void decode();
     void encode();
+    void for_the_player_data();
+    void for_the_player();
+    void utf8_validity_data();
+    void utf8_validity();
     void detect_from_prefix();
     void cp932_cut_character();
     void line_rule_data();
@@ -31,6 +37,30 @@ private slots:
     void bounded_reader();
     void write_text_file_atomic();
 };
+
+void TestText::cp932_both_ways()
+{
+    QCOMPARE(cp932_decode(kJapaneseCp932), kJapanese);
+    QCOMPARE(cp932_encode(kJapanese), std::optional<QByteArray>(kJapaneseCp932));
+    QCOMPARE(cp932_encode(u"a\\b~"), std::optional<QByteArray>("a\\b~"));
+    // Bytes that are not CP932 become one substitute each, never nothing and never a control.
+    QCOMPARE(cp932_decode("a\xff\x80"), QStringLiteral("a\uFFFD\uFFFD"));
+    QCOMPARE(cp932_decode("\x82"), QStringLiteral("\uFFFD"));
+    // Control codes are themselves both ways (found by fuzz_profile: 1A, 1C and 7F were swapped).
+    const QString controls = QStringLiteral("\x1a\x1c\x7f");
+    QCOMPARE(cp932_decode("\x1a\x1c\x7f"), controls);
+    QCOMPARE(cp932_encode(controls), std::optional<QByteArray>("\x1a\x1c\x7f"));
+    QCOMPARE(cp932_decode("\x83\x68\x7f\x83"), QStringLiteral("ド\x7f\uFFFD"));
+    // Found by fuzz_profile: the substitute itself has no code, and a refusal leaves nothing
+    // behind for the next call (a lone surrogate waiting, an error kept).
+    QVERIFY(!cp932_encode(u"\uFFFD"));
+    QVERIFY(!cp932_encode(QString(QChar(0xD83D))));
+    QVERIFY(!cp932_encode(u"😀"));
+    QCOMPARE(cp932_encode(u"a"), std::optional<QByteArray>("a"));
+    // No look-alike at this level: what CP932 lacks is refused.
+    for (const char16_t* text : {u"〜", u"−", u"😀", u"한"})
+        QVERIFY(!cp932_encode(text));
+}
 
 void TestText::decode()
 {
@@ -61,6 +91,59 @@ void TestText::encode()
     QVERIFY(cp932_can_encode(ambiguous));
     QCOMPARE(decode_text(encode_text(ambiguous)), ambiguous);
     QCOMPARE(encode_text(QString()), QByteArray());
+}
+
+void TestText::for_the_player_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("wave dash, minus") << QStringLiteral("〜−") << QByteArray("\x81\x60\x81\x7c") << QString();
+    QTest::newRow("look-alikes") << QStringLiteral("‖¢£¬—")
+                                 << QByteArray("\x81\x61\x81\x91\x81\x92\x81\xca\x81\x5c") << QString();
+    QTest::newRow("emoji") << QStringLiteral("ド😀ド") << QByteArray() << QStringLiteral("😀");
+    QTest::newRow("hangul") << QStringLiteral("a한") << QByteArray() << QStringLiteral("한");
+}
+
+void TestText::for_the_player()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refused);
+    QString found;
+    const std::optional<QByteArray> encoded = encode_for_player(text, &found);
+    QCOMPARE(encoded.value_or(QByteArray()), bytes);
+    QCOMPARE(encoded.has_value(), refused.isEmpty());
+    QCOMPARE(found, refused);
+}
+
+void TestText::utf8_validity_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<bool>("valid_start");
+    QTest::newRow("ascii") << QByteArray("abc") << true << true;
+    QTest::newRow("japanese") << kJapanese.toUtf8() << true << true;
+    QTest::newRow("four bytes") << QByteArray("\xf0\x9f\x98\x80") << true << true;
+    QTest::newRow("cut at the end") << QByteArray("a\xe3\x81") << false << true;
+    QTest::newRow("overlong") << QByteArray("\xc0\xaf") << false << false;
+    QTest::newRow("overlong three") << QByteArray("\xe0\x80\xaf") << false << false;
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << false << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << false << false;
+    QTest::newRow("lone continuation") << QByteArray("a\x80") << false << false;
+    QTest::newRow("cp932") << kJapaneseCp932 << false << false;
+}
+
+void TestText::utf8_validity()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    QFETCH(bool, valid_start);
+    QCOMPARE(is_valid_utf8(bytes), valid);
+    QCOMPARE(is_valid_utf8(bytes, false), valid_start);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    QCOMPARE(!decoder.hasError(), valid);
 }
 
 void TestText::detect_from_prefix()
@@ -98,7 +181,9 @@ void TestText::line_rule_data()
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
     QTest::newRow("lone cr") << "a\rb" << QStringList{"a", "b"};
-    QTest::newRow("lone lf stays") << "a\nb\r\nc" << QStringList{"a\nb", "c"};
+    QTest::newRow("lone lf") << "a\nb\r\nc" << QStringList{"a", "b", "c"};
+    QTest::newRow("all three mixed") << "a\r\nb\rc\nd" << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("lf cr is two ends") << "a\n\rb\n\n" << QStringList{"a", "", "b", ""};
     QTest::newRow("two final crlf") << "a\r\n\r\n" << QStringList{"a", ""};
     QTest::newRow("cr cr lf") << "a\r\r\n" << QStringList{"a", ""};
     QTest::newRow("empty") << "" << QStringList{};
@@ -111,7 +196,9 @@ void TestText::line_rule()
     QCOMPARE(split_text_lines(text), lines);
     QBuffer buffer;
     buffer.setData(text.toUtf8());
-    QCOMPARE(read_text_lines(buffer, -1, -1).lines, lines);
+    const TextLines read = read_text_lines(buffer, -1, -1);
+    QCOMPARE(read.lines, lines);
+    QCOMPARE(split_byte_lines(read.bytes).size(), lines.size());
 }
 
 void TestText::bounded_reader()
@@ -124,6 +211,17 @@ void TestText::bounded_reader()
     QVERIFY(read.ok && !read.line_too_long);
     QCOMPARE(read.lines.size(), 200);
     QCOMPARE(read.lines.last(), QStringLiteral("line 199"));
+
+    // The first empty line ends an album's names; a file past the size bound fails.
+    QByteArray names("a\r\nb\n\nc\r\n");
+    QBuffer names_buffer(&names);
+    read = read_text_lines(names_buffer, LineBounds{-1, -1, -1, true});
+    QCOMPARE(read.lines, (QStringList{"a", "b"}));
+    QCOMPARE(read.bytes, QByteArray("a\r\nb\n"));
+    names_buffer.seek(0);
+    read = read_text_lines(names_buffer, LineBounds{-1, -1, 8, false});
+    QVERIFY(!read.ok);
+    QCOMPARE(read.error.failure, FileFailure::TooLarge);
 
     // A CR LF split by the reader's 64 KiB chunks ends one line, not two.
     QByteArray split(64 * 1024 - 1, 'x');
@@ -142,9 +240,11 @@ void TestText::bounded_reader()
     QVERIFY(huge_buffer.pos() < (1 << 20));
 
     QTemporaryDir dir;
-    read = read_text_lines(dir.filePath(QStringLiteral("missing.rav")), 200, 4096);
+    read = read_text_lines(dir.filePath(QStringLiteral("missing.rav")), LineBounds{});
     QVERIFY(!read.ok);
-    QVERIFY(!read.error.isEmpty());
+    QCOMPARE(read.error.failure, FileFailure::Missing);
+    read = read_text_lines(dir.path(), LineBounds{});
+    QCOMPARE(read.error.failure, FileFailure::NotRegularFile);
 }
 
 void TestText::write_text_file_atomic()
@@ -154,7 +254,7 @@ void TestText::write_text_file_atomic()
     QString error;
     QVERIFY(write_text_file(path, kJapanese + QStringLiteral("\r\n"), &error));
     QCOMPARE(read_all(path), kJapaneseCp932 + "\r\n");
-    QCOMPARE(read_text_lines(path, 200, 4096).lines, QStringList{kJapanese});
+    QCOMPARE(read_text_lines(path, LineBounds{}).lines, QStringList{kJapanese});
 
     {
         FileSizeLimit limit(8);

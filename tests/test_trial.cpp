@@ -1,6 +1,7 @@
 // The trial-play window: the definition file and its template, the trial tune, the
 // messages, the window's layout and its life from opening to closing.
 
+#include "cp932.h"
 #include "layout_rules.h"
 #include "main_window_fixture.h"
 #include "trial_window.h"
@@ -57,14 +58,23 @@ QByteArray expected_template_bytes()
 
 } // namespace
 
-// Types text into a field key by key, line breaks as the Return key.
+// Types text into a field key by key, line breaks as the Return key; what is not ASCII
+// comes from the input method, as a Japanese input method commits it.
 void type_text(QWidget* field, const QString& text)
 {
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\n'))
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == QLatin1Char('\n')) {
             QTest::keyClick(field, Qt::Key_Return);
-        else
+        } else if (c.unicode() < 0x80) {
             QTest::keyClicks(field, QString(c));
+        } else {
+            const qsizetype length = c.isHighSurrogate() ? 2 : 1;
+            QInputMethodEvent commit;
+            commit.setCommitString(text.mid(i, length));
+            QApplication::sendEvent(field, &commit);
+            i += length - 1;
+        }
     }
 }
 
@@ -79,6 +89,7 @@ private slots:
     void composition();
     void trial_from_created_template();
     void japanese_text_written_in_cp932();
+    void character_outside_cp932_is_refused();
     void missing_definition_file();
     void player_failure_keeps_written_tune();
     void unwritable_trial_tune_starts_nothing();
@@ -216,7 +227,14 @@ void TestTrial::composition_data()
     QTest::newRow("empty definition file")
         << QByteArray() << QStringLiteral("cde") << QByteArray("\r\ncde\r\n");
     QTest::newRow("LF-only definition file")
-        << QByteArray("a\nb\n") << QStringLiteral("c") << QByteArray("a\nb\n\r\nc\r\n");
+        << QByteArray("a\nb\n") << QStringLiteral("c") << QByteArray("a\r\nb\r\nc\r\n");
+    QTest::newRow("look-alikes typed in CP932")
+        << QByteArray("a\r\n") << QStringLiteral("〜−") << QByteArray("a\r\n\x81\x60\x81\x7c\r\n");
+    QTest::newRow("definition not UTF-8: its bytes unchanged")
+        << QByteArray("\x80\xa0\xfd\r\n") << QStringLiteral("c") << QByteArray("\x80\xa0\xfd\r\nc\r\n");
+    QTest::newRow("UTF-8 definition written in CP932")
+        << QStringLiteral("; メンバ〜\n").toUtf8() << QStringLiteral("c")
+        << QByteArray("; \x83\x81\x83\x93\x83\x6f\x81\x60\r\nc\r\n");
     QTest::newRow("definition with empty lines")
         << QByteArray("\r\n\r\na\r\n") << QStringLiteral("c") << QByteArray("\r\n\r\na\r\nc\r\n");
 }
@@ -243,7 +261,7 @@ void TestTrial::composition()
     QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")), tune);
     QCOMPARE(f.read_bytes(QStringLiteral("ravuconf.rav")), definition);
     // conf_text is the tune without its final line break.
-    QCOMPARE(f.window->state().conf_text + QStringLiteral("\r\n"), QString::fromLatin1(tune));
+    QCOMPARE(f.window->state().conf_text + QStringLiteral("\r\n"), cp932_decode(tune));
 
     QCOMPARE(f.system.starts.size(), 1);
     const RecordedStart& start = f.system.starts[0];
@@ -286,6 +304,26 @@ void TestTrial::japanese_text_written_in_cp932()
     trial->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")),
              definition + QByteArray::fromHex("8368838c837e0d0a"));
+}
+
+void TestTrial::character_outside_cp932_is_refused()
+{
+    MainWindowFixture f;
+    QVERIFY(f.write_bytes(QStringLiteral("ravuconf.rav"), "a\r\n"));
+    const QByteArray earlier("earlier trial\r\n");
+    QVERIFY(f.write_bytes(QStringLiteral("ravutmp.rav"), earlier));
+    TrialWindow* trial = open_trial(f);
+    QVERIFY(trial);
+    auto* text = trial->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    text->setFocus();
+    type_text(text, QStringLiteral("cde😀"));
+    trial->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("「😀」(U+1F600)はShift-JISにない文字のため、試奏できません。")});
+    QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(f.read_bytes(QStringLiteral("ravutmp.rav")), earlier);
+    QVERIFY(f.system.starts.isEmpty());
 }
 
 void TestTrial::missing_definition_file()

@@ -1,7 +1,26 @@
 #include "album_file.h"
 
 #include "play_list.h"
+#include "text_codec.h"
 #include "text_lines.h"
+
+
+namespace {
+
+LineBounds album_bounds(int max_lines) { return LineBounds{max_lines, kAlbumMaxLineBytes, -1, true}; }
+
+AlbumLines album_lines(TextLines read)
+{
+    AlbumLines album;
+    album.lines = std::move(read.lines);
+    album.ok = read.ok && !read.line_too_long;
+    album.error = read.line_too_long
+                      ? FileError{FileFailure::Other, QStringLiteral("ファイル名として長すぎる行があります")}
+                      : read.error;
+    return album;
+}
+
+} // namespace
 
 QString album_text(const PlayList& list)
 {
@@ -11,16 +30,19 @@ QString album_text(const PlayList& list)
     return text;
 }
 
+QByteArray album_bytes(const PlayList& list) { return encode_text(album_text(list)); }
+
 bool write_album(const QString& path, const PlayList& list, QString* error)
 {
     return write_text_file(path, album_text(list), error);
 }
 
+AlbumLines read_album(QIODevice& device, int max_lines)
+{
+    return album_lines(read_text_lines(device, album_bounds(max_lines)));
+}
+
 AlbumLines read_album(const QString& path, int max_lines)
 {
-    TextLines read = read_text_lines(path, max_lines, kAlbumMaxLineBytes);
-    AlbumLines album;
-    album.lines = std::move(read.lines);
-    album.ok = read.ok && !read.line_too_long;
-    return album;
+    return album_lines(read_text_lines(path, album_bounds(max_lines)));
 }

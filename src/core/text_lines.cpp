@@ -1,38 +1,60 @@
 #include "text_lines.h"
 
 #include "atomic_file.h"
-#include "text_codec.h"
+#include "line_ends.h"
 
 #include <QFile>
 
+#include <algorithm>
+
 namespace {
+
+constexpr qint64 kFirstChunkBytes = 4 * 1024;
 constexpr qint64 kChunkBytes = 64 * 1024;
+
+// Calls add(start, length) for each line of data[0, size) by the line rule.
+template <typename Char, typename Add>
+void for_each_line(const Char* data, qsizetype size, Add add)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const Char c = data[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        add(start, i - start);
+        if (c == '\r' && i + 1 < size && data[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        add(start, size - start);
 }
 
-QStringList split_text_lines(const QString& text)
+} // namespace
+
+QStringList split_text_lines(QStringView text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype size = text.size();
-    while (start < size) {
-        const qsizetype cr = text.indexOf(QLatin1Char('\r'), start);
-        if (cr < 0) {
-            lines.append(text.mid(start));
-            break;
-        }
-        lines.append(text.mid(start, cr - start));
-        start = cr + 1;
-        if (start < size && text[start] == QLatin1Char('\n'))
-            ++start;
-    }
+    for_each_line(text.utf16(), text.size(), [&](qsizetype start, qsizetype length) {
+        lines.append(text.sliced(start, length).toString());
+    });
     return lines;
 }
 
-TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes)
+QByteArrayList split_byte_lines(QByteArrayView bytes)
+{
+    QByteArrayList lines;
+    for_each_line(bytes.data(), bytes.size(), [&](qsizetype start, qsizetype length) {
+        lines.append(bytes.sliced(start, length).toByteArray());
+    });
+    return lines;
+}
+
+TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
 {
     TextLines result;
     if (!device.isOpen() && !device.open(QIODevice::ReadOnly)) {
-        result.error = device.errorString();
+        result.error = {FileFailure::Other, device.errorString()};
         return result;
     }
     // CR and LF never occur inside a multibyte character of UTF-8 or CP932, so the lines
@@ -40,22 +62,36 @@ TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_byte
     QByteArray bytes;
     qsizetype line_start = 0; // start of the line not yet complete
     qsizetype lines_end = 0;  // end of the bytes of the complete lines
-    qsizetype scan = 0;       // where the search for the next CR goes on
+    qsizetype scan = 0;       // where the search for the next line end goes on
+    LineEndFinder finder;
+    bool after_cr = false; // the last line ended in a CR, whose LF may come next
     int count = 0;
     bool at_end = false;
-    const auto too_long = [&](qsizetype length) { return max_line_bytes >= 0 && length > max_line_bytes; };
-    while (max_lines < 0 || count < max_lines) {
-        // A LF right after the CR that ended the previous line belongs to that line end.
-        if (count > 0 && line_start == lines_end && line_start < bytes.size() && bytes[line_start] == '\n')
-            scan = ++line_start;
-        const qsizetype cr = bytes.indexOf('\r', scan);
-        if (cr >= 0) {
-            if (too_long(cr - line_start)) {
+    const auto too_long = [&](qsizetype length) {
+        return bounds.max_line_bytes >= 0 && length > bounds.max_line_bytes;
+    };
+    // Whether the line from line_start to end holds nothing; a first line of nothing but a
+    // UTF-8 BOM holds nothing either.
+    const auto empty_line = [&](qsizetype end) {
+        return end == (line_start == 0 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : line_start);
+    };
+    while (bounds.max_lines < 0 || count < bounds.max_lines) {
+        if (after_cr && line_start < bytes.size()) {
+            after_cr = false;
+            if (bytes[line_start] == '\n')
+                scan = lines_end = ++line_start;
+        }
+        const qsizetype end = after_cr ? -1 : finder.find(bytes, scan);
+        if (end >= 0) {
+            if (too_long(end - line_start)) {
                 result.line_too_long = true;
                 break;
             }
+            if (bounds.stop_at_empty_line && empty_line(end))
+                break;
             ++count;
-            scan = line_start = lines_end = cr + 1;
+            after_cr = bytes[end] == '\r';
+            scan = line_start = lines_end = end + 1;
             continue;
         }
         if (too_long(bytes.size() - line_start)) {
@@ -63,38 +99,58 @@ TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_byte
             break;
         }
         if (at_end) {
-            if (bytes.size() > line_start) {
+            if (bytes.size() > line_start && !(bounds.stop_at_empty_line && empty_line(bytes.size()))) {
                 ++count;
                 lines_end = bytes.size();
             }
             break;
         }
+        // Small reads first, so a small file costs a small buffer.
+        qint64 want = std::clamp<qint64>(bytes.size(), kFirstChunkBytes, kChunkBytes);
+        if (bounds.max_total_bytes >= 0) {
+            // One byte past the bound tells a file that goes on beyond it.
+            want = std::min<qint64>(want, bounds.max_total_bytes + 1 - bytes.size());
+            if (want <= 0) {
+                result.error = file_error(FileFailure::TooLarge);
+                return result;
+            }
+        }
         const qsizetype old_size = bytes.size();
-        bytes.resize(old_size + kChunkBytes);
-        const qint64 got = device.read(bytes.data() + old_size, kChunkBytes);
+        // Room that grows by doubling, so a device that hands out a few bytes a read does not
+        // cost a new buffer every time.
+        if (bytes.capacity() < old_size + want)
+            bytes.reserve(std::max<qsizetype>(2 * bytes.capacity(), old_size + want));
+        bytes.resize(old_size + want);
+        const qint64 got = device.read(bytes.data() + old_size, want);
         if (got < 0) {
-            result.error = device.errorString();
+            result.error = {FileFailure::Other, device.errorString()};
             return result;
         }
         bytes.resize(old_size + got);
-        scan = old_size;
+        scan = std::max(scan, old_size);
         at_end = got == 0;
     }
-    const TextCodec codec = detect_text_codec(bytes, at_end);
-    result.lines = split_text_lines(decode_as(bytes.left(lines_end), codec));
+    result.codec = detect_text_codec(bytes, at_end);
+    result.bytes = bytes.left(lines_end);
+    result.lines = split_text_lines(decode_as(result.bytes, result.codec));
     result.ok = true;
     return result;
 }
 
-TextLines read_text_lines(const QString& path, int max_lines, qint64 max_line_bytes)
+TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    return read_text_lines(device, LineBounds{max_lines, max_line_bytes, -1, false});
+}
+
+TextLines read_text_lines(const QString& path, const LineBounds& bounds)
+{
+    QFile file;
+    if (FileError error = open_regular_file(file, path); !error.ok()) {
         TextLines result;
-        result.error = file.errorString();
+        result.error = error;
         return result;
     }
-    return read_text_lines(file, max_lines, max_line_bytes);
+    return read_text_lines(file, bounds);
 }
 
 bool write_text_file(const QString& path, const QString& text, QString* error)

@@ -1,30 +1,47 @@
 #pragma once
 // Reading text files line by line (bounded, in their code page) and writing them whole.
 
+#include "regular_file.h"
+#include "text_codec.h"
+
+#include <QByteArrayList>
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
+
+// How far a read goes. A bound of -1 is no bound.
+struct LineBounds {
+    int max_lines = -1;
+    qint64 max_line_bytes = -1;  // a line past this (line end not counted) stops the read
+    qint64 max_total_bytes = -1; // more bytes than this in the device: the read fails (TooLarge)
+    bool stop_at_empty_line = false;
+};
 
 // The lines a bounded read found, and how the read went.
 struct TextLines {
     QStringList lines;
     bool ok = false;            // the file could be opened and read
     bool line_too_long = false; // a line passed the byte bound: reading stopped before it
-    QString error;              // why ok is false
+    FileError error;            // why ok is false
+    QByteArray bytes;           // the file's bytes of the lines returned, line ends included
+    TextCodec codec = TextCodec::Cp932;
 };
 
-// The program's line rule: a line ends at CR LF or at a lone CR, the line end not part of
-// the line; a lone LF stays inside its line; a last line without a line end still counts.
-// An empty text has no lines.
-QStringList split_text_lines(const QString& text);
+// The program's line rule: a line ends at CR LF, at a lone CR or at a lone LF, the line end
+// not part of the line; a last line without a line end still counts. An empty text has no
+// lines.
+QStringList split_text_lines(QStringView text);
+QByteArrayList split_byte_lines(QByteArrayView bytes);
 
-// Reads the first max_lines lines (-1: all) from device, reading only as far as they need.
-// A line (without its line end) of more than max_line_bytes bytes (-1: no bound) stops the
-// read; the lines before it are returned with line_too_long set. The code page is decided
-// from the bytes read (detect_text_codec). A device that is not open is opened for reading;
-// a read of no bytes is taken as its end (a file or a buffer, not a socket).
+// Reads lines from device within bounds, reading only as far as they need. A line over
+// max_line_bytes stops the read; the lines before it are returned with line_too_long set.
+// With stop_at_empty_line the first empty line ends the read (it is not returned). The code
+// page is decided from the bytes read (detect_text_codec). A device that is not open is
+// opened for reading; a read of no bytes is taken as its end (a file or a buffer).
+TextLines read_text_lines(QIODevice& device, const LineBounds& bounds);
 TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes);
-TextLines read_text_lines(const QString& path, int max_lines, qint64 max_line_bytes);
+// The same on the regular file at path (see regular_file.h); anything else fails.
+TextLines read_text_lines(const QString& path, const LineBounds& bounds);
 
 // Replaces the file at path with text in its code page (encode_text). Line ends are the
 // text's own. On failure the old file stays whole and error (when given) says why.

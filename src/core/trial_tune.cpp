@@ -1,7 +1,8 @@
 #include "trial_tune.h"
 
+#include "atomic_file.h"
+#include "cp932.h"
 #include "messages.h"
-#include "text_lines.h"
 
 #include <QFileInfo>
 
@@ -58,27 +59,50 @@ QString trial_text_with_crlf(const QString& field_text)
     return text;
 }
 
-QString compose_trial_tune(const QStringList& definition_lines, const QString& trial_text)
+std::optional<QByteArray> trial_tune_bytes(const TextLines& definition, const QString& trial_text,
+                                           QString* refused)
 {
-    return definition_lines.join(kCrLf) + kCrLf + trial_text;
+    QByteArray bytes;
+    if (definition.codec == TextCodec::Cp932) {
+        bytes = split_byte_lines(definition.bytes).join("\r\n");
+    } else {
+        const std::optional<QByteArray> lines = encode_for_player(definition.lines.join(kCrLf), refused);
+        if (!lines)
+            return std::nullopt;
+        bytes = *lines;
+    }
+    const std::optional<QByteArray> text = encode_for_player(trial_text, refused);
+    if (!text)
+        return std::nullopt;
+    return bytes + "\r\n" + *text;
 }
 
 bool definition_file_exists(const QString& conf_path) { return QFileInfo(conf_path).isFile(); }
 
 bool create_definition_file(const QString& conf_path)
 {
-    return write_text_file(conf_path, definition_file_text());
+    const std::optional<QByteArray> bytes = cp932_encode(definition_file_text());
+    return bytes && write_file_atomically(conf_path, *bytes);
 }
 
 TrialTuneWrite write_trial_tune(const QString& conf_path, const QString& tmp_path, const QString& trial_text)
 {
     TrialTuneWrite result;
-    const TextLines definition = read_text_lines(conf_path, -1, -1);
-    if (!definition.ok)
+    const TextLines definition = read_text_lines(conf_path, LineBounds{-1, -1, kDefinitionMaxBytes, false});
+    if (!definition.ok) {
+        result.detail = definition.error.reason;
         return result;
-    result.conf_text = compose_trial_tune(definition.lines, trial_text);
-    result.status = write_text_file(tmp_path, result.conf_text + kCrLf) ? TrialTuneWrite::Status::Written
-                                                                        : TrialTuneWrite::Status::WriteFailed;
+    }
+    const std::optional<QByteArray> tune = trial_tune_bytes(definition, trial_text, &result.detail);
+    if (!tune) {
+        result.status = TrialTuneWrite::Status::Refused;
+        return result;
+    }
+    result.conf_text = cp932_decode(*tune);
+    result.detail.clear();
+    result.status = write_file_atomically(tmp_path, *tune + "\r\n", &result.detail)
+                        ? TrialTuneWrite::Status::Written
+                        : TrialTuneWrite::Status::WriteFailed;
     return result;
 }
 
@@ -98,7 +122,15 @@ QString trial_write_failure_message(const QString& tmp_path)
     return QStringLiteral("試奏ファイルを書き込めませんでした。\r") + tmp_path;
 }
 
-QString definition_read_failure_message(const QString& conf_path)
+QString definition_read_failure_message(const QString& conf_path, const QString& reason)
 {
-    return QStringLiteral("定義ファイルを読み込めませんでした。\r") + conf_path;
+    return QStringLiteral("定義ファイルを読み込めませんでした。\r") + conf_path + QLatin1Char('\r') + reason;
+}
+
+QString refused_character_message(const QString& character)
+{
+    QString code;
+    for (const char32_t point : character.toUcs4())
+        code += QStringLiteral("U+%1").arg(uint(point), 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("「%1」(%2)はShift-JISにない文字のため、試奏できません。").arg(character, code);
 }

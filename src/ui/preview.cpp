@@ -18,12 +18,11 @@ const QString kLineTooLong = QStringLiteral("１行の文字数が長すぎま�
 
 QString preview_field_text(const QStringList& lines)
 {
-    // Only the joins may start a paragraph: the field would break at a lone LF and cut
-    // the text at a NUL, so both are shown by their control pictures.
+    // The field would cut the text at a NUL, so it is shown by its control picture. (A line
+    // holds no line break: CR and LF both end lines.)
     QString text;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QString line = lines[i];
-        line.replace(QLatin1Char('\n'), QChar(0x240A));
         line.replace(QChar(0), QChar(0x2400));
         if (i > 0)
             text += QLatin1Char('\n');

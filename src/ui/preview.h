@@ -5,9 +5,8 @@
 
 struct WindowContext;
 
-// The field's text for the lines read: one paragraph a line. A lone LF stays inside its
-// line, shown as the control picture ␊, and NUL as ␀ (the field would break at the one
-// and cut the text at the other).
+// The field's text for the lines read: one paragraph a line, NUL shown as the control
+// picture ␀ (the field would cut the text there).
 QString preview_field_text(const QStringList& lines);
 
 class Preview {

@@ -93,7 +93,10 @@ void TrialWindow::exec_ravu_tmp()
         write_trial_tune(s.conf_path, s.tmp_path, trial_text_with_crlf(Text1->toPlainText()));
     switch (written.status) {
     case TrialTuneWrite::Status::ReadFailed:
-        m_context.dialogs.message(this, definition_read_failure_message(s.conf_path));
+        m_context.dialogs.message(this, definition_read_failure_message(s.conf_path, written.detail));
+        return;
+    case TrialTuneWrite::Status::Refused:
+        m_context.dialogs.message(this, refused_character_message(written.detail));
         return;
     case TrialTuneWrite::Status::WriteFailed:
         s.conf_text = written.conf_text;

@@ -1,0 +1,63 @@
+#include "regular_file.h"
+
+#include <algorithm>
+
+QString file_failure_text(FileFailure failure)
+{
+    switch (failure) {
+    case FileFailure::None:
+        return QString();
+    case FileFailure::Missing:
+        return QStringLiteral("ファイルがありません");
+    case FileFailure::NotRegularFile:
+        return QStringLiteral("通常のファイルではありません");
+    case FileFailure::NoPermission:
+        return QStringLiteral("アクセスが許可されていません");
+    case FileFailure::TooLarge:
+        return QStringLiteral("ファイルが大きすぎます");
+    case FileFailure::Other:
+        break;
+    }
+    return QStringLiteral("読み書きできません");
+}
+
+FileError file_error(FileFailure failure) { return {failure, file_failure_text(failure)}; }
+
+FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
+{
+    constexpr qint64 kChunkBytes = 1 << 20;
+    bytes.clear();
+    if (!device.isSequential())
+        bytes.reserve(std::clamp<qint64>(device.size() - device.pos(), 0, max_bytes) + 1);
+    for (;;) {
+        // One byte past the bound tells a file that goes on beyond it.
+        const qint64 want = std::min<qint64>(kChunkBytes, max_bytes + 1 - bytes.size());
+        if (want <= 0) {
+            bytes.clear();
+            return file_error(FileFailure::TooLarge);
+        }
+        const qsizetype old_size = bytes.size();
+        bytes.resize(old_size + want);
+        const qint64 got = device.read(bytes.data() + old_size, want);
+        bytes.resize(old_size + std::max<qint64>(got, 0));
+        if (got < 0)
+            return {FileFailure::Other, device.errorString()};
+        if (got == 0)
+            return {};
+    }
+}
+
+FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes, FileIdentity* identity)
+{
+    bytes.clear();
+    QFile file;
+    FileIdentity opened;
+    if (FileError error = open_regular_file(file, path, &opened); !error.ok())
+        return error;
+    // A size past the bound is known before a byte is read.
+    if (opened.size > max_bytes)
+        return file_error(FileFailure::TooLarge);
+    if (identity)
+        *identity = opened;
+    return read_bounded(file, max_bytes, bytes);
+}
