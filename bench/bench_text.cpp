@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     timed("profile_with_value, 10 MB of LF", [&] {
         return QByteArray::number(profile_with_value(inputs[1].bytes, QStringLiteral("RavFiler"),
                                                      QStringLiteral("Edit"), QStringLiteral("vi"))
-                                      ->size())
+                                      .bytes.size())
                + " bytes";
     });
     return 0;

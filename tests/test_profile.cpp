@@ -1,5 +1,7 @@
+#include "drop_privileges.h"
 #include "file_size_limit.h"
 #include "profile_file.h"
+#include "profile_store.h"
 #include "settings.h"
 
 #include <QFile>
@@ -7,6 +9,8 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 QByteArray read_all(const QString& path)
@@ -17,12 +21,22 @@ QByteArray read_all(const QString& path)
 void write_all(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
 }
 QString value(const QByteArray& bytes, const char* key)
 {
     return profile_value(bytes, QStringLiteral("RavFiler"), QString::fromLatin1(key), QStringLiteral("ERR"));
+}
+ProfileWrite with(const QByteArray& bytes, const QString& key, const QString& value,
+                  const QString& section = QStringLiteral("RavFiler"))
+{
+    return profile_with_value(bytes, section, key, value);
+}
+QByteArray cp932(const QString& text)
+{
+    QStringEncoder encoder("windows-31j");
+    return encoder.encode(text);
 }
 } // namespace
 
@@ -31,22 +45,26 @@ class TestProfile : public QObject {
 private slots:
     void write_then_read();
     void missing_file_section_or_key();
-    void other_lines_kept_on_write();
+    void other_bytes_kept_on_write();
     void names_quotes_and_duplicates();
-    void values_cut_to_255_bytes();
+    void values_round_trip_data();
+    void values_round_trip();
+    void values_read_whole_up_to_the_bound();
     void bytes_that_are_not_text();
-    void cp932_file();
+    void cp932_file_stays_cp932();
+    void kept_file_follows_changes();
     void failed_write_keeps_old_file();
+    void read_only_file_is_not_replaced();
 };
 
 void TestProfile::write_then_read()
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
-    write_setting(ini, QStringLiteral("Ravu"), QStringLiteral("/opt/ラヴ/ravu"));
-    write_setting(ini, QStringLiteral("PlayOpt"), QString());
-    write_setting(ini, QStringLiteral("Edit"), QStringLiteral("ERR"));
-    write_setting(ini, QStringLiteral("Ravu"), QStringLiteral("ravu.exe"));
+    QVERIFY(write_setting(ini, QStringLiteral("Ravu"), QStringLiteral("/opt/ラヴ/ravu")));
+    QVERIFY(write_setting(ini, QStringLiteral("PlayOpt"), QString()));
+    QVERIFY(write_setting(ini, QStringLiteral("Edit"), QStringLiteral("ERR")));
+    QVERIFY(write_setting(ini, QStringLiteral("Ravu"), QStringLiteral("ravu.exe")));
     QCOMPARE(read_all(ini), QByteArray("[RavFiler]\r\nRavu=ravu.exe\r\nPlayOpt=\r\nEdit=ERR\r\n"));
     QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("ravu.exe"));
     QCOMPARE(read_setting(ini, QStringLiteral("PlayOpt")), QString(""));
@@ -62,30 +80,41 @@ void TestProfile::missing_file_section_or_key()
     QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("ERR"));
     write_all(ini, "[RavFiler]\r\nEdit=x\r\n[Other]\r\nRavu=y\r\n");
     QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("ERR"));
-    QCOMPARE(read_setting(dir.path(), QStringLiteral("Ravu")), QStringLiteral("ERR")); // a folder
+
+    // What is no regular file reads as missing at once and is never replaced.
+    const QString fifo = dir.filePath(QStringLiteral("fifo.ini"));
+    QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath(QStringLiteral("zero.ini"));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+    for (const QString& path : {dir.path(), fifo, zero}) {
+        QCOMPARE(read_setting(path, QStringLiteral("Ravu")), QStringLiteral("ERR"));
+        QString reason;
+        QVERIFY(!write_setting(path, QStringLiteral("Ravu"), QStringLiteral("x"), &reason));
+        QCOMPARE(reason, QStringLiteral("通常のファイルではありません"));
+    }
+    QVERIFY(QFileInfo(fifo).isReadable() && !QFileInfo(fifo).isFile());
 }
 
-void TestProfile::other_lines_kept_on_write()
+void TestProfile::other_bytes_kept_on_write()
 {
     const QByteArray before = "; settings\n"
                               "top=1\n"
                               "[RavFiler]\n"
                               "Edit=vi\n"
                               "junk line\n"
-                              "Ravu=old\n"
+                              "  Ravu = old \n"
                               "\n"
                               "[Other]\r"
                               "Ravu=other";
-    QByteArray after = *profile_with_value(before, QStringLiteral("RavFiler"), QStringLiteral("Ravu"),
-                                           QStringLiteral("new"));
-    after = *profile_with_value(after, QStringLiteral("RavFiler"), QStringLiteral("SvPosit"),
-                                QStringLiteral("1"));
-    after = *profile_with_value(after, QStringLiteral("Third"), QStringLiteral("k"), QStringLiteral("v"));
-    QCOMPARE(after, QByteArray("; settings\r\ntop=1\r\n[RavFiler]\r\nEdit=vi\r\njunk line\r\nRavu=new\r\n"
-                               "SvPosit=1\r\n\r\n[Other]\r\nRavu=other\r\n[Third]\r\nk=v\r\n"));
+    ProfileWrite after = with(before, QStringLiteral("Ravu"), QStringLiteral("new"));
+    QVERIFY(after.ok());
+    after = with(after.bytes, QStringLiteral("SvPosit"), QStringLiteral("1"));
+    after = with(after.bytes, QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("Third"));
+    QCOMPARE(after.bytes,
+             QByteArray("; settings\ntop=1\n[RavFiler]\nEdit=vi\njunk line\nRavu=new\nSvPosit=1\r\n\n"
+                        "[Other]\rRavu=other\r\n[Third]\r\nk=v\r\n"));
     // A BOM written by an editor stays.
-    QCOMPARE(*profile_with_value("\xEF\xBB\xBF[RavFiler]\r\n", QStringLiteral("RavFiler"),
-                                 QStringLiteral("a"), QStringLiteral("b")),
+    QCOMPARE(with("\xEF\xBB\xBF[RavFiler]\r\n", QStringLiteral("a"), QStringLiteral("b")).bytes,
              QByteArray("\xEF\xBB\xBF[RavFiler]\r\na=b\r\n"));
 }
 
@@ -107,23 +136,47 @@ void TestProfile::names_quotes_and_duplicates()
     QCOMPARE(value(bytes, "PreTop"), QString(""));
     QCOMPARE(value(bytes, "Sp"), QStringLiteral("\u3000x\u3000"));
     QCOMPARE(value(bytes, "Lastpath"), QStringLiteral("ERR"));
-    const QByteArray written =
-        *profile_with_value(bytes, QStringLiteral("RavFiler"), QStringLiteral("Ravu"), QStringLiteral("new"));
+    const QByteArray written = with(bytes, QStringLiteral("Ravu"), QStringLiteral("new")).bytes;
     QCOMPARE(written.count("Ravu=new"), 1);
     QCOMPARE(value(written, "Ravu"), QStringLiteral("new"));
     QVERIFY(written.contains("Ravu=second\r\n"));
 }
 
-void TestProfile::values_cut_to_255_bytes()
+void TestProfile::values_round_trip_data()
 {
-    const QByteArray long_ascii(300, 'a');
-    QCOMPARE(value("[RavFiler]\r\nk=" + long_ascii, "k"), QString(255, QLatin1Char('a')));
-    // "あ" takes bytes 254 to 256: the value ends before it.
-    const QString head(253, QLatin1Char('b'));
-    QCOMPARE(value("[RavFiler]\r\nk=" + (head + QStringLiteral("ああ")).toUtf8(), "k"), head);
-    QCOMPARE(value("[RavFiler]\r\nk=" + (head + QStringLiteral("x𠮷")).toUtf8(), "k"),
-             head + QLatin1Char('x'));
-    QCOMPARE(value(QByteArray("[RavFiler]\r\nk=ab\0cd\r\n", 20), "k"), QStringLiteral("ab"));
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("plain") << QStringLiteral("/home/user/曲") << QByteArray("k=/home/user/曲");
+    QTest::newRow("trailing blank") << QStringLiteral("music ") << QByteArray("k=\"music \"");
+    QTest::newRow("leading tab") << QStringLiteral("\tx") << QByteArray("k=\"\tx\"");
+    QTest::newRow("quoted") << QStringLiteral("\"q\"") << QByteArray("k=\"\"q\"\"");
+    QTest::newRow("single quotes") << QStringLiteral("'a'") << QByteArray("k=\"'a'\"");
+    QTest::newRow("one quote") << QStringLiteral("\"") << QByteArray("k=\"");
+    QTest::newRow("inner blank") << QStringLiteral("a b") << QByteArray("k=a b");
+    // Found by fuzz_profile: a byte-order mark inside the file is kept as a character.
+    QTest::newRow("BOM character") << QStringLiteral("\uFEFFx") << QByteArray("k=\xef\xbb\xbfx");
+}
+
+void TestProfile::values_round_trip()
+{
+    QFETCH(QString, value);
+    QFETCH(QByteArray, line);
+    const ProfileWrite written = with("[RavFiler]\r\n", QStringLiteral("k"), value);
+    QCOMPARE(written.bytes, "[RavFiler]\r\n" + line + "\r\n");
+    QCOMPARE(::value(written.bytes, "k"), value);
+}
+
+void TestProfile::values_read_whole_up_to_the_bound()
+{
+    // No cut at 255 bytes: a path of 300 bytes reads whole.
+    const QString path = QStringLiteral("/音楽").repeated(75);
+    QCOMPARE(::value("[RavFiler]\r\nk=" + path.toUtf8(), "k"), path);
+    const QString longest(kProfileValueMaxChars, QLatin1Char('a'));
+    QCOMPARE(::value("[RavFiler]\r\nk=" + longest.toLatin1(), "k"), longest);
+    // Longer reads as missing (never as a cut value), and is not written.
+    QCOMPARE(::value("[RavFiler]\r\nk=" + longest.toLatin1() + "b", "k"), QStringLiteral("ERR"));
+    QCOMPARE(with("", QStringLiteral("k"), longest + QLatin1Char('b')).refusal, ProfileRefusal::ValueTooLong);
+    QCOMPARE(::value(QByteArray("[RavFiler]\r\nk=ab\0cd\r\n", 20), "k"), QStringLiteral("ab"));
 }
 
 void TestProfile::bytes_that_are_not_text()
@@ -136,25 +189,63 @@ void TestProfile::bytes_that_are_not_text()
                                    QByteArray(10 << 20, '\n'), QByteArray(1 << 20, '[')}) {
         QCOMPARE(value(junk, "k"), QStringLiteral("ERR"));
         QCOMPARE(value(junk + tail, "k"), QStringLiteral("found"));
-        const auto written =
-            profile_with_value(junk, QStringLiteral("RavFiler"), QStringLiteral("k"), QStringLiteral("v"));
-        QVERIFY(written);
-        QCOMPARE(value(*written, "k"), QStringLiteral("v"));
+        const ProfileWrite written = with(junk, QStringLiteral("k"), QStringLiteral("v"));
+        QVERIFY(written.ok());
+        QVERIFY(written.bytes.startsWith(junk));
+        QCOMPARE(value(written.bytes, "k"), QStringLiteral("v"));
     }
 }
 
-void TestProfile::cp932_file()
+void TestProfile::cp932_file_stays_cp932()
 {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
     const QString path = QStringLiteral("C:\\ツール\\ソフト表示①");
-    QStringEncoder cp932("windows-31j");
-    const QByteArray path_bytes = cp932.encode(path);
-    QVERIFY(!cp932.hasError());
-    write_all(ini, "[RavFiler]\r\nRavu=" + path_bytes + "\r\n");
+    const QByteArray before = "[RavFiler]\r\nRavu=" + cp932(path) + "\r\n[Other]\r\nx=\xff\x80\x80\r\n";
+    write_all(ini, before);
     QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), path);
-    write_setting(ini, QStringLiteral("Edit"), QStringLiteral("vi"));
-    QCOMPARE(read_all(ini), "[RavFiler]\r\nRavu=" + path.toUtf8() + "\r\nEdit=vi\r\n");
+    QVERIFY(write_setting(ini, QStringLiteral("Edit"), QStringLiteral("メモ帳")));
+    QCOMPARE(read_all(ini), "[RavFiler]\r\nRavu=" + cp932(path) + "\r\nEdit="
+                                + cp932(QStringLiteral("メモ帳")) + "\r\n[Other]\r\nx=\xff\x80\x80\r\n");
+
+    // A character CP932 lacks is refused, never written in another code page.
+    const QByteArray kept = read_all(ini);
+    QString reason;
+    QVERIFY(!write_setting(ini, QStringLiteral("Lastpath"), QStringLiteral("/home/한국"), &reason));
+    QVERIFY2(reason.contains(QStringLiteral("「한」")), qPrintable(reason));
+    QCOMPARE(read_all(ini), kept);
+    // So is a write after which the file would read as UTF-8 and its other values change.
+    const QByteArray half_width =
+        "[RavFiler]\r\nRavu=" + cp932(QStringLiteral("ｱ")) + "\r\nEdit=\xc2\xb1\r\n";
+    QCOMPARE(with(half_width, QStringLiteral("Ravu"), QStringLiteral("x")).refusal,
+             ProfileRefusal::CodePageWouldChange);
+}
+
+void TestProfile::kept_file_follows_changes()
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
+    write_all(ini, "[RavFiler]\r\nRavu=first\r\n");
+    QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("first"));
+    // Another program rewrites the file in place: a new size, or the same size at a new time.
+    write_all(ini, "[RavFiler]\r\nRavu=second\r\n");
+    QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("second"));
+    write_all(ini, "[RavFiler]\r\nRavu=third!\r\n");
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
+    file.close();
+    QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("third!"));
+    // The program's own write is what the next read finds; a section of many keys reads whole.
+    QByteArray many = "[RavFiler]\r\n";
+    for (int i = 0; i < 3000; ++i)
+        many += "k" + QByteArray::number(i) + "=" + QByteArray::number(i) + "\r\n";
+    write_all(ini, many);
+    QCOMPARE(read_setting(ini, QStringLiteral("k2999")), QStringLiteral("2999"));
+    QVERIFY(write_setting(ini, QStringLiteral("k2999"), QStringLiteral("new")));
+    QCOMPARE(read_setting(ini, QStringLiteral("k2999")), QStringLiteral("new"));
+    QCOMPARE(read_setting(ini, QStringLiteral("k5")), QStringLiteral("5"));
+    QCOMPARE(read_setting(ini, QStringLiteral("k3000")), QStringLiteral("ERR"));
 }
 
 void TestProfile::failed_write_keeps_old_file()
@@ -163,7 +254,9 @@ void TestProfile::failed_write_keeps_old_file()
     // A regular file where the folder should be.
     write_all(dir.filePath(QStringLiteral("file")), "x");
     const QString through_file = dir.filePath(QStringLiteral("file/ravfiler.ini"));
-    write_setting(through_file, QStringLiteral("Ravu"), QStringLiteral("a"));
+    QString reason;
+    QVERIFY(!write_setting(through_file, QStringLiteral("Ravu"), QStringLiteral("a"), &reason));
+    QVERIFY(!reason.isEmpty());
     QCOMPARE(read_setting(through_file, QStringLiteral("Ravu")), QStringLiteral("ERR"));
     QCOMPARE(read_all(dir.filePath(QStringLiteral("file"))), QByteArray("x"));
 
@@ -174,15 +267,40 @@ void TestProfile::failed_write_keeps_old_file()
     {
         FileSizeLimit limit(64);
         QVERIFY(limit.active());
-        QVERIFY(!write_profile_string(ini, QStringLiteral("RavFiler"), QStringLiteral("Lastpath"),
-                                      QString(200, QLatin1Char('p'))));
+        reason.clear();
+        QVERIFY(!write_setting(ini, QStringLiteral("Lastpath"), QString(200, QLatin1Char('p')), &reason));
+        QVERIFY(!reason.isEmpty());
     }
     QCOMPARE(read_all(ini), old);
     // A value that would break the line apart is refused rather than stored as two lines.
-    QVERIFY(!write_profile_string(ini, QStringLiteral("RavFiler"), QStringLiteral("Ravu"),
-                                  QStringLiteral("x\r\nEdit=y")));
+    QVERIFY(!write_setting(ini, QStringLiteral("Ravu"), QStringLiteral("x\r\nEdit=y")));
     QCOMPARE(read_all(ini), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2); // no temporary left
+}
+
+void TestProfile::read_only_file_is_not_replaced()
+{
+    QTemporaryDir dir;
+    // The folder lets anyone make files, so only the file's own mode stands in the way.
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777)));
+    const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
+    const QByteArray old = "[RavFiler]\r\nRavu=old\r\n";
+    write_all(ini, old);
+    QVERIFY(
+        QFile::setPermissions(ini, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    const std::optional<int> code = exit_code_unprivileged([&] {
+        QString reason;
+        if (read_setting(ini, QStringLiteral("Ravu")) != QStringLiteral("old"))
+            return 1;
+        if (write_setting(ini, QStringLiteral("Ravu"), QStringLiteral("new"), &reason))
+            return 2;
+        return reason == QStringLiteral("書き込みが許可されていません") ? 0 : 3;
+    });
+    if (!code)
+        QSKIP("cannot run a check without privileges here");
+    QCOMPARE(*code, 0);
+    QCOMPARE(read_all(ini), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
 QTEST_MAIN(TestProfile)

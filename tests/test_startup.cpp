@@ -16,31 +16,37 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
 const QByteArray kPaths = "[RavFiler]\r\nRavu=/opt/ravu/ravu\r\nEdit=/usr/bin/editor\r\n";
 
-// One start of the program in a folder of its own.
+// One start of the program in a folder of its own (or in the folder of an earlier run).
 struct Run {
     QTemporaryDir dir;
+    QString start_dir = dir.path();
     ScriptedDialogs dialogs;
     RecordingServices system;
     int ended = 0;
     std::unique_ptr<MainWindow> window;
 
-    QString ini() const { return dir.filePath(QStringLiteral("ravfiler.ini")); }
+    QString ini() const { return QDir(start_dir).filePath(QStringLiteral("ravfiler.ini")); }
     QString setting(const char* key) const { return read_setting(ini(), QString::fromLatin1(key)); }
 
     MainWindow& start()
     {
-        window = std::make_unique<MainWindow>(dir.path(), dialogs, system, [this] { ++ended; });
+        window = std::make_unique<MainWindow>(start_dir, dialogs, system, [this] { ++ended; });
         window->load();
         return *window;
     }
 };
+
+QByteArray cp932(const QString& text) { return QStringEncoder("windows-31j").encode(text); }
 
 QStringList keys_of(const QByteArray& ini)
 {
@@ -67,7 +73,12 @@ private slots:
     void minimised_or_maximised_geometry_not_restored();
     void last_folder_restored_or_reported();
     void closing_by_menu_or_window_ends_once();
-    void unwritable_settings_file_is_ignored();
+    void unwritable_settings_file_is_reported_once();
+    void settings_file_that_is_no_file_data();
+    void settings_file_that_is_no_file();
+    void cp932_settings_file_kept_byte_for_byte();
+    void last_folder_of_any_name_restored_data();
+    void last_folder_of_any_name_restored();
     void options_dialog_reads_file_and_writes_all_keys();
     void options_dialog_cancel_and_browse();
 };
@@ -221,7 +232,7 @@ void TestStartup::closing_by_menu_or_window_ends_once()
     QCOMPARE(run.setting("Lastpath"), run.dir.path());
 }
 
-void TestStartup::unwritable_settings_file_is_ignored()
+void TestStartup::unwritable_settings_file_is_reported_once()
 {
     Run run;
     // A folder where the settings file should be: reads find nothing, writes fail.
@@ -240,6 +251,96 @@ void TestStartup::unwritable_settings_file_is_ignored()
     w.close();
     QCOMPARE(run.ended, 1);
     QVERIFY(QFileInfo(run.ini()).isDir());
+    // The first failed write of the run is told, with the file and the reason; no other.
+    QCOMPARE(run.dialogs.texts(),
+             QStringList{QStringLiteral("設定ファイルに書き込めませんでした。\r") + run.ini()
+                         + QStringLiteral("\r通常のファイルではありません")});
+    QCOMPARE(run.dialogs.messages[0].buttons, MessageButtons::Ok);
+}
+
+void TestStartup::settings_file_that_is_no_file_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+}
+
+void TestStartup::settings_file_that_is_no_file()
+{
+    QFETCH(QString, kind);
+    Run run;
+    if (kind == QStringLiteral("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(run.ini()).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), run.ini()));
+    ModalRobot<OptionsDialog> robot(
+        {[](OptionsDialog& d) { d.Command2->click(); }, [](OptionsDialog& d) { d.Command2->click(); }});
+    // Neither waits for a writer nor reads without end: it counts as missing.
+    MainWindow& w = run.start();
+    QCOMPARE(robot.seen(), 2);
+    QCOMPARE(w.state().player_path, QStringLiteral("ravu.exe"));
+    w.show();
+    w.close();
+    QCOMPARE(run.ended, 1);
+    QCOMPARE(run.dialogs.messages.size(), 1); // the shutdown's writes are refused, told once
+    QVERIFY(!QFileInfo(run.ini()).isFile());
+}
+
+void TestStartup::cp932_settings_file_kept_byte_for_byte()
+{
+    Run run;
+    const QString old_folder = QDir(run.dir.path()).filePath(QStringLiteral("曲フォルダ"));
+    const QString new_folder = QDir(run.dir.path()).filePath(QStringLiteral("新しい曲"));
+    QVERIFY(QDir().mkpath(old_folder) && QDir().mkpath(new_folder));
+    const QByteArray head = "; " + cp932(QStringLiteral("設定")) + "\r\n[Foreign]\r\nname="
+                            + cp932(QStringLiteral("日本語")) + "\r\nstray=\xff\r\n[RavFiler]\r\nRavu="
+                            + cp932(QStringLiteral("C:\\ツール\\ravu.exe")) + "\r\nEdit=/usr/bin/editor\r\n";
+    const QByteArray tail = "\r\n\r\n[Other]\r\nbytes=\x80\x80\r\n";
+    write_file(run.ini(), head + "Lastpath=" + cp932(old_folder) + tail);
+    MainWindow& w = run.start();
+    QVERIFY(run.dialogs.messages.isEmpty());
+    QCOMPARE(w.state().player_path, QStringLiteral("C:\\ツール\\ravu.exe"));
+    QCOMPARE(w.controls().Dir1->path(), old_folder);
+    QVERIFY(w.controls().Dir1->set_path(new_folder));
+    w.show();
+    w.close();
+
+    // Only the line written changed, the geometry keys came after it, all in CP932.
+    QByteArray geometry;
+    for (const char* key : {"PreTop", "PreLeft", "PreHeight", "PreWidth"})
+        geometry += QByteArray(key) + "=" + run.setting(key).toLatin1() + "\r\n";
+    QCOMPARE(read_file(run.ini()), head + "Lastpath=" + cp932(new_folder) + "\r\n" + geometry + tail.mid(2));
+    QVERIFY(run.dialogs.messages.isEmpty());
+}
+
+void TestStartup::last_folder_of_any_name_restored_data()
+{
+    QTest::addColumn<QString>("name");
+    // Over 300 bytes in UTF-8 with the start folder, in two names of at most 255 bytes.
+    QTest::newRow("long Japanese path") << QString(QStringLiteral("あ")).repeated(80) + QLatin1Char('/')
+                                               + QString(QStringLiteral("い")).repeated(20);
+    QTest::newRow("trailing blank") << QStringLiteral("music ");
+    QTest::newRow("leading tab") << QStringLiteral("\tmusic");
+}
+
+void TestStartup::last_folder_of_any_name_restored()
+{
+    QFETCH(QString, name);
+    Run first;
+    write_file(first.ini(), kPaths);
+    const QString folder = QDir(first.dir.path()).filePath(name);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(folder.toUtf8().size() > 300 || name.trimmed() != name);
+    MainWindow& w = first.start();
+    QVERIFY(w.controls().Dir1->set_path(folder));
+    w.show();
+    w.close();
+
+    Run second;
+    second.start_dir = first.start_dir;
+    MainWindow& again = second.start();
+    QVERIFY(second.dialogs.messages.isEmpty());
+    QCOMPARE(again.controls().Dir1->path(), folder);
 }
 
 void TestStartup::options_dialog_reads_file_and_writes_all_keys()

@@ -1,6 +1,8 @@
 #pragma once
 // The one record of program state, owned by the main window for the whole run.
 
+#include "settings.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -27,6 +29,8 @@ struct AppState {
     QString editor_path;
     QString save_position;
     QString conf_text;
+    // Every window writes the settings through this, so a failure is told once a run.
+    SettingsWrites settings_writes;
 
     // Main-window values.
     QString target_file;

@@ -1,19 +1,22 @@
 #include "profile_file.h"
 
-#include "atomic_file.h"
-#include "text_codec.h"
+#include "cp932.h"
+#include "line_ends.h"
 
-#include <QFile>
+#include <QStringDecoder>
 #include <QStringView>
 
 namespace {
 
-const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+const QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 // Only spaces and tabs, as the profile functions do: an ideographic space is content.
-QStringView trimmed(QStringView text)
+bool blank(char c) { return c == ' ' || c == '\t'; }
+bool blank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+template <typename View>
+View trimmed(View text)
 {
-    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
     qsizetype begin = 0, end = text.size();
     while (begin < end && blank(text[begin]))
         ++begin;
@@ -22,28 +25,82 @@ QStringView trimmed(QStringView text)
     return text.sliced(begin, end - begin);
 }
 
-bool same_name(QStringView a, QStringView b)
+// A name as names are compared: blanks around it removed, case folded.
+QString folded(QStringView name) { return trimmed(name).toString().toCaseFolded(); }
+
+// Bytes of the file in its code page to text; ASCII needs no converter.
+QString decode_piece(QByteArrayView bytes, TextCodec codec)
 {
-    return trimmed(a).compare(trimmed(b), Qt::CaseInsensitive) == 0;
+    if (!has_non_ascii(bytes))
+        return QString::fromLatin1(bytes);
+    if (codec == TextCodec::Cp932)
+        return cp932_decode(bytes);
+    // Within the file a BOM is a character like any other (the file's own is skipped before).
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+// Whether raw names the folded name wanted (ASCII, nearly every name, without converting).
+bool matches(QByteArrayView raw, const QString& wanted, TextCodec codec)
+{
+    if (has_non_ascii(raw))
+        return folded(decode_piece(raw, codec)) == wanted;
+    if (raw.size() != wanted.size())
+        return false;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        char c = raw[i];
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+        if (QChar(QLatin1Char(c)) != wanted[i])
+            return false;
+    }
+    return true;
+}
+
+// One line of the bytes: its text is [begin, end), the next line starts at next.
+struct RawLine {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    qsizetype next = 0;
+};
+
+// Calls visit(line) for each line from byte from on until it returns false. Lines end at
+// CR, LF or CR LF.
+template <typename Visit>
+void for_each_raw_line(QByteArrayView bytes, qsizetype from, Visit visit)
+{
+    LineEndFinder finder;
+    qsizetype start = from;
+    while (start < bytes.size()) {
+        const qsizetype end = finder.find(bytes, start);
+        const RawLine line = end < 0 ? RawLine{start, bytes.size(), bytes.size()}
+                                     : RawLine{start, end, after_line_end(bytes, end)};
+        if (!visit(line))
+            return;
+        start = line.next;
+    }
 }
 
 // One line of a profile file as far as lookups care.
 struct Line {
     enum Kind { Other, Section, Key } kind = Other;
-    QStringView name;  // section or key name, trimmed
-    QStringView value; // key value, trimmed
+    QByteArrayView body;  // a section line without the blanks around it
+    QByteArrayView name;  // key name, trimmed
+    QByteArrayView value; // key value, trimmed
 };
 
-Line parse_line(QStringView text)
+// Works on the raw bytes: "[", ";", "=", blanks, CR and LF are never part of a multibyte
+// character of CP932 or UTF-8 where they are looked for here.
+Line parse_line(QByteArrayView text)
 {
     Line line;
-    const QStringView body = trimmed(text);
-    if (body.startsWith(QLatin1Char('['))) {
-        const qsizetype close = body.lastIndexOf(QLatin1Char(']'));
+    const QByteArrayView body = trimmed(text);
+    if (body.startsWith('[')) {
         line.kind = Line::Section;
-        line.name = trimmed(close > 0 ? body.sliced(1, close - 1) : body.sliced(1));
-    } else if (!body.startsWith(QLatin1Char(';'))) {
-        const qsizetype equals = body.indexOf(QLatin1Char('='));
+        line.body = body;
+    } else if (!body.startsWith(';')) {
+        const qsizetype equals = body.indexOf('=');
         if (equals >= 0) {
             line.kind = Line::Key;
             line.name = trimmed(body.first(equals));
@@ -53,157 +110,246 @@ Line parse_line(QStringView text)
     return line;
 }
 
-// Calls visit(index, line) for each line until it returns false. Lines end at CR, LF or
-// CR LF. One pass and no list of lines, so ten million line ends cost no more than the text.
-template <typename Visit>
-void for_each_line(const QString& text, Visit visit)
+// A section line names its section up to the last "]" (a "]" byte may be half a CP932
+// character, so the text is decoded first).
+bool names_section(QByteArrayView body, const QString& wanted, TextCodec codec)
 {
-    qsizetype start = 0, index = 0;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        if (!visit(index++, QStringView(text).sliced(start, i - start)))
-            return;
-        if (c == QLatin1Char('\r') && i + 1 < size && text[i + 1] == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < size)
-        visit(index, QStringView(text).sliced(start));
+    const QString text = decode_piece(body, codec);
+    const qsizetype close = text.lastIndexOf(QLatin1Char(']'));
+    const QStringView name = close > 0 ? QStringView(text).sliced(1, close - 1) : QStringView(text).sliced(1);
+    return folded(name) == wanted;
 }
 
-QString decode_profile(const QByteArray& bytes)
+// The value as a read gives it: one pair of matching quotes removed, cut at a NUL (the
+// Windows call hands it over as a NUL-terminated string); nothing when it is too long.
+std::optional<QString> read_value(QByteArrayView raw, TextCodec codec)
 {
-    return decode_as(bytes, is_valid_utf8(bytes) ? TextCodec::Utf8 : TextCodec::Cp932);
+    if (raw.size() >= 2 && raw.front() == raw.back() && (raw.front() == '"' || raw.front() == '\''))
+        raw = raw.sliced(1, raw.size() - 2);
+    if (const qsizetype nul = raw.indexOf('\0'); nul >= 0)
+        raw.truncate(nul);
+    // No character takes more than three bytes of a UTF-16 unit.
+    if (raw.size() > 3 * kProfileValueMaxChars)
+        return std::nullopt;
+    QString value = decode_piece(raw, codec);
+    if (value.size() > kProfileValueMaxChars)
+        return std::nullopt;
+    return value;
 }
 
-// The first max_bytes UTF-8 bytes of text, never half a character.
-QString cut_to_bytes(const QString& text, qsizetype max_bytes)
+qsizetype text_start(QByteArrayView bytes, TextCodec codec)
 {
-    const QByteArray utf8 = text.toUtf8();
-    if (utf8.size() <= max_bytes)
-        return text;
-    qsizetype end = max_bytes;
-    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-        --end;
-    return QString::fromUtf8(utf8.first(end));
+    return codec == TextCodec::Utf8 && bytes.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
 }
 
-QString unquoted(QStringView value)
-{
-    if (value.size() >= 2 && value.front() == value.back()
-        && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')))
-        value = value.sliced(1, value.size() - 2);
-    return value.toString();
-}
-
-// Text that fits on one line of the file and survives the read.
-bool storable(QStringView text)
+bool one_line(QStringView text)
 {
     return !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0));
 }
 
+// The value as written: inside double quotes where a read would otherwise take something
+// off its edges.
+QString stored_value(const QString& value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front(), last = value.back();
+    const bool quoted =
+        value.size() >= 2 && first == last && (first == QLatin1Char('"') || first == QLatin1Char('\''));
+    if (blank(first) || blank(last) || quoted)
+        return QLatin1Char('"') + value + QLatin1Char('"');
+    return value;
+}
+
 } // namespace
+
+QString folded_profile_name(QStringView name) { return folded(name); }
+
+TextCodec profile_codec(QByteArrayView bytes)
+{
+    return is_valid_utf8(bytes) ? TextCodec::Utf8 : TextCodec::Cp932;
+}
 
 QString profile_value(const QByteArray& bytes, const QString& section, const QString& key,
                       const QString& fallback)
 {
-    const QString text = decode_profile(bytes);
+    const TextCodec codec = profile_codec(bytes);
+    const QString wanted_section = folded(section), wanted_key = folded(key);
     bool in_section = false;
     std::optional<QString> found;
-    for_each_line(text, [&](qsizetype, QStringView line_text) {
-        const Line line = parse_line(line_text);
+    for_each_raw_line(bytes, text_start(bytes, codec), [&](const RawLine& raw) {
+        const Line line = parse_line(QByteArrayView(bytes).sliced(raw.begin, raw.end - raw.begin));
         if (line.kind == Line::Section) {
             if (in_section)
                 return false; // past the end of the first section of that name
-            in_section = same_name(line.name, section);
-        } else if (in_section && line.kind == Line::Key && same_name(line.name, key)) {
-            found = unquoted(line.value);
+            in_section = names_section(line.body, wanted_section, codec);
+        } else if (in_section && line.kind == Line::Key && matches(line.name, wanted_key, codec)) {
+            found = read_value(line.value, codec);
+            if (!found)
+                found = fallback;
             return false;
         }
         return true;
     });
-    if (!found)
-        return fallback;
-    // The Windows call hands the value over as a NUL-terminated string.
-    if (const qsizetype nul = found->indexOf(QChar(0)); nul >= 0)
-        found->truncate(nul);
-    return cut_to_bytes(*found, kProfileValueBytes);
+    return found.value_or(fallback);
 }
 
-std::optional<QByteArray> profile_with_value(const QByteArray& bytes, const QString& section,
-                                             const QString& key, const QString& value)
+ProfileWrite profile_with_value(const QByteArray& bytes, const QString& section, const QString& key,
+                                const QString& value)
 {
-    const QStringView name = trimmed(key);
-    if (!storable(section) || !storable(key) || !storable(value) || name.isEmpty()
-        || name.contains(QLatin1Char('=')) || name.startsWith(QLatin1Char(';'))
-        || name.startsWith(QLatin1Char('[')))
-        return std::nullopt;
+    ProfileWrite result;
+    const QStringView name = trimmed(QStringView(key));
+    if (!one_line(section) || !one_line(key) || !one_line(value)) {
+        result.refusal = ProfileRefusal::NotOneLine;
+        return result;
+    }
+    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.startsWith(QLatin1Char(';'))
+        || name.startsWith(QLatin1Char('['))) {
+        result.refusal = ProfileRefusal::BadKey;
+        return result;
+    }
+    if (value.size() > kProfileValueMaxChars) {
+        result.refusal = ProfileRefusal::ValueTooLong;
+        return result;
+    }
 
-    // First pass: where the section and the key are.
-    const QString text = decode_profile(bytes);
-    qsizetype section_at = -1, key_at = -1;
-    qsizetype last_filled = -1; // the section's last line that is not blank
-    for_each_line(text, [&](qsizetype index, QStringView line_text) {
-        const Line line = parse_line(line_text);
-        if (section_at < 0) {
-            if (line.kind == Line::Section && same_name(line.name, section))
-                section_at = last_filled = index;
+    // The new text in the file's own code page; a character it lacks is refused rather than
+    // written in another code page, which would garble the line for every reader.
+    const TextCodec codec = profile_codec(bytes);
+    const auto encode = [&](const QString& text) -> std::optional<QByteArray> {
+        if (codec == TextCodec::Utf8)
+            return text.toUtf8();
+        std::optional<QByteArray> encoded = cp932_encode(text);
+        if (!encoded) {
+            result.refusal = ProfileRefusal::NotInCodePage;
+            result.character = first_non_cp932_character(text);
+        }
+        return encoded;
+    };
+    const std::optional<QByteArray> key_line =
+        encode(name.toString() + QLatin1Char('=') + stored_value(value));
+    if (!key_line)
+        return result;
+
+    // Where the section and the key are.
+    const QString wanted_section = folded(section), wanted_key = folded(key);
+    bool section_found = false;
+    std::optional<RawLine> key_at;
+    RawLine last_filled; // the section's last line that is not blank
+    for_each_raw_line(bytes, text_start(bytes, codec), [&](const RawLine& raw) {
+        const QByteArrayView text = QByteArrayView(bytes).sliced(raw.begin, raw.end - raw.begin);
+        const Line line = parse_line(text);
+        if (!section_found) {
+            if (line.kind == Line::Section && names_section(line.body, wanted_section, codec)) {
+                section_found = true;
+                last_filled = raw;
+            }
             return true;
         }
         if (line.kind == Line::Section)
             return false;
-        if (line.kind == Line::Key && same_name(line.name, key)) {
-            key_at = index;
+        if (line.kind == Line::Key && matches(line.name, wanted_key, codec)) {
+            key_at = raw;
             return false;
         }
-        if (!trimmed(line_text).isEmpty())
-            last_filled = index;
+        if (!trimmed(text).isEmpty())
+            last_filled = raw;
         return true;
     });
 
-    // Second pass: every line out again with CR LF, the key's line replaced, or added after
-    // the section's last non-blank line (so blank lines before the next section stay there).
-    const QByteArray key_line = (name.toString() + QLatin1Char('=') + value).toUtf8() + "\r\n";
-    QByteArray out = bytes.startsWith(kUtf8Bom) && is_valid_utf8(bytes) ? kUtf8Bom : QByteArray();
-    out.reserve(bytes.size() + key_line.size() + section.size() * 3 + 16);
-    for_each_line(text, [&](qsizetype index, QStringView line_text) {
-        out += index == key_at ? key_line : line_text.toUtf8() + "\r\n";
-        if (index == last_filled && key_at < 0)
-            out += key_line;
-        return true;
-    });
-    if (section_at < 0)
-        out += "[" + trimmed(section).toUtf8() + "]\r\n" + key_line;
-    return out;
-}
-
-QString read_profile_string(const QString& path, const QString& section, const QString& key,
-                            const QString& fallback)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fallback;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fallback;
-    return profile_value(bytes, section, key, fallback);
-}
-
-bool write_profile_string(const QString& path, const QString& section, const QString& key,
-                          const QString& value)
-{
-    QByteArray old;
-    if (QFile file(path); file.exists()) {
-        // An existing file that cannot be read must not be replaced by one holding only this key.
-        if (!file.open(QIODevice::ReadOnly))
-            return false;
-        old = file.readAll();
-        if (file.error() != QFileDevice::NoError)
-            return false;
+    // Only the key's line changes, or one line or section is added; every other byte stays.
+    QByteArray out;
+    if (key_at) {
+        out = bytes.first(key_at->begin) + *key_line + bytes.sliced(key_at->end);
+    } else if (section_found) {
+        // After the section's last filled line, so blank lines before the next section stay.
+        QByteArray added = *key_line + "\r\n";
+        if (last_filled.next == last_filled.end) // the file's last line, without a line end
+            added.prepend("\r\n");
+        out = bytes.first(last_filled.next) + added + bytes.sliced(last_filled.next);
+    } else {
+        const std::optional<QByteArray> section_line =
+            encode(QLatin1Char('[') + trimmed(QStringView(section)).toString() + QLatin1Char(']'));
+        if (!section_line)
+            return result;
+        out = bytes;
+        if (out.size() > text_start(bytes, codec) && !out.endsWith('\r') && !out.endsWith('\n'))
+            out += "\r\n";
+        out += *section_line + "\r\n" + *key_line + "\r\n";
     }
-    const std::optional<QByteArray> bytes = profile_with_value(old, section, key, value);
-    return bytes && write_file_atomically(path, *bytes);
+    // The new line's CP932 bytes may have been all that made the file not UTF-8.
+    if (codec == TextCodec::Cp932 && profile_codec(out) == TextCodec::Utf8 && has_non_ascii(out)) {
+        result.refusal = ProfileRefusal::CodePageWouldChange;
+        return result;
+    }
+    result.bytes = std::move(out);
+    return result;
+}
+
+QString profile_refusal_text(const ProfileWrite& write)
+{
+    switch (write.refusal) {
+    case ProfileRefusal::None:
+        break;
+    case ProfileRefusal::NotOneLine:
+        return QStringLiteral("改行やNUL文字は書き込めません");
+    case ProfileRefusal::BadKey:
+        return QStringLiteral("キーの名前が正しくありません");
+    case ProfileRefusal::ValueTooLong:
+        return QStringLiteral("値が長すぎます（%1文字まで）").arg(kProfileValueMaxChars);
+    case ProfileRefusal::NotInCodePage:
+        return QStringLiteral("設定ファイルがShift-JISで書かれているため、「%1」を書き込めません")
+            .arg(write.character);
+    case ProfileRefusal::CodePageWouldChange:
+        return QStringLiteral("Shift-JISの設定ファイルがUTF-8として読まれるようになるため、書き込めません");
+    }
+    return QString();
+}
+
+ProfileSectionIndex::ProfileSectionIndex(const QByteArray& bytes, const QString& section, int max_keys,
+                                         qsizetype max_chars)
+{
+    const TextCodec codec = profile_codec(bytes);
+    const QString wanted_section = folded(section);
+    bool in_section = false;
+    qsizetype chars = 0;
+    for_each_raw_line(bytes, text_start(bytes, codec), [&](const RawLine& raw) {
+        const Line line = parse_line(QByteArrayView(bytes).sliced(raw.begin, raw.end - raw.begin));
+        if (line.kind == Line::Section) {
+            if (in_section)
+                return false;
+            in_section = names_section(line.body, wanted_section, codec);
+            return true;
+        }
+        if (!in_section || line.kind != Line::Key)
+            return true;
+        QString name = folded(decode_piece(line.name, codec));
+        if (m_values.contains(name))
+            return true; // the first of duplicate keys counts
+        std::optional<QString> value = read_value(line.value, codec);
+        chars += name.size() + (value ? value->size() : 0);
+        if (m_values.size() >= max_keys || chars > max_chars) {
+            m_complete = false;
+            return false;
+        }
+        m_values.insert(name, value);
+        return true;
+    });
+}
+
+ProfileSectionIndex::Lookup ProfileSectionIndex::find(const QString& key, QString* value) const
+{
+    const auto it = m_values.constFind(folded(key));
+    if (it == m_values.constEnd())
+        return m_complete ? Lookup::Missing : Lookup::Unknown;
+    if (!*it)
+        return Lookup::Missing;
+    if (value)
+        *value = **it;
+    return Lookup::Found;
+}
+
+void ProfileSectionIndex::set(const QString& key, const QString& value)
+{
+    m_values.insert(folded(key), value);
 }

@@ -1,39 +1,80 @@
 #pragma once
-// The program's profile (INI) file: one key of one section read or written per call, with
+// The program's profile (INI) file as bytes: one key of one section looked up or set, with
 // the rules of the Windows profile functions.
 //
 // The bytes are UTF-8, or CP932 when they are not valid UTF-8 (a file brought over from a
 // Japanese Windows system). Lines end at CR, LF or CR LF. Section and key names match
 // without regard to case, spaces and tabs around them ignored; a section name runs to the
 // last "]"; a key line splits at the first "="; lines starting with ";" are comments. The
-// first of duplicate sections or keys counts.
+// first of duplicate sections or keys counts. A write changes the bytes of one line, or
+// adds one line or one section; every other byte stays, and the file keeps its code page.
+
+#include "text_codec.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <optional>
 
-// Longest value a read gives, in UTF-8 bytes; a longer one is cut at a character boundary.
-inline constexpr qsizetype kProfileValueBytes = 255;
+// Longest value, in characters: well above any path. A longer value reads as missing (a
+// value cut short is of no use, a path least of all) and is never written.
+inline constexpr qsizetype kProfileValueMaxChars = 32 * 1024;
 
 // The key's value (spaces and tabs around it and one pair of matching quotes removed, cut at
-// a NUL character and to kProfileValueBytes), or fallback when the section or key is missing.
+// a NUL character), or fallback when the section or key is missing or the value is longer
+// than kProfileValueMaxChars.
 QString profile_value(const QByteArray& bytes, const QString& section, const QString& key,
                       const QString& fallback);
 
-// The file's bytes with the key set to value: the key's line replaced, or a new line at the
-// end of the section, or a new section at the end. Every other line is kept; all lines end
-// with CR LF, in UTF-8 (a leading BOM kept). Nothing when the names or the value cannot be
-// stored as one line (a line break or NUL in any of them, an empty key, or a key holding
-// "=" or starting with ";" or "[").
-std::optional<QByteArray> profile_with_value(const QByteArray& bytes, const QString& section,
-                                             const QString& key, const QString& value);
+// A section or key name as names are compared: blanks around it removed, case folded.
+QString folded_profile_name(QStringView name);
 
-// profile_value on the file at path; a file that is missing or cannot be read gives fallback.
-QString read_profile_string(const QString& path, const QString& section, const QString& key,
-                            const QString& fallback);
+// The code page a profile file's bytes are read and written in; an empty file is UTF-8.
+TextCodec profile_codec(QByteArrayView bytes);
 
-// Sets the key in the file at path, creating file and section as needed, by replacing the
-// whole file. False when it cannot be done; the old file then stays as it was.
-bool write_profile_string(const QString& path, const QString& section, const QString& key,
-                          const QString& value);
+// Why a write is refused.
+enum class ProfileRefusal {
+    None,
+    NotOneLine,         // a line break or NUL in a name or the value
+    BadKey,             // an empty key, or one holding "=" or starting with ";" or "["
+    ValueTooLong,       // over kProfileValueMaxChars
+    NotInCodePage,      // the file is CP932 and a character has no CP932 code
+    CodePageWouldChange // the CP932 file would read as UTF-8 afterwards
+};
+
+struct ProfileWrite {
+    ProfileRefusal refusal = ProfileRefusal::None;
+    QByteArray bytes;  // the new file, when not refused
+    QString character; // for NotInCodePage: the first character the file cannot hold
+    bool ok() const { return refusal == ProfileRefusal::None; }
+};
+
+// The file's bytes with the key set to value: the text of the key's line replaced (its line
+// end kept), or a new line after the section's last line that is not blank, or a new section
+// at the end. New lines end with CR LF. A value with a blank or tab at either edge, or one
+// pair of matching quotes around it, is written inside double quotes, so it reads back as
+// given.
+ProfileWrite profile_with_value(const QByteArray& bytes, const QString& section, const QString& key,
+                                const QString& value);
+
+// The reason of a refusal, for the user.
+QString profile_refusal_text(const ProfileWrite& write);
+
+// The keys of the first section of one name, so that many lookups cost one pass over the
+// bytes. Holds at most a fixed number of keys and characters; past that, a key it does not
+// hold is Unknown and needs profile_value.
+class ProfileSectionIndex {
+public:
+    enum class Lookup { Found, Missing, Unknown };
+
+    ProfileSectionIndex(const QByteArray& bytes, const QString& section, int max_keys = 1024,
+                        qsizetype max_chars = 1024 * 1024);
+    Lookup find(const QString& key, QString* value) const;
+    // What a write that succeeded put into the file.
+    void set(const QString& key, const QString& value);
+
+private:
+    QHash<QString, std::optional<QString>> m_values; // folded key: value, none when too long
+    bool m_complete = true;
+};

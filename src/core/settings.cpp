@@ -1,14 +1,29 @@
 #include "settings.h"
 
-#include "profile_file.h"
+#include "profile_store.h"
 
 QString read_setting(const QString& ini_path, const QString& key)
 {
     return read_profile_string(ini_path, kSettingsSection, key, kMissing);
 }
 
-void write_setting(const QString& ini_path, const QString& key, const QString& value)
+bool write_setting(const QString& ini_path, const QString& key, const QString& value, QString* reason)
 {
-    // The program goes on with the value it holds in memory; a failed write is not reported.
-    (void)write_profile_string(ini_path, kSettingsSection, key, value);
+    return write_profile_string(ini_path, kSettingsSection, key, value, reason);
+}
+
+std::optional<QString> SettingsWrites::write(const QString& ini_path, const QString& key,
+                                             const QString& value)
+{
+    QString reason;
+    // The program goes on with the value it holds in memory either way.
+    if (write_setting(ini_path, key, value, &reason) || m_reported)
+        return std::nullopt;
+    m_reported = true;
+    return settings_write_failure_message(ini_path, reason);
+}
+
+QString settings_write_failure_message(const QString& ini_path, const QString& reason)
+{
+    return QStringLiteral("設定ファイルに書き込めませんでした。\r") + ini_path + QLatin1Char('\r') + reason;
 }

@@ -13,6 +13,7 @@
 #include "play_list_panel.h"
 #include "preview.h"
 #include "settings.h"
+#include "settings_writes.h"
 #include "switch_boxes.h"
 #include "trial_window.h"
 #include "twips.h"
@@ -207,18 +208,20 @@ void MainWindow::close_exe()
         return;
     m_closed = true;
     m_context.closing = true;
-    const QString& ini = m_state.ini_path;
-    write_setting(ini, QStringLiteral("Lastpath"), m_controls.Dir1->path());
+    const auto store = [this](const char* key, const QString& value) {
+        store_setting(m_state, m_context.dialogs, this, QString::fromLatin1(key), value);
+    };
+    store("Lastpath", m_controls.Dir1->path());
     // A minimised or maximised window is recorded so that the next start does not restore it.
     QString top = twips_text(top_twips());
     if (isMinimized())
         top = QStringLiteral("45000");
     else if (isMaximized())
         top = QStringLiteral("-60");
-    write_setting(ini, QStringLiteral("PreTop"), top);
-    write_setting(ini, QStringLiteral("PreLeft"), twips_text(left_twips()));
-    write_setting(ini, QStringLiteral("PreHeight"), twips_text(outer_height_twips()));
-    write_setting(ini, QStringLiteral("PreWidth"), twips_text(outer_width_twips()));
+    store("PreTop", top);
+    store("PreLeft", twips_text(left_twips()));
+    store("PreHeight", twips_text(outer_height_twips()));
+    store("PreWidth", twips_text(outer_width_twips()));
     if (m_trial_window)
         m_trial_window->hide();
     hide();

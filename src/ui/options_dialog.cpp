@@ -6,6 +6,7 @@
 #include "main_controls.h"
 #include "messages.h"
 #include "settings.h"
+#include "settings_writes.h"
 #include "twips.h"
 
 #include <QCheckBox>
@@ -92,12 +93,12 @@ void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString
 
 void OptionsDialog::apply()
 {
-    write_setting(m_state.ini_path, QStringLiteral("Ravu"), Text1->text());
+    store_setting(m_state, m_dialogs, this, QStringLiteral("Ravu"), Text1->text());
     m_state.player_path = Text1->text();
-    write_setting(m_state.ini_path, QStringLiteral("Edit"), Text2->text());
+    store_setting(m_state, m_dialogs, this, QStringLiteral("Edit"), Text2->text());
     m_state.editor_path = Text2->text();
     m_main.Label1->setText(QStringLiteral("ravu本体のパス：") + m_state.player_path);
     m_main.Label2->setText(QStringLiteral("エディタのパス：") + m_state.editor_path);
     m_state.save_position = Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    write_setting(m_state.ini_path, QStringLiteral("SvPosit"), m_state.save_position);
+    store_setting(m_state, m_dialogs, this, QStringLiteral("SvPosit"), m_state.save_position);
 }

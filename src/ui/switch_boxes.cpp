@@ -2,7 +2,9 @@
 
 #include "app_state.h"
 #include "main_controls.h"
+#include "main_window.h"
 #include "settings.h"
+#include "settings_writes.h"
 #include "window_context.h"
 
 #include <QCheckBox>
@@ -40,7 +42,7 @@ void SwitchBoxes::update(int box)
     QCheckBox* check = m_context.controls.*b.box;
     const QString value = check->checkState() == Qt::Checked ? QString::fromLatin1(b.text) : QString();
     m_context.state.*b.field = value;
-    write_setting(m_context.state.ini_path, QString::fromLatin1(b.key), value);
+    store_setting(m_context.state, m_context.dialogs, &m_context.window, QString::fromLatin1(b.key), value);
 }
 
 void SwitchBoxes::apply_stored()

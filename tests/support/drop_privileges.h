@@ -1,0 +1,29 @@
+#pragma once
+// Runs a check in a child process without root's privileges, for permission faults that
+// root would never meet (tests run as root in CI).
+
+#include <grp.h>
+#include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The exit code of check() run in a child as user and group 65534 (as the user itself when
+// not root), or nothing when the child could not be made.
+template <typename Check>
+std::optional<int> exit_code_unprivileged(Check check)
+{
+    const pid_t pid = fork();
+    if (pid < 0)
+        return std::nullopt;
+    if (pid == 0) {
+        if (geteuid() == 0
+            && (setgroups(0, nullptr) != 0 || setresgid(65534, 65534, 65534) != 0
+                || setresuid(65534, 65534, 65534) != 0))
+            _exit(125);
+        _exit(check());
+    }
+    int status = 0;
+    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) == 125)
+        return std::nullopt;
+    return WEXITSTATUS(status);
+}
