@@ -1,15 +1,18 @@
 // Fuzzes the profile-file reader and writer. The input is five NUL-terminated fields
 // (section, key, value, another section, another key) followed by the file's bytes.
-// Properties: a read never gives more than 255 bytes or a NUL; a write that is accepted
-// reads back as the value, keeps every other key's value, and writing it again changes
-// nothing; a write is refused only for names or values that cannot be stored on one line.
+// Properties: a read never gives a NUL or more than the bound; the section index answers as
+// a full read does; a write that is accepted reads back as the value exactly, changes no byte
+// outside the one line it replaces, keeps the code page and every other key's value, and
+// writing it again changes nothing; a refusal names a reason that holds.
 
+#include "cp932.h"
 #include "fuzz_check.h"
 #include "profile_file.h"
 
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -24,11 +27,15 @@ QString take_field(QByteArray& input)
     return QString::fromUtf8(field);
 }
 
-bool blank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool one_line(const QString& text)
+{
+    return !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0));
+}
 
-QString trimmed(const QString& text)
+QString blanks_trimmed(const QString& text)
 {
     qsizetype begin = 0, end = text.size();
+    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
     while (begin < end && blank(text[begin]))
         ++begin;
     while (end > begin && blank(text[end - 1]))
@@ -36,30 +43,21 @@ QString trimmed(const QString& text)
     return text.sliced(begin, end - begin);
 }
 
-bool same_name(const QString& a, const QString& b)
+// The index must agree with a full read wherever it gives an answer.
+void check_index(const QByteArray& file, const ProfileSectionIndex& index, const QString& section,
+                 const QString& key, const QString& missing)
 {
-    return trimmed(a).compare(trimmed(b), Qt::CaseInsensitive) == 0;
-}
-
-bool one_line(const QString& text)
-{
-    return !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) && !text.contains(QChar(0));
-}
-
-// What a read of a stored value gives: blanks and one pair of quotes off, 255 bytes at most.
-QString read_back(const QString& value)
-{
-    QString text = trimmed(value);
-    if (text.size() >= 2 && text.front() == text.back()
-        && (text.front() == QLatin1Char('"') || text.front() == QLatin1Char('\'')))
-        text = text.sliced(1, text.size() - 2);
-    QByteArray utf8 = text.toUtf8();
-    if (utf8.size() <= kProfileValueBytes)
-        return text;
-    qsizetype end = kProfileValueBytes;
-    while (end > 0 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80)
-        --end;
-    return QString::fromUtf8(utf8.first(end));
+    QString found;
+    switch (index.find(key, &found)) {
+    case ProfileSectionIndex::Lookup::Found:
+        FUZZ_CHECK_EQ(found, profile_value(file, section, key, missing));
+        break;
+    case ProfileSectionIndex::Lookup::Missing:
+        FUZZ_CHECK_EQ(profile_value(file, section, key, missing), missing);
+        break;
+    case ProfileSectionIndex::Lookup::Unknown:
+        break;
+    }
 }
 
 } // namespace
@@ -73,28 +71,70 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString other_section = take_field(input);
     const QString other_key = take_field(input);
     const QByteArray& file = input;
+    // Small bounds of the index, so that its fallback is fuzzed too.
+    const int max_keys = 1 + int(size % 7);
 
     // A fallback no read can give (a read never holds a NUL), to tell "missing" apart.
     const QString missing(QChar(0));
     const QString read = profile_value(file, section, key, missing);
-    if (read != missing) {
-        FUZZ_CHECK(read.toUtf8().size() <= kProfileValueBytes);
-        FUZZ_CHECK(!read.contains(QChar(0)));
-    }
+    if (read != missing)
+        FUZZ_CHECK(read.size() <= kProfileValueMaxChars && !read.contains(QChar(0)));
+    const ProfileSectionIndex index(file, section, max_keys, 64);
+    check_index(file, index, section, key, missing);
+    check_index(file, index, section, other_key, missing);
 
-    const std::optional<QByteArray> written = profile_with_value(file, section, key, value);
-    const QString name = trimmed(key);
-    const bool storable = one_line(section) && one_line(key) && one_line(value) && !name.isEmpty()
-                          && !name.contains(QLatin1Char('=')) && !name.startsWith(QLatin1Char(';'))
-                          && !name.startsWith(QLatin1Char('['));
-    FUZZ_CHECK_EQ(written.has_value(), storable);
-    if (!written)
+    const ProfileWrite written = profile_with_value(file, section, key, value);
+    const QString name = blanks_trimmed(key);
+    const bool lines_ok = one_line(section) && one_line(key) && one_line(value);
+    const bool key_ok = !name.isEmpty() && !name.contains(QLatin1Char('='))
+                        && !name.startsWith(QLatin1Char(';')) && !name.startsWith(QLatin1Char('['));
+    switch (written.refusal) {
+    case ProfileRefusal::NotOneLine:
+        FUZZ_CHECK(!lines_ok);
         return 0;
-
-    FUZZ_CHECK_EQ(profile_value(*written, section, key, missing), read_back(value));
-    FUZZ_CHECK_EQ(profile_with_value(*written, section, key, value).value_or(QByteArray()), *written);
-    if (!(same_name(other_section, section) && same_name(other_key, key)))
-        FUZZ_CHECK_EQ(profile_value(*written, other_section, other_key, missing),
+    case ProfileRefusal::BadKey:
+        FUZZ_CHECK(lines_ok && !key_ok);
+        return 0;
+    case ProfileRefusal::ValueTooLong:
+        FUZZ_CHECK(lines_ok && key_ok && value.size() > kProfileValueMaxChars);
+        return 0;
+    case ProfileRefusal::NotInCodePage:
+        FUZZ_CHECK(profile_codec(file) == TextCodec::Cp932);
+        FUZZ_CHECK(!written.character.isEmpty() && !cp932_encode(written.character));
+        return 0;
+    case ProfileRefusal::CodePageWouldChange:
+        FUZZ_CHECK(profile_codec(file) == TextCodec::Cp932);
+        return 0;
+    case ProfileRefusal::None:
+        FUZZ_CHECK(lines_ok && key_ok && value.size() <= kProfileValueMaxChars);
+        break;
+    }
+    const QByteArray& out = written.bytes;
+    FUZZ_CHECK_EQ(profile_value(out, section, key, missing), value);
+    FUZZ_CHECK_EQ(profile_with_value(out, section, key, value).bytes, out);
+    // (A CP932 file whose only other bytes were in the line replaced may end up plain ASCII.)
+    FUZZ_CHECK(profile_codec(out) == profile_codec(file) || !has_non_ascii(out));
+    if (!(folded_profile_name(other_section) == folded_profile_name(section)
+          && folded_profile_name(other_key) == folded_profile_name(key)))
+        FUZZ_CHECK_EQ(profile_value(out, other_section, other_key, missing),
                       profile_value(file, other_section, other_key, missing));
+
+    // Outside the bytes both files share at their ends, the old file loses at most part of
+    // one line: never a line end.
+    qsizetype prefix = 0;
+    const qsizetype shorter = std::min(file.size(), out.size());
+    while (prefix < shorter && file[prefix] == out[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && file[file.size() - 1 - suffix] == out[out.size() - 1 - suffix])
+        ++suffix;
+    const QByteArray removed = file.mid(prefix, file.size() - prefix - suffix);
+    FUZZ_CHECK(!removed.contains('\r') && !removed.contains('\n'));
+
+    // The index after the write, as the program keeps it, answers as a read of the new file.
+    ProfileSectionIndex updated(file, section, max_keys, 64);
+    updated.set(key, value);
+    check_index(out, updated, section, key, missing);
+    check_index(out, updated, section, other_key, missing);
     return 0;
 }

@@ -1,11 +1,14 @@
 // Fuzzes the bounded line reader with code-page detection, and the text codec under it.
 // The input is one byte for the line count bound, one for the line length bound, one for the
-// most bytes a read of the device gives (0: no limit), then the file's bytes. Properties: the reader returns
-// exactly the lines that the line rule finds in the raw bytes, up to the bounds, decoded in the code page the
-// bytes call for; it stops before the first line over the length bound and says so; a text written by
-// encode_text reads back unchanged; a valid UTF-8 file stays valid UTF-8 when cut anywhere and judged as the
-// start of a file.
+// most bytes a read of the device gives (0: no limit; bit 0x40: stop at an empty line), then the file's
+// bytes. Properties: the reader returns exactly the lines that the line rule finds in the raw bytes, up to
+// the bounds, decoded in the code page the bytes call for; it stops before the first line over the length
+// bound and says so; a text written by encode_text reads back unchanged; the UTF-8 check agrees with the
+// UTF-8 decoder, and a valid UTF-8 file stays valid UTF-8 when cut anywhere and judged as the start of a
+// file; text for the player reads back as the text with its look-alikes mapped, or names a character CP932
+// lacks.
 
+#include "cp932.h"
 #include "fuzz_check.h"
 #include "text_codec.h"
 #include "text_lines.h"
@@ -14,6 +17,7 @@
 #include <QIODevice>
 #include <QList>
 #include <QString>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cstddef>
@@ -46,8 +50,9 @@ private:
     qint64 m_at = 0;
 };
 
-// The lines of the raw bytes by the program's rule (CR LF or a lone CR ends a line), each as
-// the end offset of the line including its CR (or the end of the bytes), and its length.
+// The lines of the raw bytes by the program's rule (CR LF, a lone CR or a lone LF ends a
+// line), each as the end offset of the line including its line end (or the end of the
+// bytes), and its length.
 struct ByteLine {
     qsizetype length;
     qsizetype end;
@@ -58,24 +63,29 @@ QList<ByteLine> byte_lines(const QByteArray& bytes)
     QList<ByteLine> lines;
     qsizetype start = 0;
     while (start < bytes.size()) {
-        const qsizetype cr = bytes.indexOf('\r', start);
-        if (cr < 0) {
+        qsizetype stop = start;
+        while (stop < bytes.size() && bytes[stop] != '\r' && bytes[stop] != '\n')
+            ++stop;
+        if (stop == bytes.size()) {
             lines.append({bytes.size() - start, bytes.size()});
             break;
         }
-        lines.append({cr - start, cr + 1});
-        start = cr + 1;
-        if (start < bytes.size() && bytes[start] == '\n')
-            ++start;
+        qsizetype next = stop + 1;
+        if (bytes[stop] == '\r' && next < bytes.size() && bytes[next] == '\n')
+            ++next;
+        lines.append({stop - start, next});
+        start = next;
     }
     return lines;
 }
 
-void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes, qint64 step)
+void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes, qint64 step,
+                  bool stop_at_empty)
 {
     TrickleDevice device(bytes, step);
     FUZZ_CHECK(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
-    const TextLines result = read_text_lines(device, max_lines, max_line_bytes);
+    const TextLines result =
+        read_text_lines(device, LineBounds{max_lines, max_line_bytes, -1, stop_at_empty});
     FUZZ_CHECK(result.ok);
 
     int count = 0;
@@ -88,10 +98,14 @@ void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes,
             too_long = true;
             break;
         }
+        const bool bom_only = count == 0 && line.length == 3 && bytes.startsWith("\xEF\xBB\xBF");
+        if (stop_at_empty && (line.length == 0 || bom_only))
+            break;
         ++count;
         end = line.end;
     }
     FUZZ_CHECK_EQ(result.line_too_long, too_long);
+    FUZZ_CHECK_EQ(split_byte_lines(result.bytes).size(), qsizetype(count));
     // A CR that a decoder swallowed into a broken character would merge two lines, a byte it
     // dropped could lose the last line. Only a file of nothing but a BOM is no line at all.
     const QByteArray taken = bytes.first(end);
@@ -101,21 +115,37 @@ void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes,
     // The reader may stop before it has seen the end of the bytes; the code page is then
     // judged on those it has read as the start of a file.
     const QByteArray seen = bytes.first(device.consumed());
-    const QStringList as_whole = split_text_lines(decode_as(taken, detect_text_codec(bytes, true)));
     const QStringList as_start = split_text_lines(decode_as(taken, detect_text_codec(seen, false)));
     if (result.lines != as_start)
-        FUZZ_CHECK_EQ(result.lines, as_whole);
+        FUZZ_CHECK_EQ(result.lines, split_text_lines(decode_as(taken, detect_text_codec(bytes, true))));
 }
 
 void check_codec(const QByteArray& bytes, qsizetype cut)
 {
     const bool valid = is_valid_utf8(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    FUZZ_CHECK_EQ(valid, !utf8.hasError());
     if (valid) {
         FUZZ_CHECK(is_valid_utf8(bytes, false));
         FUZZ_CHECK(is_valid_utf8(bytes.first(cut), false));
     }
-    for (const QString& text : {decode_text(bytes), QString::fromUtf8(bytes)})
+    for (const QString& text : {decode_text(bytes), QString::fromUtf8(bytes)}) {
         FUZZ_CHECK_EQ(decode_text(encode_text(text)), text);
+        QString refused;
+        const std::optional<QByteArray> player = encode_for_player(text, &refused);
+        if (player) {
+            FUZZ_CHECK(refused.isEmpty());
+            const QString back = cp932_decode(*player);
+            FUZZ_CHECK_EQ(back.size(), text.size());
+            for (qsizetype i = 0; i < text.size(); ++i)
+                FUZZ_CHECK(back[i] == text[i]
+                           || QStringView(u"\u301C\u2016\u2212\u00A2\u00A3\u00AC\u2014").contains(text[i]));
+        } else {
+            FUZZ_CHECK(!refused.isEmpty());
+            FUZZ_CHECK(!cp932_encode(refused));
+        }
+    }
 }
 
 } // namespace
@@ -127,11 +157,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // 255 means no bound; small bounds are the interesting ones.
     const int max_lines = data[0] == 0xFF ? -1 : data[0] % 16;
     const qint64 max_line_bytes = data[1] == 0xFF ? -1 : data[1];
-    const qint64 step = data[2] == 0 ? std::numeric_limits<qint64>::max() : 1 + data[2] % 16;
+    const qint64 step = data[2] % 64 == 0 ? std::numeric_limits<qint64>::max() : 1 + data[2] % 16;
+    const bool stop_at_empty = (data[2] & 0x40) != 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data + 3), static_cast<qsizetype>(size - 3));
 
-    check_reader(bytes, max_lines, max_line_bytes, step);
-    check_reader(bytes, -1, -1, step);
+    check_reader(bytes, max_lines, max_line_bytes, step, stop_at_empty);
+    check_reader(bytes, -1, -1, step, false);
     check_codec(bytes, bytes.isEmpty() ? 0 : data[0] % (bytes.size() + 1));
     return 0;
 }

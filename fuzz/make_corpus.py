@@ -48,6 +48,18 @@ def profile_seeds():
         "refused": fields("S", ";k", "v\r\nw", "S", "k") + b"[S]\r\nk=v\r\n",
         "nul_in_value": fields("S", "k", "v", "S", "j") + b"[S]\r\nj=ab\0cd\r\n",
         "empty_file": fields("RavFiler", "SvPosit", "0", "", ""),
+        # Inputs that once failed: control codes 1A/1C/7F swapped by the converter, U+FFFD
+        # taken for a CP932 character, a BOM character at the start of a name.
+        "found_swapped_control": fields("a]b", "\x7f", "", "k 6", "[x")
+        + b"k\0[a]b]\r\no\xea\xff\xff\xff\r\n[sed\r\nk=z\r\n",
+        "found_replacement_character": bytes.fromhex("0090 516d 00e0 6000 0000 0d49 005b 5bec 9d"),
+        "found_bom_in_name": bytes.fromhex("6100 2020 2020 2020 2020 efbb bf65 6873 2020 2020 2020 2000"
+                                           "2073 1f69 7073 ff20 01"),
+        "cp932_stray_bytes": fields("RavFiler", "Lastpath", "/home/曲 ", "Foreign", "name")
+        + cp932("; 設定\r\n[Foreign]\r\nname=日本語\r\n")
+        + b"stray=\xff\r\n[RavFiler]\r\nLastpath=C:\\x\r\n\r\n[Other]\r\nb=\x80\x80\r\n",
+        "quoted_values": fields("RavFiler", "k", '"q"', "RavFiler", "j")
+        + b"[RavFiler]\nj=' a '\nk=\"\t\"\n",
     }
 
 
@@ -68,10 +80,13 @@ def text_lines_seeds():
         "utf8_cut_at_end": seed(1, 0xFF, "曲\r\n二行目の曲".encode("utf-8")[:-1]),
         "lead_byte_before_cr": seed(0xFF, 0xFF, b"\x82\r\n\x83\r\xe3\x81\r\n"),
         "lines": seed(3, 0xFF, "\r\n".join(TUNE_LINES).encode("utf-8")),
+        "lf_lines_stop_at_empty": seed(0xFF, 0xFF, "\n".join(TUNE_LINES + ["", "after"]).encode("utf-8"), read_size=0x41),
+        "look_alikes": seed(0xFF, 0xFF, "〜‖−¢£¬—😀\n".encode("utf-8")),
         "empty": seed(0xFF, 0xFF, b""),
         # Inputs that once failed: a last line of one CP932 lead byte, a file of only a BOM.
         "found_cp932_lead_byte_at_end": bytes.fromhex("ffc2 00 1596 7001 0060 6008 000d e8"),
         "found_bom_only": bytes.fromhex("6bef 00 efbb bf"),
+        "found_bom_only_stop_at_empty": bytes.fromhex("6baf fe efbb bf"),
     }
 
 
@@ -85,6 +100,11 @@ def album_seeds():
         "full": "".join(f"tune{i:02}.rav\r\n" for i in range(70)).encode("ascii"),
         "no_line_end": b"only.rav",
         "empty": b"",
+        "empty_first_line": b"\r\na.rav\r\nb.rav\r\n",
+        # Inputs that once failed: a first line of only a BOM, a BOM starting a later line.
+        "found_bom_line": bytes.fromhex("efbbbf0a7602"),
+        "found_bom_later_line": b"av\r\n\xef\xbb\xbfv\r\r\xd6",
+        "lf_names_then_empty": b"".join(f"tune{i:02}.rav\n".encode() for i in range(10)) + b"\nlost.rav\n",
     }
 
 
