@@ -4,7 +4,6 @@
 #include "text_codec.h"
 #include "text_lines.h"
 
-
 namespace {
 
 LineBounds album_bounds(int max_lines) { return LineBounds{max_lines, kAlbumMaxLineBytes, -1, true}; }

@@ -12,7 +12,9 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <algorithm>
+#include <QtCore/qstringalgorithms.h>
+
+#include <cstring>
 
 namespace {
 
@@ -39,7 +41,7 @@ QStringEncoder& encoder()
 QString decode_run(QStringDecoder& decoder, QByteArrayView bytes)
 {
     // ASCII is itself (tune text is mostly ASCII): no converter needed.
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    if (QtPrivate::isAscii(QLatin1StringView(bytes)))
         return QString::fromLatin1(bytes);
     decoder.resetState();
     // A lead byte at the very end waits in the decoder for its second byte and would be
@@ -55,7 +57,7 @@ QString decode_run(QStringDecoder& decoder, QByteArrayView bytes)
 // One run of text without any of the three control characters.
 std::optional<QByteArray> encode_run(QStringView run)
 {
-    if (std::all_of(run.begin(), run.end(), [](QChar c) { return c.unicode() < 0x80; }))
+    if (QtPrivate::isAscii(run))
         return run.toLatin1();
     // A character the converter lacks becomes a substitute, and some become look-alikes:
     // only bytes that read back as the same text are the characters' own. U+FFFD would read
@@ -74,6 +76,11 @@ std::optional<QByteArray> encode_run(QStringView run)
 
 QString cp932_decode(QByteArrayView bytes)
 {
+    if (bytes.isEmpty())
+        return QString();
+    if (!std::memchr(bytes.data(), 0x1A, bytes.size()) && !std::memchr(bytes.data(), 0x1C, bytes.size())
+        && !std::memchr(bytes.data(), 0x7F, bytes.size()))
+        return decode_run(decoder(), bytes);
     QString text;
     text.reserve(bytes.size());
     QStringDecoder& runs = decoder();
@@ -92,6 +99,8 @@ QString cp932_decode(QByteArrayView bytes)
 
 std::optional<QByteArray> cp932_encode(QStringView text)
 {
+    if (!text.contains(QChar(0x1A)) && !text.contains(QChar(0x1C)) && !text.contains(QChar(0x7F)))
+        return encode_run(text);
     QByteArray bytes;
     bytes.reserve(text.size() * 2);
     qsizetype start = 0;

@@ -3,6 +3,7 @@
 #include "cp932.h"
 
 #include <QStringDecoder>
+#include <QtCore/qstringalgorithms.h>
 
 #include <cstring>
 
@@ -34,13 +35,7 @@ QChar cp932_lookalike(QChar c)
 
 } // namespace
 
-bool has_non_ascii(QByteArrayView bytes)
-{
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
-    return false;
-}
+bool has_non_ascii(QByteArrayView bytes) { return !QtPrivate::isAscii(QLatin1StringView(bytes)); }
 
 bool is_valid_utf8(QByteArrayView bytes, bool complete)
 {

@@ -4,12 +4,13 @@
 #include "line_ends.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
 
-constexpr qint64 kFirstChunkBytes = 4 * 1024;
+constexpr qint64 kFirstChunkBytes = 1024;
 constexpr qint64 kChunkBytes = 64 * 1024;
 
 // Calls add(start, length) for each line of data[0, size) by the line rule.
@@ -28,6 +29,31 @@ void for_each_line(const Char* data, qsizetype size, Add add)
     }
     if (start < size)
         add(start, size - start);
+}
+
+struct Span {
+    qsizetype start;
+    qsizetype length;
+};
+
+// The lines of the bytes, each decoded on its own: no pass over a decoded copy of them all.
+// A BOM starts the text only at the start of the file; elsewhere it is a character.
+QStringList decode_lines(const QByteArray& bytes, const QList<Span>& spans, TextCodec codec)
+{
+    QStringList lines;
+    lines.reserve(spans.size());
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const qsizetype bom = codec == TextCodec::Utf8 && bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    for (const Span& span : spans) {
+        const qsizetype skip = span.start == 0 ? std::min(bom, span.length) : 0;
+        const QByteArrayView line = QByteArrayView(bytes).sliced(span.start + skip, span.length - skip);
+        lines.append(codec == TextCodec::Utf8 ? QString(utf8.decode(line)) : decode_as(line, codec));
+    }
+    // A file of nothing but a BOM holds no line.
+    if (lines.size() == 1 && lines[0].isEmpty() && bom == bytes.size() && bom > 0)
+        lines.clear();
+    return lines;
 }
 
 } // namespace
@@ -64,6 +90,7 @@ TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
     qsizetype lines_end = 0;  // end of the bytes of the complete lines
     qsizetype scan = 0;       // where the search for the next line end goes on
     LineEndFinder finder;
+    QList<Span> spans;     // the lines found
     bool after_cr = false; // the last line ended in a CR, whose LF may come next
     int count = 0;
     bool at_end = false;
@@ -90,6 +117,7 @@ TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
             if (bounds.stop_at_empty_line && empty_line(end))
                 break;
             ++count;
+            spans.append({line_start, end - line_start});
             after_cr = bytes[end] == '\r';
             scan = line_start = lines_end = end + 1;
             continue;
@@ -101,6 +129,7 @@ TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
         if (at_end) {
             if (bytes.size() > line_start && !(bounds.stop_at_empty_line && empty_line(bytes.size()))) {
                 ++count;
+                spans.append({line_start, bytes.size() - line_start});
                 lines_end = bytes.size();
             }
             break;
@@ -132,7 +161,7 @@ TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
     }
     result.codec = detect_text_codec(bytes, at_end);
     result.bytes = bytes.left(lines_end);
-    result.lines = split_text_lines(decode_as(result.bytes, result.codec));
+    result.lines = decode_lines(result.bytes, spans, result.codec);
     result.ok = true;
     return result;
 }
