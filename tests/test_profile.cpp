@@ -236,6 +236,10 @@ void TestProfile::kept_file_follows_changes()
     QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(5), QFileDevice::FileModificationTime));
     file.close();
     QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QStringLiteral("third!"));
+    // A value the file holds already is not written again, however it is spelled there.
+    write_all(ini, "[RavFiler]\r\n  playopt = \"*P\" \r\n");
+    QVERIFY(write_setting(ini, QStringLiteral("PlayOpt"), QStringLiteral("*P")));
+    QCOMPARE(read_all(ini), QByteArray("[RavFiler]\r\n  playopt = \"*P\" \r\n"));
     // The program's own write is what the next read finds; a section of many keys reads whole.
     QByteArray many = "[RavFiler]\r\n";
     for (int i = 0; i < 3000; ++i)

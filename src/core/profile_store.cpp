@@ -55,6 +55,16 @@ void set_reason(QString* reason, const QString& text)
         *reason = text;
 }
 
+// The index of a section of the kept file, made at its first use.
+ProfileSectionIndex& section_index(KeptFile& file, const QString& section)
+{
+    const QString name = folded_profile_name(section);
+    auto index = file.sections.find(name);
+    if (index == file.sections.end())
+        index = file.sections.insert(name, ProfileSectionIndex(file.bytes, section));
+    return *index;
+}
+
 } // namespace
 
 QString read_profile_string(const QString& path, const QString& section, const QString& key,
@@ -63,12 +73,8 @@ QString read_profile_string(const QString& path, const QString& section, const Q
     KeptFile* file = nullptr;
     if (!current_bytes(path, file).ok())
         return fallback;
-    const QString name = folded_profile_name(section);
-    auto index = file->sections.find(name);
-    if (index == file->sections.end())
-        index = file->sections.insert(name, ProfileSectionIndex(file->bytes, section));
     QString value;
-    switch (index->find(key, &value)) {
+    switch (section_index(*file, section).find(key, &value)) {
     case ProfileSectionIndex::Lookup::Found:
         return value;
     case ProfileSectionIndex::Lookup::Missing:
@@ -89,6 +95,13 @@ bool write_profile_string(const QString& path, const QString& section, const QSt
         return false;
     }
     if (file) {
+        // A value the file holds already needs no write (the switches at every start, the
+        // geometry of a window not moved): no pass over the file, not a byte changed.
+        QString current;
+        if (profile_with_value(QByteArray(), section, key, value).ok()
+            && section_index(*file, section).find(key, &current) == ProfileSectionIndex::Lookup::Found
+            && current == value)
+            return true;
         if (FileError writable = check_writable(path); !writable.ok()) {
             set_reason(reason, writable.reason);
             return false;
