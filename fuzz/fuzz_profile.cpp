@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -43,21 +44,36 @@ QString blanks_trimmed(const QString& text)
     return text.sliced(begin, end - begin);
 }
 
-// The index must agree with a full read wherever it gives an answer.
-void check_index(const QByteArray& file, const ProfileSectionIndex& index, const QString& section,
-                 const QString& key, const QString& missing)
+// The index must agree with a full read (read) wherever it gives an answer.
+void check_index(const ProfileSectionIndex& index, const QString& key, const QString& read,
+                 const QString& missing)
 {
     QString found;
     switch (index.find(key, &found)) {
     case ProfileSectionIndex::Lookup::Found:
-        FUZZ_CHECK_EQ(found, profile_value(file, section, key, missing));
+        FUZZ_CHECK_EQ(found, read);
         break;
     case ProfileSectionIndex::Lookup::Missing:
-        FUZZ_CHECK_EQ(profile_value(file, section, key, missing), missing);
+        FUZZ_CHECK_EQ(read, missing);
         break;
     case ProfileSectionIndex::Lookup::Unknown:
         break;
     }
+}
+
+// How many bytes a and b share at their start (from_end: at their end), at most limit.
+qsizetype shared_bytes(const QByteArray& a, const QByteArray& b, qsizetype limit, bool from_end)
+{
+    const auto at = [&](const QByteArray& bytes, qsizetype i, qsizetype n) {
+        return bytes.constData() + (from_end ? bytes.size() - i - n : i);
+    };
+    qsizetype i = 0;
+    constexpr qsizetype kBlock = 64;
+    while (i + kBlock <= limit && std::memcmp(at(a, i, kBlock), at(b, i, kBlock), kBlock) == 0)
+        i += kBlock;
+    while (i < limit && *at(a, i, 1) == *at(b, i, 1))
+        ++i;
+    return i;
 }
 
 } // namespace
@@ -79,9 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QString read = profile_value(file, section, key, missing);
     if (read != missing)
         FUZZ_CHECK(read.size() <= kProfileValueMaxChars && !read.contains(QChar(0)));
-    const ProfileSectionIndex index(file, section, max_keys, 64);
-    check_index(file, index, section, key, missing);
-    check_index(file, index, section, other_key, missing);
+    check_index(ProfileSectionIndex(file, section, max_keys, 64), key, read, missing);
 
     const ProfileWrite written = profile_with_value(file, section, key, value);
     const QString name = blanks_trimmed(key);
@@ -121,20 +135,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Outside the bytes both files share at their ends, the old file loses at most part of
     // one line: never a line end.
-    qsizetype prefix = 0;
     const qsizetype shorter = std::min(file.size(), out.size());
-    while (prefix < shorter && file[prefix] == out[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < shorter - prefix && file[file.size() - 1 - suffix] == out[out.size() - 1 - suffix])
-        ++suffix;
+    const qsizetype prefix = shared_bytes(file, out, shorter, false);
+    const qsizetype suffix = shared_bytes(file, out, shorter - prefix, true);
     const QByteArray removed = file.mid(prefix, file.size() - prefix - suffix);
     FUZZ_CHECK(!removed.contains('\r') && !removed.contains('\n'));
 
     // The index after the write, as the program keeps it, answers as a read of the new file.
     ProfileSectionIndex updated(file, section, max_keys, 64);
     updated.set(key, value);
-    check_index(out, updated, section, key, missing);
-    check_index(out, updated, section, other_key, missing);
+    check_index(updated, key, value, missing);
+    check_index(updated, other_key, profile_value(out, section, other_key, missing), missing);
     return 0;
 }

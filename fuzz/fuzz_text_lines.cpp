@@ -15,7 +15,6 @@
 
 #include <QByteArray>
 #include <QIODevice>
-#include <QList>
 #include <QString>
 #include <QStringDecoder>
 
@@ -50,33 +49,23 @@ private:
     qint64 m_at = 0;
 };
 
-// The lines of the raw bytes by the program's rule (CR LF, a lone CR or a lone LF ends a
-// line), each as the end offset of the line including its line end (or the end of the
-// bytes), and its length.
+// The next line of the raw bytes from start by the program's rule (CR LF, a lone CR or a
+// lone LF ends a line): its length, and where the line after it starts.
 struct ByteLine {
     qsizetype length;
-    qsizetype end;
+    qsizetype next;
 };
 
-QList<ByteLine> byte_lines(const QByteArray& bytes)
+ByteLine byte_line(const QByteArray& bytes, qsizetype start)
 {
-    QList<ByteLine> lines;
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype stop = start;
-        while (stop < bytes.size() && bytes[stop] != '\r' && bytes[stop] != '\n')
-            ++stop;
-        if (stop == bytes.size()) {
-            lines.append({bytes.size() - start, bytes.size()});
-            break;
-        }
-        qsizetype next = stop + 1;
-        if (bytes[stop] == '\r' && next < bytes.size() && bytes[next] == '\n')
-            ++next;
-        lines.append({stop - start, next});
-        start = next;
-    }
-    return lines;
+    const char* data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype stop = start;
+    while (stop < size && data[stop] != '\r' && data[stop] != '\n')
+        ++stop;
+    if (stop == size)
+        return {size - start, size};
+    return {stop - start, stop + (data[stop] == '\r' && stop + 1 < size && data[stop + 1] == '\n' ? 2 : 1)};
 }
 
 void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes, qint64 step,
@@ -91,9 +80,8 @@ void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes,
     int count = 0;
     qsizetype end = 0;
     bool too_long = false;
-    for (const ByteLine& line : byte_lines(bytes)) {
-        if (max_lines >= 0 && count == max_lines)
-            break;
+    while (end < bytes.size() && (max_lines < 0 || count < max_lines)) {
+        const ByteLine line = byte_line(bytes, end);
         if (max_line_bytes >= 0 && line.length > max_line_bytes) {
             too_long = true;
             break;
@@ -102,13 +90,14 @@ void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes,
         if (stop_at_empty && (line.length == 0 || bom_only))
             break;
         ++count;
-        end = line.end;
+        end = line.next;
     }
     FUZZ_CHECK_EQ(result.line_too_long, too_long);
-    FUZZ_CHECK_EQ(split_byte_lines(result.bytes).size(), qsizetype(count));
+    // The bytes of the lines, the LF of a last CR LF perhaps not yet looked at.
+    const QByteArray taken = bytes.first(end);
+    FUZZ_CHECK(result.bytes == taken || result.bytes + '\n' == taken);
     // A CR that a decoder swallowed into a broken character would merge two lines, a byte it
     // dropped could lose the last line. Only a file of nothing but a BOM is no line at all.
-    const QByteArray taken = bytes.first(end);
     if (taken != "\xEF\xBB\xBF")
         FUZZ_CHECK_EQ(result.lines.size(), qsizetype(count));
 
@@ -131,8 +120,9 @@ void check_codec(const QByteArray& bytes, qsizetype cut)
         FUZZ_CHECK(is_valid_utf8(bytes.first(cut), false));
     }
     const QString text = decode_text(bytes);
-    for (const QString& written : {decoded, text})
-        FUZZ_CHECK_EQ(decode_text(encode_text(written)), written);
+    FUZZ_CHECK_EQ(decode_text(encode_text(text)), text);
+    if (decoded != text)
+        FUZZ_CHECK_EQ(decode_text(encode_text(decoded)), decoded);
     QString refused;
     const std::optional<QByteArray> player = encode_for_player(text, &refused);
     if (player) {
@@ -157,9 +147,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // 255 means no bound (the whole file); small bounds are the interesting ones.
     const int max_lines = data[0] == 0xFF ? -1 : data[0] % 16;
     const qint64 max_line_bytes = data[1] == 0xFF ? -1 : data[1];
-    const qint64 step = data[2] % 64 == 0 ? std::numeric_limits<qint64>::max() : 1 + data[2] % 16;
-    const bool stop_at_empty = (data[2] & 0x40) != 0;
     const QByteArray bytes(reinterpret_cast<const char*>(data + 3), static_cast<qsizetype>(size - 3));
+    // Short reads fall anywhere in a small file; a large one is read in at most about 64 of
+    // them, so that it costs no more than a few thousand small ones would.
+    const qint64 step = data[2] % 64 == 0 ? std::numeric_limits<qint64>::max()
+                                          : std::max<qint64>(1 + data[2] % 16, bytes.size() / 64);
+    const bool stop_at_empty = (data[2] & 0x40) != 0;
 
     check_reader(bytes, max_lines, max_line_bytes, step, stop_at_empty);
     check_codec(bytes, bytes.isEmpty() ? 0 : data[0] % (bytes.size() + 1));
