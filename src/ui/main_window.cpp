@@ -17,6 +17,7 @@
 #include "trial_window.h"
 #include "twips.h"
 #include "version.h"
+#include "visible_text.h"
 #include "window_frame.h"
 
 #include <QCloseEvent>
@@ -143,7 +144,7 @@ void MainWindow::load()
     c.Label2->setText(QStringLiteral("エディタのパス：") + s.editor_path);
     show_target(c, s.target_file);
     c.Label4->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
-    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
+    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + visible_controls(s.start_dir));
 
     // 17
     for (int i = s.play_list.list_count; i < s.play_list.list_capacity; ++i)
@@ -207,6 +208,16 @@ void MainWindow::close_exe()
         return;
     m_closed = true;
     m_context.closing = true;
+    write_shutdown_settings();
+    if (m_trial_window)
+        m_trial_window->hide();
+    hide();
+    if (m_end_program)
+        m_end_program();
+}
+
+void MainWindow::write_shutdown_settings()
+{
     const QString& ini = m_state.ini_path;
     write_setting(ini, QStringLiteral("Lastpath"), m_controls.Dir1->path());
     // A minimised or maximised window is recorded so that the next start does not restore it.
@@ -219,11 +230,6 @@ void MainWindow::close_exe()
     write_setting(ini, QStringLiteral("PreLeft"), twips_text(left_twips()));
     write_setting(ini, QStringLiteral("PreHeight"), twips_text(outer_height_twips()));
     write_setting(ini, QStringLiteral("PreWidth"), twips_text(outer_width_twips()));
-    if (m_trial_window)
-        m_trial_window->hide();
-    hide();
-    if (m_end_program)
-        m_end_program();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

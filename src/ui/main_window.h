@@ -39,6 +39,9 @@ public:
 
     // Public operations other windows and units call.
     void close_exe();
+    // What close_exe writes (the last folder and the geometry), without ending: for a
+    // desktop session that is ending and may still be cancelled.
+    void write_shutdown_settings();
     void save_list();
     void load_list();
     void clear_list();
