@@ -18,6 +18,7 @@ class PlayListPanel;
 class Launcher;
 class FileOperations;
 class WindowFrame;
+class WindowGeometry;
 class SwitchBoxes;
 class TrialWindow;
 
@@ -66,7 +67,6 @@ protected:
 
 private:
     void restore_last_folder();
-    void restore_geometry();
 
     AppState m_state;
     MainControls m_controls;
@@ -81,5 +81,6 @@ private:
     std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<FileOperations> m_file_operations;
     std::unique_ptr<WindowFrame> m_frame;
+    std::unique_ptr<WindowGeometry> m_geometry;
     QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)
 };
