@@ -3,6 +3,7 @@
 #include "desktop_services.h"
 #include "main_window.h"
 #include "qt_dialogs.h"
+#include "shutdown_requests.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,11 @@ int main(int argc, char* argv[])
     MainWindow window(QDir::toNativeSeparators(QDir::currentPath()), dialogs, system,
                       [] { QCoreApplication::exit(0); });
     window.load();
+    // SIGTERM, SIGINT, SIGHUP end the program as closing does; the session's end saves first.
+    ShutdownRequests shutdown;
+    QObject::connect(&shutdown, &ShutdownRequests::end_requested, &window, &MainWindow::close_exe);
+    QObject::connect(&shutdown, &ShutdownRequests::session_ending, &window,
+                     &MainWindow::write_shutdown_settings);
     window.show();
     return QApplication::exec();
 }

@@ -53,8 +53,10 @@ void Launcher::exec_ravu_alb()
     // The walk keeps its own index: list_count stays the place where add_list writes, so an
     // entry added during the play is appended and played in turn instead of overwriting
     // the entry being played.
+    const int walk = ++m_walks;
     for (int index = 0; index < list.list_capacity; ++index) {
-        if (m_context.closing)
+        // A second click means "play from the top": the newer walk does, this one stops.
+        if (m_context.closing || walk != m_walks)
             return;
         // Read afresh for every entry: the folder, the entry and the player may change
         // while an earlier entry plays.

@@ -17,39 +17,15 @@
 #include "trial_window.h"
 #include "twips.h"
 #include "version.h"
+#include "visible_text.h"
 #include "window_frame.h"
+#include "window_geometry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-// Geometry keys hold the twips as decimal text, whole numbers without a decimal part.
-QString twips_text(double twips)
-{
-    const float value = static_cast<float>(twips);
-    if (value == static_cast<float>(static_cast<long long>(value)))
-        return QString::number(static_cast<long long>(value));
-    return QString::number(value, 'g', 7);
-}
-
-// A stored geometry value, or nothing when it is missing, not wanted or not a number.
-std::optional<double> stored_twips(const AppState& state, const char* key)
-{
-    const QString value = read_setting(state.ini_path, QString::fromLatin1(key));
-    if (state.save_position != QStringLiteral("1") || value == kMissing)
-        return std::nullopt;
-    bool ok = false;
-    const float number = value.trimmed().toFloat(&ok);
-    if (!ok)
-        return std::nullopt;
-    return number;
-}
-
-} // namespace
 
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
@@ -72,6 +48,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     m_launcher = std::make_unique<Launcher>(m_context);
     m_file_operations = std::make_unique<FileOperations>(m_context);
     m_frame = std::make_unique<WindowFrame>(m_context);
+    m_geometry = std::make_unique<WindowGeometry>(*this);
 
     connect(m_controls.mnuEnd, &QAction::triggered, this, [this] { close_exe(); });
     connect(m_controls.mnuOpt, &QAction::triggered, this, [this] { open_options(); });
@@ -143,7 +120,7 @@ void MainWindow::load()
     c.Label2->setText(QStringLiteral("エディタのパス：") + s.editor_path);
     show_target(c, s.target_file);
     c.Label4->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
-    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
+    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + visible_controls(s.start_dir));
 
     // 17
     for (int i = s.play_list.list_count; i < s.play_list.list_capacity; ++i)
@@ -157,7 +134,7 @@ void MainWindow::load()
     m_switch_boxes->apply_stored();
 
     // 20
-    restore_geometry();
+    m_geometry->restore(m_state);
 }
 
 void MainWindow::restore_last_folder()
@@ -176,23 +153,6 @@ void MainWindow::restore_last_folder()
     c.Drive1->set_drive_from_path(c.Dir1->path());
 }
 
-void MainWindow::restore_geometry()
-{
-    const QString top = read_setting(m_state.ini_path, QStringLiteral("PreTop"));
-    if (m_state.save_position == QStringLiteral("1") && top != kMissing
-        && (top == QStringLiteral("45000") || top == QStringLiteral("-60")))
-        return;
-    if (const auto v = stored_twips(m_state, "PreTop"))
-        move(x(), twips_to_px(*v));
-    if (const auto v = stored_twips(m_state, "PreLeft"))
-        move(twips_to_px(*v), y());
-    const QSize frame_extra = frameGeometry().size() - size();
-    if (const auto v = stored_twips(m_state, "PreHeight"))
-        resize(width(), twips_to_px(*v) - frame_extra.height());
-    if (const auto v = stored_twips(m_state, "PreWidth"))
-        resize(twips_to_px(*v) - frame_extra.width(), height());
-}
-
 double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
 
 double MainWindow::left_twips() const { return px_to_twips(frameGeometry().left()); }
@@ -207,23 +167,18 @@ void MainWindow::close_exe()
         return;
     m_closed = true;
     m_context.closing = true;
-    const QString& ini = m_state.ini_path;
-    write_setting(ini, QStringLiteral("Lastpath"), m_controls.Dir1->path());
-    // A minimised or maximised window is recorded so that the next start does not restore it.
-    QString top = twips_text(top_twips());
-    if (isMinimized())
-        top = QStringLiteral("45000");
-    else if (isMaximized())
-        top = QStringLiteral("-60");
-    write_setting(ini, QStringLiteral("PreTop"), top);
-    write_setting(ini, QStringLiteral("PreLeft"), twips_text(left_twips()));
-    write_setting(ini, QStringLiteral("PreHeight"), twips_text(outer_height_twips()));
-    write_setting(ini, QStringLiteral("PreWidth"), twips_text(outer_width_twips()));
+    write_shutdown_settings();
     if (m_trial_window)
         m_trial_window->hide();
     hide();
     if (m_end_program)
         m_end_program();
+}
+
+void MainWindow::write_shutdown_settings()
+{
+    write_setting(m_state.ini_path, QStringLiteral("Lastpath"), m_controls.Dir1->path());
+    m_geometry->save(m_state.ini_path);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include "main_controls.h"
 #include "tune_text_field.h"
 #include "twips.h"
+#include "visible_text.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -41,7 +42,7 @@ void ClientArea::mousePressEvent(QMouseEvent* event)
 
 void show_target(MainControls& controls, const QString& target_file)
 {
-    const QString text = kTargetPrefix + target_file;
+    const QString text = kTargetPrefix + visible_controls(target_file);
     controls.Label3->setText(text);
     controls.panels[0]->setText(text);
 }

@@ -3,6 +3,7 @@
 #include "app_state.h"
 #include "dialogs.h"
 #include "file_list.h"
+#include "file_names.h"
 #include "file_rename.h"
 #include "fonts.h"
 #include "main_controls.h"
@@ -51,6 +52,12 @@ void RenameDialog::confirm()
     const QString new_name = Txt_NewName->text();
     if (new_name.isEmpty()) {
         m_context.dialogs.message(this, QStringLiteral("ファイル名が入力されていません。"));
+        return;
+    }
+    // The file stays in its folder: a name is no path.
+    if (!is_plain_file_name(new_name)) {
+        m_context.dialogs.message(
+            this, QStringLiteral("フォルダの区切り文字を含む名前や「.」「..」には変更できません。"));
         return;
     }
     const QString old_name = m_context.controls.File1->selected_name();
