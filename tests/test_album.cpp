@@ -131,7 +131,7 @@ void TestAlbum::save_and_load_three_entries()
     save_as(w, album);
 
     QCOMPARE(w.dialogs.save_requests.size(), 1);
-    const SaveDialogRequest& request = w.dialogs.save_requests[0];
+    const FileDialogRequest& request = w.dialogs.save_requests[0];
     QCOMPARE(request.title, QStringLiteral("アルバムファイルの保存"));
     QCOMPARE(request.filter, QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb"));
     QCOMPARE(request.initial_folder, QDir::toNativeSeparators(w.path(QStringLiteral("tunes"))));

@@ -77,7 +77,7 @@ void PlayListPanel::save_list()
         return;
     }
     // Starts in the folder shown and offers the name chosen the time before.
-    const SaveDialogRequest request{kSaveTitle, kSaveFilter, m_context.controls.Dir1->path(),
+    const FileDialogRequest request{kSaveTitle, kSaveFilter, m_context.controls.Dir1->path(),
                                     m_last_album_name};
     const std::optional<QString> chosen = m_context.dialogs.save_file(&m_context.window, request);
     if (!chosen) {
