@@ -106,36 +106,27 @@ void TestFileDialogs::initTestCase()
 
 void TestFileDialogs::open_takes_existing_program_without_question()
 {
-    QStringList first_filter, all_files, buttons;
-    QString look_in;
     DialogRobot robot([&](QFileDialog& dialog) {
         QTRY_COMPARE(shown_names(dialog), (QStringList{"player", "sub"}));
-        first_filter = shown_names(dialog);
         auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         types->setFocus();
         QTest::keyClick(types, Qt::Key_Down); // the user picks "すべてのファイル (*)"
         QTRY_COMPARE(shown_names(dialog), (QStringList{"notes.txt", "old.alb", "player", "sub"}));
-        all_files = shown_names(dialog);
+        // Qt's own texts in Japanese, beside the program's.
         for (QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons())
-            buttons << b->text();
-        look_in = dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text();
+            QVERIFY2(!b->text().contains(QStringLiteral("Open"))
+                         && !b->text().contains(QStringLiteral("Cancel")),
+                     qPrintable(b->text()));
+        QCOMPARE_NE(dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                    QStringLiteral("Look in:"));
         dialog.selectFile(m_player);
     });
     QtDialogs dialogs;
     FileDialogRequest request{QStringLiteral("Ravu本体のパス"),
                               QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*"), m_dir.path(),
                               QString(), true};
-    const std::optional<QString> chosen = dialogs.open_file(nullptr, request);
-    QCOMPARE(chosen, std::optional<QString>(m_player));
+    QCOMPARE(dialogs.open_file(nullptr, request), std::optional<QString>(m_player));
     QCOMPARE(robot.questions, QStringList());
-    QCOMPARE(first_filter.size(), 2);
-    QCOMPARE(all_files.size(), 4);
-    // Qt's own texts in Japanese, beside the program's.
-    QCOMPARE(buttons.size(), 2);
-    for (const QString& text : buttons)
-        QVERIFY2(!text.contains(QStringLiteral("Open")) && !text.contains(QStringLiteral("Cancel")),
-                 qPrintable(text));
-    QVERIFY2(look_in != QStringLiteral("Look in:"), qPrintable(look_in));
 }
 
 void TestFileDialogs::save_over_existing_album_without_question()
