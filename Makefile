@@ -62,8 +62,10 @@ tidy: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*'
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Builds the program alone (no tests, no benchmarks) and installs its component.
+install: configure
+	cmake --build --preset $(PRESET) -j $(JOBS) --target ravufiler
+	cmake --install $(BUILD) --prefix $(PREFIX) --component ravufiler
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -17,7 +17,7 @@
 
 extern char** environ;
 
-// Every box answered at once (OK, or No to a question); every save cancelled.
+// Every box answered at once (OK, or No to a question); every file dialog cancelled.
 class SilentDialogs final : public Dialogs {
 public:
     MessageAnswer message(QWidget*, const QString& text, MessageButtons, MessageIcon, const QString&,
@@ -26,7 +26,8 @@ public:
         messages << text;
         return MessageAnswer::No;
     }
-    std::optional<QString> save_file(QWidget*, const SaveDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> save_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> open_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     QStringList messages;
 };
 

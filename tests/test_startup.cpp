@@ -340,28 +340,48 @@ void TestStartup::options_dialog_cancel_and_browse()
     write_file(run.ini(), kPaths);
     MainWindow& w = run.start();
     const QByteArray before = read_file(run.ini());
+    // An existing program is the normal answer: it goes into the field with no question.
+    const QString player = run.dir.filePath(QStringLiteral("player"));
+    QVERIFY(write_file(player, "#!/bin/sh\n"));
+    QVERIFY(QFile::setPermissions(player, QFile::permissions(player) | QFile::ExeOwner));
 
-    run.dialogs.save_results.enqueue(std::nullopt);
-    run.dialogs.save_results.enqueue(QStringLiteral("/chosen/player"));
-    run.dialogs.save_results.enqueue(std::nullopt);
-    QString after_cancel, after_choice;
+    run.dialogs.open_results.enqueue(std::nullopt);
+    run.dialogs.open_results.enqueue(player);
+    run.dialogs.open_results.enqueue(std::nullopt);
+    run.dialogs.open_results.enqueue(QStringLiteral("/usr/bin/editor"));
+    QString after_cancel, after_choice, editor, hint;
     ModalRobot<OptionsDialog> robot({[&](OptionsDialog& d) {
         d.Command3->click();
         after_cancel = d.Text1->text();
         d.Command3->click();
         after_choice = d.Text1->text();
         d.Command3->click();
+        d.Command4->click();
+        editor = d.Text2->text();
+        hint = d.Label3->text();
         d.Command2->click();
     }});
     w.controls().mnuOpt->trigger();
     QCOMPARE(after_cancel, QStringLiteral("/opt/ravu/ravu"));
-    QCOMPARE(after_choice, QStringLiteral("/chosen/player"));
+    QCOMPARE(after_choice, player);
+    QCOMPARE(editor, QStringLiteral("/usr/bin/editor"));
     QCOMPARE(run.dialogs.texts(),
              (QStringList{"ファイルが指定されませんでした", "ファイルが指定されませんでした"}));
-    QCOMPARE(run.dialogs.save_requests.size(), 3);
-    QCOMPARE(run.dialogs.save_requests[0].title, QStringLiteral("Ravu本体のパス"));
-    QCOMPARE(run.dialogs.save_requests[0].filter, QStringLiteral("Ravu本体 (*.exe)|*.exe"));
-    QCOMPARE(run.dialogs.save_requests[2].initial_name, QStringLiteral("/chosen/player"));
+    QVERIFY(run.dialogs.save_requests.isEmpty());
+    const QList<FileDialogRequest>& requests = run.dialogs.open_requests;
+    QCOMPARE(requests.size(), 4);
+    QCOMPARE(requests[0].title, QStringLiteral("Ravu本体のパス"));
+    QCOMPARE(requests[3].title, QStringLiteral("エディタ本体のパス"));
+    QCOMPARE(requests[2].initial_name, player);
+#ifdef Q_OS_WIN
+    QCOMPARE(requests[0].filter, QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*"));
+    QCOMPARE(hint, QStringLiteral("フルパス(\".exe\"迄)で指定してください"));
+#else
+    QCOMPARE(requests[0].filter, QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*"));
+    QCOMPARE(requests[3].filter, QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*"));
+    QCOMPARE(hint, QStringLiteral("フルパス(ファイル名迄)で指定してください"));
+    QVERIFY(requests[0].programs_first && requests[3].programs_first);
+#endif
     QCOMPARE(read_file(run.ini()), before); // cancel writes nothing
     QCOMPARE(w.state().player_path, QStringLiteral("/opt/ravu/ravu"));
 }

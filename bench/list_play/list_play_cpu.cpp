@@ -28,7 +28,8 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return MessageAnswer::Ok;
     }
-    std::optional<QString> save_file(QWidget*, const SaveDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> save_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> open_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
 };
 
 double cpu_seconds()

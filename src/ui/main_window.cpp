@@ -36,10 +36,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     build_main_controls(*this, m_controls);
 
     // The lists start on the current folder, as the controls do when the window is made.
-    m_controls.Dir1->set_path(start_dir);
-    m_controls.File1->set_path(m_controls.Dir1->path());
-    m_controls.Drive1->set_drive_from_path(m_controls.Dir1->path());
-    m_controls.Drive1->remember_folder(m_controls.Dir1->path());
+    open_lists_at(start_dir);
 
     m_switch_boxes = std::make_unique<SwitchBoxes>(m_context);
     m_play_list = std::make_unique<PlayListPanel>(m_context);
@@ -56,6 +53,14 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
 }
 
 MainWindow::~MainWindow() { delete m_trial_window; }
+
+void MainWindow::open_lists_at(const QString& folder)
+{
+    m_controls.Dir1->set_path(folder);
+    m_controls.File1->set_path(m_controls.Dir1->path());
+    m_controls.Drive1->set_drive_from_path(m_controls.Dir1->path());
+    m_controls.Drive1->remember_folder(m_controls.Dir1->path());
+}
 
 void MainWindow::load()
 {

@@ -31,6 +31,9 @@ public:
                std::function<void()> end_program, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Before load(): the folder the lists open at when no last folder is stored (the start
+    // folder unless this is called).
+    void open_lists_at(const QString& folder);
     // The start-up steps, run once before the window is first shown.
     void load();
 

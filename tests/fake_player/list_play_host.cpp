@@ -32,7 +32,8 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
-    std::optional<QString> save_file(QWidget*, const SaveDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> save_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> open_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
 };
 
 } // namespace
