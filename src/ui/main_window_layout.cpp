@@ -9,6 +9,9 @@
 #include "tune_text_field.h"
 #include "twips.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QHelpEvent>
@@ -95,6 +98,45 @@ void show_target(MainControls& controls, const QString& target_file)
 
 namespace {
 
+// The drive list to assistive technology: named for what it is, with the shown drive as its
+// value (a combo box here would otherwise take its current text as its name).
+class DriveListAccessible : public QAccessibleWidget {
+public:
+    explicit DriveListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* drive_list_accessible(const QString& class_name, QObject* object)
+{
+    if (class_name == QLatin1String("DriveList") && object && object->isWidgetType())
+        return new DriveListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left, double top,
                     double width, double height)
 {
@@ -126,6 +168,10 @@ QLabel* hidden_label(QWidget* parent, const char* name, double left, double top,
 
 void build_main_controls(QMainWindow& window, MainControls& c)
 {
+    // Before the drive list exists: an interface, once made for an object, is kept.
+    static const bool drive_list_accessible_installed =
+        (QAccessible::installFactory(drive_list_accessible), true);
+    Q_UNUSED(drive_list_accessible_installed);
     window.setObjectName(QStringLiteral("Form1"));
     window.setWindowTitle(QStringLiteral("Ravu Filer"));
     window.setFont(proportional_japanese_font());
@@ -233,6 +279,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     };
     for (const auto& [control, name] : unnamed)
         control->setAccessibleName(QString::fromUtf8(name));
+    c.Drive1->view()->setAccessibleName(c.Drive1->accessibleName());
 
     // The top row's option buttons and check boxes stay above the lists they overlap.
     for (QWidget* top_row :
