@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QHelpEvent>
-#include <QImage>
 #include <QPainter>
 #include <QStatusBar>
 #include <QStyleOptionButton>
@@ -22,53 +21,51 @@
 
 namespace {
 
-// Where the style lays out a control's caption (its clip rectangle) and how it aligns it.
+// The four windows, made afresh.
+struct Windows {
+    BrowseWindow main;
+    OptionsDialog options{main.state(), main.controls(), main.dialogs};
+    RenameDialog rename{main.window->context()};
+    TrialWindow trial{main.window->context()};
+
+    QList<QWidget*> all() { return {main.window.get(), &options, &rename, &trial}; }
+    QWidget* named(const QString& name)
+    {
+        for (QWidget* w : all())
+            if (w->objectName() == name)
+                return w;
+        return nullptr;
+    }
+};
+
+// A rectangle of a box (check box or option button) as the style reports it.
+QRect box_part(const QAbstractButton* box, QStyle::SubElement check, QStyle::SubElement option)
+{
+    QStyleOptionButton o;
+    o.initFrom(box);
+    o.text = box->text();
+    return box->style()->subElementRect(qobject_cast<const QRadioButton*>(box) ? option : check, &o, box);
+}
+
+// Where the style draws a control's caption (and clips it), and how it aligns it there.
 struct TextArea {
     QRect rect;
     int flags = Qt::AlignCenter;
 };
 
-QStyleOptionButton button_option(const QAbstractButton* button)
-{
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    if (const auto* push = qobject_cast<const QPushButton*>(button); push && push->autoDefault())
-        option.features |= QStyleOptionButton::AutoDefaultButton;
-    return option;
-}
-
 TextArea text_area(const QWidget* control)
 {
-    const QStyle* style = control->style();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
-        const QStyleOptionButton option = button_option(button);
-        if (qobject_cast<const QCheckBox*>(button))
-            return {style->subElementRect(QStyle::SE_CheckBoxContents, &option, button),
-                    Qt::AlignLeft | Qt::AlignVCenter};
-        if (qobject_cast<const QRadioButton*>(button))
-            return {style->subElementRect(QStyle::SE_RadioButtonContents, &option, button),
-                    Qt::AlignLeft | Qt::AlignVCenter};
-        return {style->subElementRect(QStyle::SE_PushButtonContents, &option, button), Qt::AlignCenter};
-    }
-    const auto* label = qobject_cast<const QLabel*>(control);
-    return {label->contentsRect(), int(label->alignment())};
-}
-
-QRect click_area(const QAbstractButton* box)
-{
-    const QStyleOptionButton option = button_option(box);
-    const bool radio = qobject_cast<const QRadioButton*>(box) != nullptr;
-    return box->style()->subElementRect(
-        radio ? QStyle::SE_RadioButtonClickRect : QStyle::SE_CheckBoxClickRect, &option, box);
-}
-
-QRect indicator_of(const QAbstractButton* box)
-{
-    const QStyleOptionButton option = button_option(box);
-    const bool radio = qobject_cast<const QRadioButton*>(box) != nullptr;
-    return box->style()->subElementRect(
-        radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, box);
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return {label->contentsRect(), int(label->alignment())};
+    const auto* button = qobject_cast<const QAbstractButton*>(control);
+    if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button))
+        return {box_part(button, QStyle::SE_CheckBoxContents, QStyle::SE_RadioButtonContents),
+                Qt::AlignLeft | Qt::AlignVCenter};
+    QStyleOptionButton o;
+    o.initFrom(button);
+    if (static_cast<const QPushButton*>(button)->autoDefault())
+        o.features |= QStyleOptionButton::AutoDefaultButton;
+    return {button->style()->subElementRect(QStyle::SE_PushButtonContents, &o, button), Qt::AlignCenter};
 }
 
 QString caption(const QWidget* control)
@@ -80,22 +77,22 @@ QString caption(const QWidget* control)
     return {};
 }
 
-// The pixels (at least a quarter covered) of the text as the style draws it in the area,
-// drawn without the clip that would hide what does not fit; in the area's coordinates.
-QRect ink_of(const QWidget* control, const QFont& font, const TextArea& area, const QString& text)
+// The pixels (covered at least a quarter) of the text as the style draws it in the area, but
+// without the clip that would hide what does not fit; in the control's coordinates.
+QRect ink_of(const QWidget* control, const TextArea& area, const QString& text)
 {
-    const int pad = 4 * QFontMetrics(font).height();
+    const QFontMetrics metrics(control->font());
+    const int pad = 4 * metrics.height();
     const qreal ratio = control->devicePixelRatioF();
-    QImage image((area.rect.size() + QSize(2 * pad + QFontMetrics(font).horizontalAdvance(text), 2 * pad))
-                     * ratio,
+    QImage image((area.rect.size() + QSize(2 * pad + metrics.horizontalAdvance(text), 2 * pad)) * ratio,
                  QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
+    painter.setFont(control->font());
     control->style()->drawItemText(&painter, QRect(QPoint(pad, pad), area.rect.size()),
-                                   area.flags | Qt::TextDontClip, QPalette(), true, text);
+                                   area.flags | Qt::TextDontClip, QPalette(), true, text,
+                                   QPalette::WindowText);
     painter.end();
     QRect ink;
     for (int y = 0; y < image.height(); ++y)
@@ -105,7 +102,29 @@ QRect ink_of(const QWidget* control, const QFont& font, const TextArea& area, co
     return ink.translated(area.rect.topLeft() - QPoint(pad, pad));
 }
 
-QWidget* main_window_of(BrowseWindow& b) { return b.window.get(); }
+QString describe(const QRect& r)
+{
+    return QStringLiteral("(%1,%2)-(%3,%4)").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
+}
+
+// Every captioned control of every window.
+QList<QPair<QString, QString>> captioned_controls()
+{
+    const QStringList main{"Command1", "Command2", "Command3", "Command4",  "Command5",  "Command6",
+                           "Command7", "Command8", "Command9", "Command10", "Command11", "Check1",
+                           "Check2",   "Check3",   "Check4",   "Option1_0", "Option1_1", "Option1_2"};
+    const QList<QPair<QString, QStringList>> windows{
+        {"Form1", main},
+        {"Form2", {"Label1", "Label2", "Label3", "Command1", "Command2", "Command3", "Command4", "Check1"}},
+        {"Form3", {"Cmd_OK", "Cmd_Cnl"}},
+        {"Form4", {"Command1", "Command2"}},
+    };
+    QList<QPair<QString, QString>> all;
+    for (const auto& [window, controls] : windows)
+        for (const QString& control : controls)
+            all.append({window, control});
+    return all;
+}
 
 } // namespace
 
@@ -118,122 +137,52 @@ private slots:
     void top_row_hit_areas_data();
     void top_row_hit_areas();
     void status_bar_text();
-
-private:
-    // The window of that objectName, made afresh for each row.
-    QWidget* window_named(const QString& name);
-    void make_windows();
-
-    std::unique_ptr<BrowseWindow> m_main;
-    std::unique_ptr<OptionsDialog> m_options;
-    std::unique_ptr<RenameDialog> m_rename;
-    std::unique_ptr<TrialWindow> m_trial;
 };
-
-void TestTextFit::make_windows()
-{
-    m_trial.reset();
-    m_rename.reset();
-    m_options.reset();
-    m_main = std::make_unique<BrowseWindow>();
-    MainWindow& w = *m_main->window;
-    m_options = std::make_unique<OptionsDialog>(w.state(), w.controls(), m_main->dialogs);
-    m_rename = std::make_unique<RenameDialog>(w.context());
-    m_trial = std::make_unique<TrialWindow>(w.context());
-    for (QWidget* window : {static_cast<QWidget*>(m_options.get()), static_cast<QWidget*>(m_rename.get()),
-                            static_cast<QWidget*>(m_trial.get())})
-        window->show();
-}
-
-QWidget* TestTextFit::window_named(const QString& name)
-{
-    make_windows();
-    const QList<QWidget*> windows{main_window_of(*m_main), m_options.get(), m_rename.get(), m_trial.get()};
-    for (QWidget* window : windows)
-        if (window->objectName() == name)
-            return window;
-    return nullptr;
-}
-
-// Every captioned control of every window.
-QList<QPair<QString, QString>> captioned_controls()
-{
-    const struct {
-        const char* window;
-        QStringList controls;
-    } windows[] = {
-        {"Form1",
-         {"Command1", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7", "Command8",
-          "Command9", "Command10", "Command11", "Check1", "Check2", "Check3", "Check4", "Option1_0",
-          "Option1_1", "Option1_2"}},
-        {"Form2", {"Label1", "Label2", "Label3", "Command1", "Command2", "Command3", "Command4", "Check1"}},
-        {"Form3", {"Cmd_OK", "Cmd_Cnl"}},
-        {"Form4", {"Command1", "Command2"}},
-    };
-    QList<QPair<QString, QString>> all;
-    for (const auto& w : windows)
-        for (const QString& control : w.controls)
-            all.append({QString::fromLatin1(w.window), control});
-    return all;
-}
 
 void TestTextFit::caption_fits_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
-    QTest::addColumn<int>("mode"); // option button to select first, -1 for none
+    QTest::addColumn<int>("mode"); // the option button selected first, -1 for none
     for (const auto& [window, control] : captioned_controls())
         QTest::addRow("%s %s", qPrintable(window), qPrintable(control)) << window << control << -1;
-    // The start button's captions in the other modes.
+    // The start button's caption in the other modes.
     QTest::addRow("Form1 Command1 list") << QStringLiteral("Form1") << QStringLiteral("Command1") << 1;
     QTest::addRow("Form1 Command1 album") << QStringLiteral("Form1") << QStringLiteral("Command1") << 2;
 }
 
+// Its advance within the text area, its ink within the area the style clips it to.
 void TestTextFit::caption_fits()
 {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(int, mode);
-    QWidget* top = window_named(window);
-    QVERIFY(top);
+    Windows w;
     if (mode >= 0)
-        m_main->click_option(mode);
-    QWidget* widget = top->findChild<QWidget*>(control);
+        w.main.click_option(mode);
+    QWidget* widget = w.named(window)->findChild<QWidget*>(control);
     QVERIFY(widget);
-
     const QString text = caption(widget);
     const TextArea area = text_area(widget);
-    const QFontMetrics metrics(widget->font());
-    const QRect ink = ink_of(widget, widget->font(), area, text);
-    const QString where =
-        QStringLiteral("%1: advance %2, ink (%3,%4)-(%5,%6) in area (%7,%8) %9x%10 at %11 px")
-            .arg(text)
-            .arg(metrics.horizontalAdvance(text))
-            .arg(ink.left())
-            .arg(ink.top())
-            .arg(ink.right())
-            .arg(ink.bottom())
-            .arg(area.rect.left())
-            .arg(area.rect.top())
-            .arg(area.rect.width())
-            .arg(area.rect.height())
-            .arg(QFontInfo(widget->font()).pixelSize());
-    QVERIFY2(metrics.horizontalAdvance(text) <= area.rect.width(), qPrintable(where));
-    QVERIFY2(area.rect.contains(ink), qPrintable(where));
-    QVERIFY2(widget->rect().contains(area.rect.intersected(ink)), qPrintable(where));
+    const int advance = QFontMetrics(widget->font()).horizontalAdvance(text);
+    const QRect ink = ink_of(widget, area, text);
+    const QString measured = QStringLiteral("%1 at %2 px: advance %3, ink %4, area %5")
+                                 .arg(text)
+                                 .arg(QFontInfo(widget->font()).pixelSize())
+                                 .arg(advance)
+                                 .arg(describe(ink), describe(area.rect));
+    QVERIFY2(advance <= area.rect.width(), qPrintable(measured));
+    QVERIFY2(area.rect.contains(ink) && widget->rect().contains(ink), qPrintable(measured));
 }
 
 // No window shows a caption that the table leaves out (the status bar has a test of its own).
 void TestTextFit::every_caption_is_measured()
 {
-    make_windows();
+    Windows w;
     const QList<QPair<QString, QString>> table = captioned_controls();
-    for (QWidget* window : {main_window_of(*m_main), static_cast<QWidget*>(m_options.get()),
-                            static_cast<QWidget*>(m_rename.get()), static_cast<QWidget*>(m_trial.get())}) {
+    for (QWidget* window : w.all()) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
-            const bool captioned = (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control))
-                                   && !caption(control).isEmpty();
-            if (!captioned || !control->isVisibleTo(window)
+            if (caption(control).isEmpty() || !control->isVisibleTo(window)
                 || qobject_cast<QStatusBar*>(control->parentWidget()))
                 continue;
             QVERIFY2(table.contains({window->objectName(), control->objectName()}),
@@ -245,11 +194,10 @@ void TestTextFit::every_caption_is_measured()
 void TestTextFit::top_row_hit_areas_data()
 {
     QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("next"); // the control that begins to its right in the row
-    const char* const row[] = {"Option1_0", "Option1_1", "Option1_2", "Check3", "Check4", "Check1", "Check2"};
-    for (size_t i = 0; i < std::size(row); ++i)
-        QTest::newRow(row[i]) << QString::fromLatin1(row[i])
-                              << (i + 1 < std::size(row) ? QString::fromLatin1(row[i + 1]) : QString());
+    QTest::addColumn<QString>("next"); // the control that begins to its right
+    const QStringList row{"Option1_0", "Option1_1", "Option1_2", "Check3", "Check4", "Check1", "Check2"};
+    for (qsizetype i = 0; i < row.size(); ++i)
+        QTest::newRow(qPrintable(row[i])) << row[i] << row.value(i + 1);
 }
 
 // Each box's click area ends before the next box begins, with more room between its caption
@@ -259,30 +207,25 @@ void TestTextFit::top_row_hit_areas()
 {
     QFETCH(QString, control);
     QFETCH(QString, next);
-    make_windows();
-    ClientArea* client = m_main->controls().client;
+    Windows w;
+    ClientArea* client = w.main.controls().client;
     auto* box = client->findChild<QAbstractButton*>(control);
     QVERIFY(box);
-    const QRect click = click_area(box).translated(box->pos());
+    const QRect click =
+        box_part(box, QStyle::SE_CheckBoxClickRect, QStyle::SE_RadioButtonClickRect).translated(box->pos());
+    const QRect indicator =
+        box_part(box, QStyle::SE_CheckBoxIndicator, QStyle::SE_RadioButtonIndicator).translated(box->pos());
     const TextArea area = text_area(box);
-    const QRect ink = ink_of(box, box->font(), area, box->text()).translated(box->pos());
-    if (!next.isEmpty()) {
-        auto* neighbour = client->findChild<QWidget*>(next);
-        QVERIFY(neighbour);
-        QVERIFY2(click.right() < neighbour->x(),
-                 qPrintable(QStringLiteral("click area ends at %1, %2 begins at %3")
-                                .arg(click.right())
-                                .arg(next)
-                                .arg(neighbour->x())));
-        const int own_gap = area.rect.left() - indicator_of(box).right() - 1;
-        QVERIFY2(neighbour->x() - ink.right() - 1 > own_gap,
-                 qPrintable(QStringLiteral("caption ends at %1, %2 begins at %3")
-                                .arg(ink.right())
-                                .arg(next)
-                                .arg(neighbour->x())));
+    const QRect ink = ink_of(box, area, box->text()).translated(box->pos());
+    if (auto* neighbour = next.isEmpty() ? nullptr : client->findChild<QWidget*>(next)) {
+        const QString measured = QStringLiteral("click area %1, caption %2, %3 begins at %4")
+                                     .arg(describe(click), describe(ink), next)
+                                     .arg(neighbour->x());
+        QVERIFY2(click.right() < neighbour->x(), qPrintable(measured));
+        const int own_gap = area.rect.left() + box->x() - indicator.right();
+        QVERIFY2(neighbour->x() - ink.right() > own_gap, qPrintable(measured));
     }
-    const QPoint indicator(click.left() + 3, click.center().y());
-    QCOMPARE(client->childAt(indicator), box);
+    QCOMPARE(client->childAt(indicator.center()), box);
     QCOMPARE(client->childAt(ink.center()), box);
 }
 
@@ -298,21 +241,18 @@ void TestTextFit::status_bar_text()
     const QString full = kTargetPrefix + QDir(folder).filePath(name);
     QCOMPARE(b.status_text(), full);
 
+    // Shortened in the middle for the panel's width.
     auto* panel = dynamic_cast<StatusPanel*>(b.controls().panels[0]);
     QVERIFY(panel);
     const QString shown = panel->shown_text();
-    QVERIFY2(shown.contains(QChar(0x2026)), qPrintable(shown));
-    QVERIFY(shown.startsWith(kTargetPrefix));
-    QVERIFY(shown.endsWith(QStringLiteral(".rav")));
+    QVERIFY2(shown.contains(QChar(0x2026)) && shown.startsWith(kTargetPrefix) && shown.endsWith(".rav"),
+             qPrintable(shown));
 
     // Whole from the top of its tallest letter to the bottom of g, j, p, q, y.
     const TextArea area{panel->contentsRect(), Qt::AlignLeft | Qt::AlignVCenter};
-    const QRect ink = ink_of(panel, panel->font(), area, shown);
-    QVERIFY2(area.rect.contains(ink), qPrintable(QStringLiteral("ink rows %1-%2, panel rows %3-%4")
-                                                     .arg(ink.top())
-                                                     .arg(ink.bottom())
-                                                     .arg(area.rect.top())
-                                                     .arg(area.rect.bottom())));
+    const QRect ink = ink_of(panel, area, shown);
+    QVERIFY2(area.rect.contains(ink),
+             qPrintable(describe(ink) + QStringLiteral(" in ") + describe(area.rect)));
 
     // The full text is its tooltip.
     QHelpEvent help(QEvent::ToolTip, panel->rect().center(), panel->mapToGlobal(panel->rect().center()));
