@@ -68,6 +68,12 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     setTabOrder(Command4, Check1);
     Command1->setDefault(true);
     Command1->setAutoDefault(true);
+    // The fields are named after their labels for assistive technology.
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Text1->setAccessibleName(QStringLiteral("ravu本体のパス"));
+    Text2->setAccessibleName(QStringLiteral("エディタのパス"));
+    fit_captions(*this);
 
     // The fields show what the settings file holds, not the state.
     Check1->setChecked(m_state.save_position == QStringLiteral("1"));
