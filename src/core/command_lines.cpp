@@ -6,14 +6,12 @@ namespace {
 
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
-CommandLine quoted_program(const QString& program, const QString& native_arguments,
-                           const QStringList& arguments)
+CommandLine quoted_program(const QString& program, const QString& after_program, const QStringList& arguments)
 {
     CommandLine line;
     line.program = program;
-    line.native_arguments = native_arguments;
     line.arguments = arguments;
-    line.text = quoted(program) + QLatin1Char(' ') + native_arguments;
+    line.text = quoted(program) + QLatin1Char(' ') + after_program;
     return line;
 }
 
@@ -59,7 +57,6 @@ CommandLine file_manager_command(const QString& folder)
 {
     CommandLine line;
     line.program = QStringLiteral("EXPLORER");
-    line.native_arguments = quoted(folder);
     line.arguments = {folder};
     line.text = QStringLiteral("EXPLORER ") + quoted(folder);
     return line;
