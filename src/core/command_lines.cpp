@@ -1,5 +1,6 @@
 #include "command_lines.h"
 
+#include "editor_defaults.h"
 #include "paths.h"
 
 namespace {
@@ -12,6 +13,21 @@ CommandLine quoted_program(const QString& program, const QString& after_program,
     line.program = program;
     line.arguments = arguments;
     line.text = quoted(program) + QLatin1Char(' ') + after_program;
+    return line;
+}
+
+// The editor path is quoted as a program path, unless it stands for a program with arguments
+// of its own.
+CommandLine editor_with(const QString& editor_path, const QString& after_program, const QString& file)
+{
+    const EditorProgram editor = editor_program(editor_path);
+    if (editor.leading_arguments.isEmpty())
+        return quoted_program(editor_path, after_program, {file});
+    CommandLine line;
+    line.program = editor.program;
+    line.arguments = editor.leading_arguments;
+    line.arguments << file;
+    line.text = editor_path + QLatin1Char(' ') + after_program;
     return line;
 }
 
@@ -44,13 +60,13 @@ CommandLine trial_command(const QString& player_path, const QString& tmp_path)
 
 CommandLine editor_command(const QString& editor_path, const QString& file)
 {
-    return quoted_program(editor_path, quoted(file), {file});
+    return editor_with(editor_path, quoted(file), file);
 }
 
 CommandLine help_text_command(const QString& editor_path, const QString& start_dir)
 {
     const QString help = own_file_path(start_dir, QStringLiteral("ravfiler.txt"));
-    return quoted_program(editor_path, help, {help});
+    return editor_with(editor_path, help, help);
 }
 
 CommandLine file_manager_command(const QString& folder)

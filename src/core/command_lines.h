@@ -26,7 +26,7 @@ CommandLine list_entry_command(const QString& player_path, const QString& entry_
 // The trial tune: "player" "trial tune" *P*E*X.
 CommandLine trial_command(const QString& player_path, const QString& tmp_path);
 
-// A file in the editor: "editor" "file".
+// A file in the editor: "editor" "file" (the macOS default editor: open -t "file").
 CommandLine editor_command(const QString& editor_path, const QString& file);
 
 // The help text in the editor: "editor" start_dir\ravfiler.txt, the path left unquoted in
