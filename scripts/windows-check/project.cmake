@@ -31,5 +31,6 @@ function(_windows_check_adjust_qt)
   # Fails to compile unless the compile lines really are those of a Windows build.
   add_library(windows_check_probe OBJECT "${CMAKE_CURRENT_FUNCTION_LIST_DIR}/probe.cpp")
   target_link_libraries(windows_check_probe PRIVATE Qt6::Core)
+  set_target_properties(windows_check_probe PROPERTIES AUTOMOC OFF)
 endfunction()
 cmake_language(DEFER DIRECTORY "${CMAKE_SOURCE_DIR}" CALL _windows_check_adjust_qt)
