@@ -19,8 +19,10 @@ public:
     int descriptor() const override { return m_kq; }
     void reap() override
     {
+        // NOTE_EXIT may come a moment before the child is a zombie: a blocking waitpid
+        // covers that moment.
         int status = 0;
-        while (waitpid(m_pid, &status, WNOHANG) < 0 && errno == EINTR) {
+        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
         }
     }
 

@@ -20,7 +20,7 @@ public:
     void reap() override
     {
         int status = 0;
-        while (waitpid(m_pid, &status, WNOHANG) < 0 && errno == EINTR) {
+        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
         }
     }
 
