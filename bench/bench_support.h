@@ -33,8 +33,8 @@ public:
 
 class NoServices final : public SystemServices {
 public:
-    std::optional<qint64> start_task(const CommandLine&, WindowStyle) override { return std::nullopt; }
-    void wait_task(qint64) override {}
+    std::unique_ptr<StartedTask> start_task(const CommandLine&, WindowStyle) override { return nullptr; }
+    void wait_task(StartedTask&) override {}
     bool move_to_trash(const QString&, QString*) override { return false; }
     bool open_folder(const QString&) override { return false; }
 };

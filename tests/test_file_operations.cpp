@@ -31,11 +31,11 @@ namespace {
 // else is recorded.
 class TrashServices final : public SystemServices {
 public:
-    std::optional<qint64> start_task(const CommandLine& command, WindowStyle style) override
+    std::unique_ptr<StartedTask> start_task(const CommandLine& command, WindowStyle style) override
     {
         return recorded.start_task(command, style);
     }
-    void wait_task(qint64 task_id) override { recorded.wait_task(task_id); }
+    void wait_task(StartedTask& task) override { recorded.wait_task(task); }
     bool open_folder(const QString& folder) override { return recorded.open_folder(folder); }
     bool move_to_trash(const QString& path, QString* error) override
     {
@@ -73,7 +73,7 @@ void select_file(MainWindowFixture& f, const QString& name)
 
 // Runs action on the rename dialog once its modal loop runs, then closes it if the action
 // left it open (so a faulty dialog cannot hang the test).
-void on_rename_dialog(std::function<void(QDialog*)> action)
+void on_rename_dialog(const std::function<void(QDialog*)>& action)
 {
     auto* timer = new QTimer;
     timer->setInterval(0);

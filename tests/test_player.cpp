@@ -33,6 +33,28 @@ const QString kFakePlayer = QStringLiteral(FAKE_PLAYER_PATH);
 
 QString canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
+// What the player receives from the single-tune form "player" "tune"*P*E. Windows hands it the
+// text, and its own splitting joins a quoted piece and the text right after it into one
+// argument; elsewhere the tune and the switches arrive as two arguments.
+QStringList single_tune_arguments(const QString& tune, const QString& switches)
+{
+#ifdef Q_OS_WIN
+    return {tune + switches};
+#else
+    return switches.isEmpty() ? QStringList{tune} : QStringList{tune, switches};
+#endif
+}
+
+// Blanks, Japanese, a leading dash, and double quotes where a file name may hold them.
+QString awkward_tune_name()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("-曲 名 b.rav");
+#else
+    return QStringLiteral("-曲 \"名\" b.rav");
+#endif
+}
+
 // The main window in a folder of its own, starting real players (or recording the starts).
 struct Filer {
     QTemporaryDir dir;
@@ -83,7 +105,7 @@ struct Filer {
 // Runs the action once the condition holds, checked from whatever event loop is running,
 // a wait for a player included. Each watch has its own timer, since a timer whose handler
 // is still running (in a nested wait) does not fire again.
-void when(QObject* owner, std::function<bool()> condition, std::function<void()> action)
+void when(QObject* owner, const std::function<bool()>& condition, const std::function<void()>& action)
 {
     auto* timer = new QTimer(owner);
     timer->setInterval(5);
@@ -138,10 +160,14 @@ void TestPlayer::arguments_reach_player_unchanged_data()
 {
     QTest::addColumn<QString>("tune");
     QTest::addColumn<QString>("switches");
-    QTest::newRow("blanks, Japanese, quotes, leading dash")
-        << QStringLiteral("-曲 \"名\" b.rav") << QString();
+    QTest::newRow("blanks, Japanese, quotes, leading dash") << awkward_tune_name() << QString();
+#ifdef Q_OS_WIN
+    QTest::newRow("absolute with switches")
+        << QStringLiteral("C:\\my tunes\\-a b.rav") << QStringLiteral("*P*E");
+#else
     QTest::newRow("absolute with switches")
         << QStringLiteral("/tmp/my tunes/-a \"b\".rav") << QStringLiteral("*P*E");
+#endif
     QTest::newRow("shell characters") << QStringLiteral("$(x) `y` ; & | * ~ 'z'.rav") << QStringLiteral("*I");
 }
 
@@ -154,19 +180,19 @@ void TestPlayer::arguments_reach_player_unchanged()
     qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
     DesktopServices system;
 
-    const auto task =
-        system.start_task(single_file_command(kFakePlayer, tune, switches, dir.path()), WindowStyle::Normal);
+    const CommandLine command = single_file_command(kFakePlayer, tune, switches, dir.path());
+    const auto task = system.start_task(command, WindowStyle::Normal);
     QVERIFY(task);
     system.wait_task(*task);
 
     const QList<FakePlayerRun> runs = read_fake_player_log(log);
     QCOMPARE(runs.size(), 1);
     QVERIFY(runs[0].ended()); // the wait lasted until the end
-    QCOMPARE(runs[0].pid, *task);
-    QStringList expected{tune};
-    if (!switches.isEmpty())
-        expected << switches;
-    QCOMPARE(runs[0].args, expected);
+    QCOMPARE(runs[0].pid, task->task_id());
+    QCOMPARE(runs[0].args, single_tune_arguments(tune, switches));
+#ifdef Q_OS_WIN
+    QCOMPARE(runs[0].command_line, command.text); // the exact text, nothing rewritten
+#endif
     QCOMPARE(canonical(runs[0].cwd), canonical(dir.path()));
 }
 
@@ -189,7 +215,7 @@ void TestPlayer::single_tune_starts_without_waiting()
 {
     Filer f;
     f.hold();
-    const QString tune = f.in_folder(QStringLiteral("-曲 \"名\" b.rav"));
+    const QString tune = f.in_folder(awkward_tune_name());
     f.state().target_file = tune;
     f.controls().Check1->click();
     f.controls().Check2->click();
@@ -200,7 +226,7 @@ void TestPlayer::single_tune_starts_without_waiting()
     QTRY_COMPARE(f.runs().size(), 1);
     const FakePlayerRun run = f.runs()[0];
     QVERIFY(!run.ended());
-    QCOMPARE(run.args, (QStringList{tune, QStringLiteral("*P*E")}));
+    QCOMPARE(run.args, single_tune_arguments(tune, QStringLiteral("*P*E")));
     QCOMPARE(canonical(run.cwd), canonical(f.controls().Dir1->path()));
     QVERIFY(f.dialogs.messages.isEmpty());
 

@@ -67,7 +67,7 @@ void Launcher::exec_ravu_alb()
         const QString entry_path = join_folder_file(m_context.controls.File1->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
-        const std::optional<qint64> task = m_context.system.start_task(command, WindowStyle::NoActivate);
+        const auto task = m_context.system.start_task(command, WindowStyle::NoActivate);
         if (!task) {
             m_context.dialogs.message(&m_context.window, kPlayerStartFailedMessage);
             return;

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "desktop_system.h"
 #include "dialogs.h"
 #include "drive_list.h"
 #include "file_list.h"
@@ -105,13 +106,7 @@ void MainWindow::load()
     }
     const QString editor = read_setting(s.ini_path, QStringLiteral("Edit"));
     if (editor == kMissing) {
-#if defined(Q_OS_WIN)
-        s.editor_path = QStringLiteral("notepad.exe");
-#elif defined(Q_OS_MACOS)
-        s.editor_path = QStringLiteral("open");
-#else
-        s.editor_path = QStringLiteral("xdg-open");
-#endif
+        s.editor_path = default_editor_path(this_desktop_system());
         open_options();
     } else {
         s.editor_path = editor;
