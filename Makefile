@@ -1,5 +1,5 @@
 # Thin wrapper over CMake: `make`, `make run`, `make test` are all a newcomer needs.
-# Quality gates: `make test-asan`, `make fuzz`, `make format-check`, `make tidy`.
+# Quality gates: `make test-asan`, `make fuzz`, `make format-check`, `make tidy`, `make check-windows`.
 PRESET ?= default
 BUILD  := build
 JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
@@ -12,7 +12,7 @@ FORMAT_FILES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*
 TIDY_FILES   = $(shell sed -n 's|^ *"file": "\($(CURDIR)/src/[^"]*\.cpp\)",*$$|\1|p' $(BUILD)/compile_commands.json \
                  | grep -v _autogen)
 
-.PHONY: all deps configure build run test test-asan fuzz format format-check tidy install clean
+.PHONY: all deps configure build run test test-asan fuzz format format-check tidy check-windows install clean
 
 all: build
 
@@ -62,8 +62,15 @@ tidy: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*'
 
-install: build
-	cmake --install $(BUILD) --prefix $(PREFIX)
+# Every file a Windows build compiles, compiled for Windows with MinGW-w64 (nothing linked).
+check-windows:
+	@scripts/install-deps --quality
+	JOBS=$(JOBS) scripts/check-windows
+
+# Builds the program alone (no tests, no benchmarks) and installs its component.
+install: configure
+	cmake --build --preset $(PRESET) -j $(JOBS) --target ravufiler
+	cmake --install $(BUILD) --prefix $(PREFIX) --component ravufiler
 
 clean:
-	rm -rf $(BUILD) build-asan build-fuzz
+	rm -rf $(BUILD) build-asan build-fuzz build-windows

@@ -17,7 +17,7 @@
 
 extern char** environ;
 
-// Every box answered at once (OK, or No to a question); every save cancelled.
+// Every box answered at once (OK, or No to a question); every file dialog cancelled.
 class SilentDialogs final : public Dialogs {
 public:
     MessageAnswer message(QWidget*, const QString& text, MessageButtons, MessageIcon, const QString&,
@@ -26,14 +26,15 @@ public:
         messages << text;
         return MessageAnswer::No;
     }
-    std::optional<QString> save_file(QWidget*, const SaveDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> save_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> open_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
     QStringList messages;
 };
 
 class NoServices final : public SystemServices {
 public:
-    std::optional<qint64> start_task(const CommandLine&, WindowStyle) override { return std::nullopt; }
-    void wait_task(qint64) override {}
+    std::unique_ptr<StartedTask> start_task(const CommandLine&, WindowStyle) override { return nullptr; }
+    void wait_task(StartedTask&) override {}
     bool move_to_trash(const QString&, QString*) override { return false; }
     bool open_folder(const QString&) override { return false; }
 };

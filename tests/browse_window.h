@@ -75,11 +75,13 @@ public:
     }
     QString status_text() { return controls().panels[0]->text(); }
 
-    // Opens a folder as the user does, by a double-click on its row in the folder list.
-    void open_folder(const QString& folder)
+    // Opens a folder as the user does, by a double-click on its row in the folder list
+    // (read afresh first, unless the row must stay as it was listed).
+    void open_folder(const QString& folder, bool reread_first = true)
     {
         FolderList* list = controls().Dir1;
-        list->refresh(); // folders made after the list was read
+        if (reread_first)
+            list->refresh(); // folders made after the list was read
         const QString wanted = QDir::toNativeSeparators(QDir::cleanPath(folder));
         for (int i = 0; i < list->count(); ++i) {
             QListWidgetItem* item = list->item(i);

@@ -66,6 +66,8 @@ private slots:
     void save_and_load_three_entries();
     void name_outside_cp932_round_trips_as_utf8();
     void save_dialog_answers();
+    void typed_name_gets_album_extension_data();
+    void typed_name_gets_album_extension();
     void load_takes_at_most_64_lines();
     void last_line_without_line_end();
     void loading_stops_at_the_first_empty_line_data();
@@ -134,7 +136,7 @@ void TestAlbum::save_and_load_three_entries()
     save_as(w, album);
 
     QCOMPARE(w.dialogs.save_requests.size(), 1);
-    const SaveDialogRequest& request = w.dialogs.save_requests[0];
+    const FileDialogRequest& request = w.dialogs.save_requests[0];
     QCOMPARE(request.title, QStringLiteral("アルバムファイルの保存"));
     QCOMPARE(request.filter, QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb"));
     QCOMPARE(request.initial_folder, QDir::toNativeSeparators(w.path(QStringLiteral("tunes"))));
@@ -187,6 +189,45 @@ void TestAlbum::save_dialog_answers()
     QCOMPARE(w.dialogs.texts(),
              QStringList({"ファイルが指定されませんでした", "ファイル名が指定されませんでした"}));
     QCOMPARE(QDir(w.path(QStringLiteral("tunes"))).entryList({QStringLiteral("*.alb")}), QStringList());
+}
+
+void TestAlbum::typed_name_gets_album_extension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("plain name") << "best"
+                                << "best.alb";
+    QTest::newRow("other extension") << "best.v2"
+                                     << "best.v2.alb";
+    QTest::newRow("extension in capitals") << "BEST.ALB"
+                                           << "BEST.ALB";
+    QTest::newRow("name of a folder") << "a folder"
+                                      << "a folder.alb";
+    QTest::newRow("path of a folder") << "a folder/" << QString();
+}
+
+void TestAlbum::typed_name_gets_album_extension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    BrowseWindow w;
+    list_mode_with_tunes(w);
+    w.make_folder(QStringLiteral("tunes/a folder"));
+    w.add_files({QStringLiteral("a.rav")});
+    w.dialogs.clear();
+    save_as(w, w.path(QStringLiteral("tunes/") + typed));
+
+    if (written.isEmpty()) {
+        QCOMPARE(w.dialogs.texts(), QStringList{"ファイル名が指定されませんでした"});
+        return;
+    }
+    const QString album = w.path(QStringLiteral("tunes/") + written);
+    QCOMPARE(w.dialogs.texts(), QStringList{album + kWritten});
+    QCOMPARE(read_bytes(album), QByteArray("a.rav\r\n"));
+    QVERIFY(QFileInfo(w.path(QStringLiteral("tunes/a folder"))).isDir());
+    w.dialogs.answers.enqueue(MessageAnswer::Yes);
+    w.click_option(2);
+    QVERIFY(w.controls().File1->names().contains(written));
 }
 
 void TestAlbum::load_takes_at_most_64_lines()

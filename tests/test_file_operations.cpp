@@ -7,16 +7,23 @@
 #include "main_controls.h"
 #include "main_window_fixture.h"
 #include "paths.h"
+#include "text_codec.h"
 #include "twips.h"
 
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -24,11 +31,11 @@ namespace {
 // else is recorded.
 class TrashServices final : public SystemServices {
 public:
-    std::optional<qint64> start_task(const CommandLine& command, WindowStyle style) override
+    std::unique_ptr<StartedTask> start_task(const CommandLine& command, WindowStyle style) override
     {
         return recorded.start_task(command, style);
     }
-    void wait_task(qint64 task_id) override { recorded.wait_task(task_id); }
+    void wait_task(StartedTask& task) override { recorded.wait_task(task); }
     bool open_folder(const QString& folder) override { return recorded.open_folder(folder); }
     bool move_to_trash(const QString& path, QString* error) override
     {
@@ -66,7 +73,7 @@ void select_file(MainWindowFixture& f, const QString& name)
 
 // Runs action on the rename dialog once its modal loop runs, then closes it if the action
 // left it open (so a faulty dialog cannot hang the test).
-void on_rename_dialog(std::function<void(QDialog*)> action)
+void on_rename_dialog(const std::function<void(QDialog*)>& action)
 {
     auto* timer = new QTimer;
     timer->setInterval(0);
@@ -119,8 +126,12 @@ private slots:
     void rename_to_existing_name_overwrites_nothing();
     void rename_answered_no();
     void rename_empty_name_keeps_dialog_open();
+    void rename_to_a_path_keeps_dialog_open_data();
+    void rename_to_a_path_keeps_dialog_open();
     void rename_without_selection_in_list();
     void rename_letter_case();
+    void foreign_name_data();
+    void foreign_name();
 
 private:
     QTemporaryDir m_home;
@@ -289,6 +300,14 @@ void TestFileOperations::refresh()
     QVERIFY(!dir1->findItems(QStringLiteral("newfolder"), Qt::MatchEndsWith).isEmpty());
     QCOMPARE(f.window->state().target_file, target);
     QCOMPARE(target_display(f), QStringLiteral("対象ファイル：") + target);
+
+    // The selection stays with its name, so "変更" renames the file the target names.
+    QCOMPARE(list->selected_name(), QStringLiteral("a.rav"));
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
+    QCOMPARE(rename_through_dialog(f, QStringLiteral("c.rav")).initial_text, QStringLiteral("a.rav"));
+    QCOMPARE(f.dialogs.texts().size(), 1); // the question only
+    QCOMPARE(f.read_bytes(QStringLiteral("c.rav")), QByteArray("a"));
+    QCOMPARE(list->names(), (QStringList{QStringLiteral("b.txt"), QStringLiteral("c.rav")}));
 }
 
 void TestFileOperations::rename_dialog_layout_and_cancel()
@@ -448,14 +467,44 @@ void TestFileOperations::rename_empty_name_keeps_dialog_open()
     QVERIFY(!f.window->state().target_file.isEmpty());
 }
 
+void TestFileOperations::rename_to_a_path_keeps_dialog_open_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"../esc.rav", "a/b.rav", ".", ".."})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void TestFileOperations::rename_to_a_path_keeps_dialog_open()
+{
+    QFETCH(QString, name);
+    MainWindowFixture f(QStringLiteral("/opt/player/ravu"), QStringLiteral("/opt/editor/edit"),
+                        QStringLiteral("tunes"));
+    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("a")));
+    f.control<QPushButton>("Command11")->click();
+    select_file(f, QStringLiteral("a.rav"));
+    const QString target = f.window->state().target_file;
+
+    f.dialogs.answers.enqueue(MessageAnswer::Yes); // would confirm, were it asked
+    const RenameRun run = rename_through_dialog(f, name);
+    QVERIFY(run.open_after_ok);
+    QCOMPARE(f.dialogs.texts(),
+             QStringList{QStringLiteral("フォルダの区切り文字を含む名前や「.」「..」には変更できません。")});
+    QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
+    QCOMPARE(QDir(f.temp.path()).entryList(QDir::Files), QStringList{}); // nothing left the folder
+    QVERIFY(QDir(f.path(QStringLiteral("a"))).isEmpty());
+    QCOMPARE(f.window->state().target_file, target);
+}
+
 void TestFileOperations::rename_without_selection_in_list()
 {
     MainWindowFixture f;
     QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("sub")));
     f.control<QPushButton>("Command11")->click();
     select_file(f, QStringLiteral("a.rav"));
-    // A refresh drops the list's selection while the target stays.
-    f.control<QPushButton>("Command11")->click();
+    // A folder change drops the list's selection while the target stays.
+    QVERIFY(f.control<FolderList>("Dir1")->set_path(f.path(QStringLiteral("sub"))));
     QCOMPARE(f.control<FileList>("File1")->selected_index(), -1);
     QVERIFY(!f.window->state().target_file.isEmpty());
 
@@ -468,7 +517,7 @@ void TestFileOperations::rename_without_selection_in_list()
     QCOMPARE(f.dialogs.messages[1].text, QStringLiteral("ファイル名を変更できませんでした。"));
     QCOMPARE(f.read_bytes(QStringLiteral("a.rav")), QByteArray("first"));
     QVERIFY(!QFile::exists(f.path(QStringLiteral("b.rav"))));
-    QVERIFY(QFileInfo(f.start_dir).isDir());
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("sub/b.rav"))));
     QVERIFY(f.window->state().target_file.isEmpty());
 }
 
@@ -492,6 +541,89 @@ void TestFileOperations::rename_letter_case()
         QCOMPARE(f.read_bytes(QStringLiteral("Tune.rav")), QByteArray("lower"));
         QCOMPARE(f.read_bytes(QStringLiteral("TUNE.rav")), QByteArray("upper"));
     }
+}
+
+void TestFileOperations::foreign_name_data()
+{
+    // A name as the folder holds its bytes; whether a file already has its CP932 reading as
+    // its name; the answer; the boxes shown; the name the file has afterwards (empty: the
+    // bytes it had).
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QString>("renamed");
+    const QString ask = QStringLiteral("ファイル名の文字コードがこのシステムと異なるため、このままでは使えま"
+                                       "せん。\r「曲 ソ.rav」に変更しますか？");
+    const QByteArray cp932 = "\x8b\xc8 \x83\x5c.rav"; // 曲 ソ.rav, its second byte a backslash
+    QTest::newRow("CP932, renamed") << cp932 << false << MessageAnswer::Yes << QStringList{ask}
+                                    << QStringLiteral("曲 ソ.rav");
+    QTest::newRow("CP932, declined") << cp932 << false << MessageAnswer::No << QStringList{ask} << QString();
+    QTest::newRow("CP932, name taken")
+        << cp932 << true << MessageAnswer::Yes
+        << QStringList{ask, QStringLiteral("ファイル名を変更できませんでした。")} << QString();
+    QTest::newRow("not CP932") << QByteArray("bad\xff\xfe.rav") << false << MessageAnswer::Yes
+                               << QStringList{QStringLiteral(
+                                      "ファイル名「bad\uFFFD\uFFFD.rav」はこのシステムで読めない"
+                                      "文字を含むため、このファイルは使えません。")}
+                               << QString();
+}
+
+void TestFileOperations::foreign_name()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, taken);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(QStringList, texts);
+    QFETCH(QString, renamed);
+    MainWindowFixture f;
+    const QByteArray raw_path = QFile::encodeName(f.start_dir) + '/' + bytes;
+    const int fd = ::open(raw_path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    QVERIFY(fd >= 0 && ::write(fd, "cde\r\n", 5) == 5 && ::close(fd) == 0);
+    if (taken)
+        QVERIFY(f.write_bytes(QStringLiteral("曲 ソ.rav"), "mine"));
+    QVERIFY(f.write_bytes(QStringLiteral("other.rav"), "other"));
+    auto* list = f.control<FileList>("File1");
+    list->refresh();
+    select_file(f, QStringLiteral("other.rav"));
+    const QString before = f.window->state().target_file;
+
+    // Listed as its CP932 reading (beside a file of that name, when one is there).
+    const QStringList names = list->names();
+    int row = -1;
+    for (int i = 0; i < names.size(); ++i)
+        if (!list->foreign_name(i).isEmpty())
+            row = i;
+    QVERIFY(row >= 0);
+    QCOMPARE(list->foreign_name(row), bytes);
+    QCOMPARE(names[row], decode_as(bytes, TextCodec::Cp932));
+    QCOMPARE(names.count(names[row]), taken ? 2 : 1);
+    f.dialogs.answers.enqueue(answer);
+    list->select_index(row);
+    QTRY_COMPARE(f.dialogs.texts(), texts);
+    if (texts.size() > 0 && texts[0].endsWith(QStringLiteral("に変更しますか？"))) {
+        QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("ファイル名変更確認"));
+        QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::YesNo);
+    }
+    QCOMPARE(::access(raw_path.constData(), F_OK) == 0, renamed.isEmpty());
+    if (renamed.isEmpty()) {
+        // Nothing acts on the name as listed; the target stays what it was.
+        QCOMPARE(list->selected_index(), -1);
+        QCOMPARE(f.window->state().target_file, before);
+        if (taken)
+            QCOMPARE(f.read_bytes(QStringLiteral("曲 ソ.rav")), QByteArray("mine"));
+        return;
+    }
+    // The renamed file is selected, the target, and previewed like any other.
+    QCOMPARE(list->selected_name(), renamed);
+    QCOMPARE(f.window->state().target_file, f.path(renamed));
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル：") + f.path(renamed));
+    QCOMPARE(f.control<QPlainTextEdit>("Text1")->toPlainText(), QStringLiteral("cde"));
+    QCOMPARE(f.read_bytes(renamed), QByteArray("cde\r\n"));
+#else
+    QSKIP("file names are text on this system");
+#endif
 }
 
 QTEST_MAIN(TestFileOperations)

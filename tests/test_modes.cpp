@@ -5,7 +5,15 @@
 #include "drives.h"
 #include "selection_mode.h"
 
+#include "visible_text.h"
+
 #include <QCheckBox>
+
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -54,6 +62,9 @@ private slots:
     void drive_change_shows_the_drives_last_folder();
     void vanished_volume_is_not_available();
     void file_list_shows_matching_files_by_name();
+    void folder_that_cannot_be_opened_data();
+    void folder_that_cannot_be_opened();
+    void control_characters_shown_visibly();
 };
 
 void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
@@ -455,8 +466,17 @@ void TestModes::vanished_volume_is_not_available()
 void TestModes::file_list_shows_matching_files_by_name()
 {
     BrowseWindow w;
-    for (const char* name : {"b.RAV", "A.rav", "a.rav", "c.txt", "d.mp3", "rav", ".hidden.rav"})
-        w.write_file(QStringLiteral("f/") + QString::fromLatin1(name), "x");
+    // Names that differ only in case are two files only where names are case-sensitive, and a
+    // leading dot hides a file only on Unix.
+#ifdef Q_OS_WIN
+    const QStringList names{"b.RAV", "A.rav", "c.txt", "d.mp3", "rav", ".dot.rav"};
+    QStringList expected{".dot.rav", "A.rav", "b.RAV", "c.txt"};
+#else
+    const QStringList names{"b.RAV", "A.rav", "a.rav", "c.txt", "d.mp3", "rav", ".hidden.rav"};
+    QStringList expected{"A.rav", "a.rav", "b.RAV", "c.txt"};
+#endif
+    for (const QString& name : names)
+        w.write_file(QStringLiteral("f/") + name, "x");
     w.make_folder(QStringLiteral("f/folder.rav"));
 #ifdef Q_OS_UNIX
     QVERIFY(QFile::link(w.path(QStringLiteral("f/c.txt")), w.path(QStringLiteral("f/link.txt"))));
@@ -464,7 +484,6 @@ void TestModes::file_list_shows_matching_files_by_name()
 #endif
     w.open_folder(w.path(QStringLiteral("f")));
 
-    QStringList expected{"A.rav", "a.rav", "b.RAV", "c.txt"};
 #ifdef Q_OS_UNIX
     expected << "link.txt";
 #endif
@@ -472,6 +491,110 @@ void TestModes::file_list_shows_matching_files_by_name()
     // The folder list has the subfolder, whatever its name looks like.
     QCOMPARE(w.controls().Dir1->item(w.controls().Dir1->count() - 1)->data(Qt::UserRole).toString(),
              QDir::toNativeSeparators(w.path(QStringLiteral("f/folder.rav"))));
+}
+
+#ifdef Q_OS_LINUX
+// A folder "deep/…" whose path comes close to the system's limit of 4,096 bytes, with a
+// subfolder whose path goes past it (made through the parent's descriptor, since no path
+// reaches it); removed again the same way, as nothing else can reach it.
+struct DeepFolder {
+    QString path;
+    QString child;
+    int fd = -1;
+    QByteArray child_name = QByteArray(200, 'c');
+
+    explicit DeepFolder(const QString& base) : path(base + QStringLiteral("/deep"))
+    {
+        QDir().mkpath(path);
+        while (path.toUtf8().size() < 3900) {
+            path += QLatin1Char('/') + QString(250, QLatin1Char('d'));
+            QDir().mkdir(path);
+        }
+        fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+        if (fd >= 0)
+            ::mkdirat(fd, child_name.constData(), 0755);
+        child = path + QLatin1Char('/') + QString::fromLatin1(child_name);
+    }
+    ~DeepFolder()
+    {
+        if (fd >= 0) {
+            ::unlinkat(fd, child_name.constData(), AT_REMOVEDIR);
+            ::close(fd);
+        }
+    }
+};
+#endif
+
+void TestModes::folder_that_cannot_be_opened_data()
+{
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("deleted since listed") << QStringLiteral("フォルダが見つかりません。");
+#ifdef Q_OS_LINUX
+    QTest::newRow("path over 4096 bytes") << QStringLiteral("パスが長すぎます。");
+#endif
+}
+
+void TestModes::folder_that_cannot_be_opened()
+{
+    QFETCH(QString, reason);
+    BrowseWindow w;
+    make_tunes(w); // in "tunes"
+    w.click_file(QStringLiteral("a.rav"));
+    QString folder = w.make_folder(QStringLiteral("tunes/gone"));
+#ifdef Q_OS_LINUX
+    std::unique_ptr<DeepFolder> deep;
+    if (QTest::currentDataTag() == QByteArray("path over 4096 bytes")) {
+        deep = std::make_unique<DeepFolder>(w.path(QStringLiteral("tunes")));
+        QVERIFY(deep->child.toUtf8().size() > 4096);
+        w.write_file(deep->path.mid(w.dir.path().size() + 1) + QStringLiteral("/d.rav"), "D");
+        QVERIFY(w.controls().Dir1->set_path(deep->path));
+        folder = deep->child;
+    }
+#endif
+    FolderList* dirs = w.controls().Dir1;
+    dirs->refresh();
+    const QString shown = dirs->path();
+    const QString target = w.state().target_file;
+    const QStringList files = w.controls().File1->names();
+    const bool deleted = QTest::currentDataTag() == QByteArray("deleted since listed");
+    if (deleted)
+        QVERIFY(QDir(folder).removeRecursively());
+
+    w.open_folder(folder, false);
+
+    QCOMPARE(w.dialogs.texts(),
+             QStringList{QStringLiteral("フォルダを開けませんでした。\r") + folder + '\r' + reason});
+    QCOMPARE(w.dialogs.messages[0].buttons, MessageButtons::Ok);
+    // Nothing else changed; a deleted folder's row is gone.
+    QCOMPARE(dirs->path(), shown);
+    QCOMPARE(w.state().current_folder, shown);
+    QCOMPARE(w.controls().File1->path(), shown);
+    QCOMPARE(w.controls().File1->names(), files);
+    QCOMPARE(w.state().target_file, target);
+    bool listed = false;
+    for (int i = 0; i < dirs->count(); ++i)
+        listed = listed || dirs->item(i)->data(Qt::UserRole).toString() == folder;
+    QCOMPARE(listed, !deleted);
+}
+
+void TestModes::control_characters_shown_visibly()
+{
+    BrowseWindow w;
+    const QString folder = w.make_folder(QStringLiteral("曲\n集"));
+    w.write_file(QStringLiteral("曲\n集/a\tb.rav"), "x");
+    w.open_folder(folder);
+    QCOMPARE(w.controls().Dir1->path(), folder);
+    QVERIFY(w.controls().Dir1->currentItem()->text().endsWith(QStringLiteral("曲\u240A集")));
+    FileList* files = w.controls().File1;
+    QCOMPARE(files->names(), QStringList{QStringLiteral("a\tb.rav")});
+    QCOMPARE(files->model()->index(0, 0).data().toString(), QStringLiteral("a\u2409b.rav"));
+
+    w.click_file(QStringLiteral("a\tb.rav"));
+    const QString target = folder + QStringLiteral("/a\tb.rav");
+    QCOMPARE(w.state().target_file, target); // the real path
+    QCOMPARE(w.status_text(), QStringLiteral("対象ファイル：") + visible_controls(target));
+    QVERIFY(!w.status_text().contains(QLatin1Char('\n')));
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("x"));
 }
 
 QTEST_MAIN(TestModes)

@@ -33,6 +33,28 @@ const QString kFakePlayer = QStringLiteral(FAKE_PLAYER_PATH);
 
 QString canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
+// What the player receives from the single-tune form "player" "tune"*P*E. Windows hands it the
+// text, and its own splitting joins a quoted piece and the text right after it into one
+// argument; elsewhere the tune and the switches arrive as two arguments.
+QStringList single_tune_arguments(const QString& tune, const QString& switches)
+{
+#ifdef Q_OS_WIN
+    return {tune + switches};
+#else
+    return switches.isEmpty() ? QStringList{tune} : QStringList{tune, switches};
+#endif
+}
+
+// Blanks, Japanese, a leading dash, and double quotes where a file name may hold them.
+QString awkward_tune_name()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("-曲 名 b.rav");
+#else
+    return QStringLiteral("-曲 \"名\" b.rav");
+#endif
+}
+
 // The main window in a folder of its own, starting real players (or recording the starts).
 struct Filer {
     QTemporaryDir dir;
@@ -83,7 +105,7 @@ struct Filer {
 // Runs the action once the condition holds, checked from whatever event loop is running,
 // a wait for a player included. Each watch has its own timer, since a timer whose handler
 // is still running (in a nested wait) does not fire again.
-void when(QObject* owner, std::function<bool()> condition, std::function<void()> action)
+void when(QObject* owner, const std::function<bool()>& condition, const std::function<void()>& action)
 {
     auto* timer = new QTimer(owner);
     timer->setInterval(5);
@@ -121,6 +143,8 @@ private slots:
     void list_answers_clicks_and_keeps_added_entries();
     void second_list_play_inside_the_first();
     void filer_exit_leaves_player_running();
+    void signal_during_list_play_ends_like_closing_data();
+    void signal_during_list_play_ends_like_closing();
 
     void exit_switch_cleared_stays_in_settings();
 };
@@ -136,10 +160,14 @@ void TestPlayer::arguments_reach_player_unchanged_data()
 {
     QTest::addColumn<QString>("tune");
     QTest::addColumn<QString>("switches");
-    QTest::newRow("blanks, Japanese, quotes, leading dash")
-        << QStringLiteral("-曲 \"名\" b.rav") << QString();
+    QTest::newRow("blanks, Japanese, quotes, leading dash") << awkward_tune_name() << QString();
+#ifdef Q_OS_WIN
+    QTest::newRow("absolute with switches")
+        << QStringLiteral("C:\\my tunes\\-a b.rav") << QStringLiteral("*P*E");
+#else
     QTest::newRow("absolute with switches")
         << QStringLiteral("/tmp/my tunes/-a \"b\".rav") << QStringLiteral("*P*E");
+#endif
     QTest::newRow("shell characters") << QStringLiteral("$(x) `y` ; & | * ~ 'z'.rav") << QStringLiteral("*I");
 }
 
@@ -152,19 +180,19 @@ void TestPlayer::arguments_reach_player_unchanged()
     qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
     DesktopServices system;
 
-    const auto task =
-        system.start_task(single_file_command(kFakePlayer, tune, switches, dir.path()), WindowStyle::Normal);
+    const CommandLine command = single_file_command(kFakePlayer, tune, switches, dir.path());
+    const auto task = system.start_task(command, WindowStyle::Normal);
     QVERIFY(task);
     system.wait_task(*task);
 
     const QList<FakePlayerRun> runs = read_fake_player_log(log);
     QCOMPARE(runs.size(), 1);
     QVERIFY(runs[0].ended()); // the wait lasted until the end
-    QCOMPARE(runs[0].pid, *task);
-    QStringList expected{tune};
-    if (!switches.isEmpty())
-        expected << switches;
-    QCOMPARE(runs[0].args, expected);
+    QCOMPARE(runs[0].pid, task->task_id());
+    QCOMPARE(runs[0].args, single_tune_arguments(tune, switches));
+#ifdef Q_OS_WIN
+    QCOMPARE(runs[0].command_line, command.text); // the exact text, nothing rewritten
+#endif
     QCOMPARE(canonical(runs[0].cwd), canonical(dir.path()));
 }
 
@@ -187,7 +215,7 @@ void TestPlayer::single_tune_starts_without_waiting()
 {
     Filer f;
     f.hold();
-    const QString tune = f.in_folder(QStringLiteral("-曲 \"名\" b.rav"));
+    const QString tune = f.in_folder(awkward_tune_name());
     f.state().target_file = tune;
     f.controls().Check1->click();
     f.controls().Check2->click();
@@ -198,7 +226,7 @@ void TestPlayer::single_tune_starts_without_waiting()
     QTRY_COMPARE(f.runs().size(), 1);
     const FakePlayerRun run = f.runs()[0];
     QVERIFY(!run.ended());
-    QCOMPARE(run.args, (QStringList{tune, QStringLiteral("*P*E")}));
+    QCOMPARE(run.args, single_tune_arguments(tune, QStringLiteral("*P*E")));
     QCOMPARE(canonical(run.cwd), canonical(f.controls().Dir1->path()));
     QVERIFY(f.dialogs.messages.isEmpty());
 
@@ -357,7 +385,8 @@ void TestPlayer::second_list_play_inside_the_first()
     f.hold();
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
     QObject scope;
-    // A second click while the first run plays starts a second walk inside the first.
+    // A second click while the first run plays starts the list again from the top; the
+    // first walk ends once its run has ended.
     when(
         &scope, [&] { return started(f, 1); }, [&] { f.controls().Command1->click(); });
     when(
@@ -369,36 +398,51 @@ void TestPlayer::second_list_play_inside_the_first()
     const QString b = f.in_folder(QStringLiteral("b.rav"));
     const QString c = f.in_folder(QStringLiteral("c.rav"));
     const QList<FakePlayerRun> runs = f.runs();
-    QCOMPARE(played_tunes(runs), (QStringList{a, a, b, c, b, c}));
+    QCOMPARE(played_tunes(runs), (QStringList{a, a, b, c}));
     for (const FakePlayerRun& run : runs)
         QVERIFY(run.ended());
+    QVERIFY2(runs[2].start_ns >= runs[1].end_ns && runs[3].start_ns >= runs[2].end_ns,
+             "the new walk started a run before its previous one ended");
     QVERIFY(f.dialogs.messages.isEmpty());
     QCOMPARE(f.state().play_list.list_count, 3);
     QCOMPARE(f.state().play_list.list_entries[3], QString());
 }
 
+// A filer process in a folder of its own, playing the entries a.rav and b.rav with players
+// that hold until released.
+struct HostRun {
+    QTemporaryDir dir;
+    QString log = dir.filePath(QStringLiteral("player.log"));
+    QString release = dir.filePath(QStringLiteral("release"));
+    QString close = dir.filePath(QStringLiteral("close"));
+    QProcess host;
+
+    HostRun()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("FAKE_PLAYER_LOG"), log);
+        env.insert(QStringLiteral("FAKE_PLAYER_HOLD_FILE"), release);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        host.setProcessEnvironment(env);
+        host.setStandardOutputFile(QProcess::nullDevice());
+        host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        host.start(QStringLiteral(LIST_PLAY_HOST_PATH),
+                   {close, kFakePlayer, dir.path(), QStringLiteral("a.rav"), QStringLiteral("b.rav")});
+    }
+    ~HostRun() { QFile(release).open(QIODevice::WriteOnly); }
+};
+
 void TestPlayer::filer_exit_leaves_player_running()
 {
-    QTemporaryDir dir;
-    const QString log = dir.filePath(QStringLiteral("player.log"));
-    const QString release = dir.filePath(QStringLiteral("release"));
-    const QString close = dir.filePath(QStringLiteral("close"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("FAKE_PLAYER_LOG"), log);
-    env.insert(QStringLiteral("FAKE_PLAYER_HOLD_FILE"), release);
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-
-    QProcess host;
-    host.setProcessEnvironment(env);
-    host.setStandardOutputFile(QProcess::nullDevice());
-    host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    host.start(QStringLiteral(LIST_PLAY_HOST_PATH),
-               {close, kFakePlayer, dir.path(), QStringLiteral("a.rav"), QStringLiteral("b.rav")});
+    HostRun run;
+    QProcess& host = run.host;
+    const QString& log = run.log;
+    const QString& release = run.release;
     QVERIFY(host.waitForStarted());
     QTRY_COMPARE_WITH_TIMEOUT(read_fake_player_log(log).size(), 1, 20000);
 
     // Closing the window ends the filer in the middle of the list play.
-    QFile(close).open(QIODevice::WriteOnly);
+    QFile(run.close).open(QIODevice::WriteOnly);
     QVERIFY(host.waitForFinished(20000));
     QCOMPARE(host.exitStatus(), QProcess::NormalExit);
     QCOMPARE(host.exitCode(), 0);
@@ -412,6 +456,41 @@ void TestPlayer::filer_exit_leaves_player_running()
     QFile(release).open(QIODevice::WriteOnly);
     QTRY_VERIFY_WITH_TIMEOUT(read_fake_player_log(log).value(0).ended(), 20000);
     QCOMPARE(read_fake_player_log(log).size(), 1); // the next entry was never started
+}
+
+void TestPlayer::signal_during_list_play_ends_like_closing_data()
+{
+    QTest::addColumn<int>("signal_number");
+#ifdef Q_OS_UNIX
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+#endif
+}
+
+void TestPlayer::signal_during_list_play_ends_like_closing()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(int, signal_number);
+    HostRun run;
+    QVERIFY(run.host.waitForStarted());
+    QTRY_COMPARE_WITH_TIMEOUT(read_fake_player_log(run.log).size(), 1, 20000);
+
+    QCOMPARE(::kill(static_cast<pid_t>(run.host.processId()), signal_number), 0);
+    QVERIFY(run.host.waitForFinished(20000));
+    QCOMPARE(run.host.exitStatus(), QProcess::NormalExit); // not killed by the signal
+    QCOMPARE(run.host.exitCode(), 0);
+    // The shutdown steps ran: the folder and the geometry are stored.
+    const QString ini = run.dir.filePath(QStringLiteral("ravfiler.ini"));
+    QCOMPARE(read_setting(ini, QStringLiteral("Lastpath")), run.dir.path());
+    QVERIFY(read_setting(ini, QStringLiteral("PreWidth")).toInt() > 0);
+    // The player goes on; the next entry is never started.
+    const QList<FakePlayerRun> runs = read_fake_player_log(run.log);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY(!runs[0].ended());
+#else
+    QSKIP("no such signals here");
+#endif
 }
 
 void TestPlayer::exit_switch_cleared_stays_in_settings()

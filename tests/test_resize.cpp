@@ -300,7 +300,15 @@ void TestResize::help_text_menu()
     QCOMPARE(start.command.arguments, QStringList{help});
     QCOMPARE(start.style, WindowStyle::NoActivate);
     QVERIFY(f.dialogs.messages.isEmpty());
-    QVERIFY(!QFile::exists(help)); // started all the same
+    // The start folder had none, so the one that comes with the program was put there first;
+    // the user's own copy is kept as it is.
+    QFile shipped(QStringLiteral(RAVU_SOURCE_DIR "/data/ravfiler.txt"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), shipped.readAll());
+    QVERIFY(f.write_bytes(QStringLiteral("ravfiler.txt"), "my notes\n"));
+    f.window->controls().mnuMftxt->trigger();
+    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), QByteArray("my notes\n"));
+    QCOMPARE(f.system.starts.size(), 2);
 
     f.system.fail_starts = true;
     f.window->controls().mnuMftxt->trigger();

@@ -11,6 +11,7 @@
 #include "scripted_dialogs.h"
 #include "settings.h"
 #include "test_files.h"
+#include "window_placement.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -61,6 +62,8 @@ QStringList keys_of(const QByteArray& ini)
 
 } // namespace
 
+Q_DECLARE_METATYPE(StoredFrame)
+
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
@@ -69,8 +72,10 @@ private slots:
     void stored_switches_become_canonical();
     void geometry_restored_key_by_key_data();
     void geometry_restored_key_by_key();
-    void minimised_or_maximised_geometry_not_restored_data();
-    void minimised_or_maximised_geometry_not_restored();
+    void geometry_not_restored_data();
+    void geometry_not_restored();
+    void usable_stored_frame_data();
+    void usable_stored_frame();
     void last_folder_restored_or_reported();
     void closing_by_menu_or_window_ends_once();
     void unwritable_settings_file_is_reported_once();
@@ -175,21 +180,77 @@ void TestStartup::geometry_restored_key_by_key()
     QCOMPARE(w.outer_width_twips(), missing == "PreWidth" ? designed.outer_width_twips() : 9000.0);
 }
 
-void TestStartup::minimised_or_maximised_geometry_not_restored_data()
+void TestStartup::geometry_not_restored_data()
 {
-    QTest::addColumn<QByteArray>("top");
-    QTest::newRow("maximised") << QByteArray("-60");
-    QTest::newRow("minimised") << QByteArray("45000");
+    // Stored top, left and width; the left edge and width the window opens with.
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("width");
+    QTest::newRow("maximised") << QByteArray("PreTop=-60\r\nPreLeft=3000\r\nPreWidth=9000") << 300.0
+                               << 10725.0;
+    QTest::newRow("minimised") << QByteArray("PreTop=45000\r\nPreLeft=3000\r\nPreWidth=9000") << 300.0
+                               << 10725.0;
+    QTest::newRow("title bar off every screen")
+        << QByteArray("PreTop=1500\r\nPreLeft=900000\r\nPreWidth=9000") << 300.0 << 9000.0;
+    QTest::newRow("wider than ten screens")
+        << QByteArray("PreTop=1500\r\nPreLeft=3000\r\nPreWidth=1e9") << 3000.0 << 10725.0;
+    QTest::newRow("narrower than a pixel")
+        << QByteArray("PreTop=1500\r\nPreLeft=3000\r\nPreWidth=0") << 3000.0 << 10725.0;
 }
 
-void TestStartup::minimised_or_maximised_geometry_not_restored()
+void TestStartup::geometry_not_restored()
 {
-    QFETCH(QByteArray, top);
+    QFETCH(QByteArray, stored);
+    QFETCH(double, left);
+    QFETCH(double, width);
     Run run;
-    write_file(run.ini(), kPaths + "SvPosit=1\r\nPreTop=" + top + "\r\nPreLeft=3000\r\nPreWidth=9000\r\n");
+    write_file(run.ini(), kPaths + "SvPosit=1\r\n" + stored + "\r\n");
     MainWindow& w = run.start();
-    QCOMPARE(w.left_twips(), 300.0);
-    QCOMPARE(w.outer_width_twips(), 10725.0);
+    QCOMPARE(w.left_twips(), left);
+    QCOMPARE(w.outer_width_twips(), width);
+}
+
+void TestStartup::usable_stored_frame_data()
+{
+    // Two screens side by side, 1280 x 1024 pixels each, in twips; the window's frame is
+    // 10725 twips wide at 4500, 3735 when nothing is stored.
+    const QList<QRectF> two_screens{{0, 0, 19200, 15360}, {19200, 0, 19200, 15360}};
+    QTest::addColumn<QList<QRectF>>("screens");
+    QTest::addColumn<StoredFrame>("stored");
+    QTest::addColumn<StoredFrame>("usable");
+    const StoredFrame fine{1500, 3000, 7500, 12000};
+    QTest::newRow("all usable") << two_screens << fine << fine;
+    QTest::newRow("on the second screen")
+        << two_screens << StoredFrame{1500, 30000, 7500, 12000} << StoredFrame{1500, 30000, 7500, 12000};
+    QTest::newRow("title bar partly above the screen")
+        << two_screens << StoredFrame{-200, 3000, 7500, 12000} << StoredFrame{-200, 3000, 7500, 12000};
+    QTest::newRow("title bar wholly above the screen")
+        << two_screens << StoredFrame{-300, 3000, 7500, 12000} << StoredFrame{{}, {}, 7500, 12000};
+    QTest::newRow("left of every screen, only its edge stored")
+        << two_screens << StoredFrame{{}, -20000, {}, {}} << StoredFrame{};
+    QTest::newRow("the monitor on the right gone")
+        << QList<QRectF>{two_screens[0]} << StoredFrame{1500, 30000, 7500, 12000}
+        << StoredFrame{{}, {}, 7500, 12000};
+    QTest::newRow("too wide, so judged by the present width")
+        << two_screens << StoredFrame{1500, -14000, 7500, 1e9} << StoredFrame{{}, {}, 7500, {}};
+    QTest::newRow("ten screens high is still a size")
+        << two_screens << StoredFrame{{}, {}, 153600, 192000} << StoredFrame{{}, {}, 153600, 192000};
+    QTest::newRow("below a pixel, or no number")
+        << two_screens << StoredFrame{1500, 3000, 14, qQNaN()} << StoredFrame{1500, 3000, {}, {}};
+    QTest::newRow("no screens known")
+        << QList<QRectF>{} << StoredFrame{1e9, -1e9, 0, 1e9} << StoredFrame{1e9, -1e9, {}, 1e9};
+}
+
+void TestStartup::usable_stored_frame()
+{
+    QFETCH(QList<QRectF>, screens);
+    QFETCH(StoredFrame, stored);
+    QFETCH(StoredFrame, usable);
+    const StoredFrame got = usable_frame(stored, QRectF(4500, 3735, 10725, 7500), screens);
+    QCOMPARE(got.top, usable.top);
+    QCOMPARE(got.left, usable.left);
+    QCOMPARE(got.height, usable.height);
+    QCOMPARE(got.width, usable.width);
 }
 
 void TestStartup::last_folder_restored_or_reported()
@@ -380,28 +441,48 @@ void TestStartup::options_dialog_cancel_and_browse()
     write_file(run.ini(), kPaths);
     MainWindow& w = run.start();
     const QByteArray before = read_file(run.ini());
+    // An existing program is the normal answer: it goes into the field with no question.
+    const QString player = run.dir.filePath(QStringLiteral("player"));
+    QVERIFY(write_file(player, "#!/bin/sh\n"));
+    QVERIFY(QFile::setPermissions(player, QFile::permissions(player) | QFile::ExeOwner));
 
-    run.dialogs.save_results.enqueue(std::nullopt);
-    run.dialogs.save_results.enqueue(QStringLiteral("/chosen/player"));
-    run.dialogs.save_results.enqueue(std::nullopt);
-    QString after_cancel, after_choice;
+    run.dialogs.open_results.enqueue(std::nullopt);
+    run.dialogs.open_results.enqueue(player);
+    run.dialogs.open_results.enqueue(std::nullopt);
+    run.dialogs.open_results.enqueue(QStringLiteral("/usr/bin/editor"));
+    QString after_cancel, after_choice, editor, hint;
     ModalRobot<OptionsDialog> robot({[&](OptionsDialog& d) {
         d.Command3->click();
         after_cancel = d.Text1->text();
         d.Command3->click();
         after_choice = d.Text1->text();
         d.Command3->click();
+        d.Command4->click();
+        editor = d.Text2->text();
+        hint = d.Label3->text();
         d.Command2->click();
     }});
     w.controls().mnuOpt->trigger();
     QCOMPARE(after_cancel, QStringLiteral("/opt/ravu/ravu"));
-    QCOMPARE(after_choice, QStringLiteral("/chosen/player"));
+    QCOMPARE(after_choice, player);
+    QCOMPARE(editor, QStringLiteral("/usr/bin/editor"));
     QCOMPARE(run.dialogs.texts(),
              (QStringList{"ファイルが指定されませんでした", "ファイルが指定されませんでした"}));
-    QCOMPARE(run.dialogs.save_requests.size(), 3);
-    QCOMPARE(run.dialogs.save_requests[0].title, QStringLiteral("Ravu本体のパス"));
-    QCOMPARE(run.dialogs.save_requests[0].filter, QStringLiteral("Ravu本体 (*.exe)|*.exe"));
-    QCOMPARE(run.dialogs.save_requests[2].initial_name, QStringLiteral("/chosen/player"));
+    QVERIFY(run.dialogs.save_requests.isEmpty());
+    const QList<FileDialogRequest>& requests = run.dialogs.open_requests;
+    QCOMPARE(requests.size(), 4);
+    QCOMPARE(requests[0].title, QStringLiteral("Ravu本体のパス"));
+    QCOMPARE(requests[3].title, QStringLiteral("エディタ本体のパス"));
+    QCOMPARE(requests[2].initial_name, player);
+#ifdef Q_OS_WIN
+    QCOMPARE(requests[0].filter, QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*"));
+    QCOMPARE(hint, QStringLiteral("フルパス(\".exe\"迄)で指定してください"));
+#else
+    QCOMPARE(requests[0].filter, QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*"));
+    QCOMPARE(requests[3].filter, QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*"));
+    QCOMPARE(hint, QStringLiteral("フルパス(ファイル名迄)で指定してください"));
+    QVERIFY(requests[0].programs_first && requests[3].programs_first);
+#endif
     QCOMPARE(read_file(run.ini()), before); // cancel writes nothing
     QCOMPARE(w.state().player_path, QStringLiteral("/opt/ravu/ravu"));
 }

@@ -16,7 +16,12 @@
 #include <QTimer>
 
 #include <cstdio>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -28,9 +33,22 @@ public:
         std::fprintf(stderr, "message: %s\n", qPrintable(text));
         return MessageAnswer::Ok;
     }
-    std::optional<QString> save_file(QWidget*, const SaveDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> save_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> open_file(QWidget*, const FileDialogRequest&) override { return std::nullopt; }
 };
 
+#ifdef Q_OS_WIN
+double cpu_seconds()
+{
+    FILETIME created{}, exited{}, kernel{}, user{};
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
+    const auto seconds = [](const FILETIME& t) {
+        return double((quint64(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 1e7; // 100 ns units
+    };
+    return seconds(kernel) + seconds(user);
+}
+#else
 double cpu_seconds()
 {
     rusage usage{};
@@ -38,6 +56,7 @@ double cpu_seconds()
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
+#endif
 
 } // namespace
 

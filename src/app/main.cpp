@@ -1,26 +1,20 @@
 // Ravu Filer: browse tune files, preview them, collect them into albums and play them.
 
-#include "desktop_services.h"
-#include "main_window.h"
-#include "qt_dialogs.h"
+#include "command_line.h"
+#include "program.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QIcon>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ravu Filer"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/ravufiler.png")));
-    QGuiApplication::setDesktopFileName(QStringLiteral("ravufiler"));
+    // Answered before the application exists, so they need no display.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLineRequest request = parse_command_line(arguments);
+    if (request.action != CommandAction::Run)
+        return answer_command_line(request);
 
-    QtDialogs dialogs;
-    DesktopServices system;
-    // Closing ends every event loop at once, also one that awaits a player.
-    MainWindow window(QDir::toNativeSeparators(QDir::currentPath()), dialogs, system,
-                      [] { QCoreApplication::exit(0); });
-    window.load();
-    window.show();
-    return QApplication::exec();
+    QApplication app(argc, argv);
+    return run_program(app, request);
 }

@@ -1,19 +1,33 @@
 #include "command_lines.h"
 
+#include "editor_defaults.h"
 #include "paths.h"
 
 namespace {
 
 QString quoted(const QString& text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
-CommandLine quoted_program(const QString& program, const QString& native_arguments,
-                           const QStringList& arguments)
+CommandLine quoted_program(const QString& program, const QString& after_program, const QStringList& arguments)
 {
     CommandLine line;
     line.program = program;
-    line.native_arguments = native_arguments;
     line.arguments = arguments;
-    line.text = quoted(program) + QLatin1Char(' ') + native_arguments;
+    line.text = quoted(program) + QLatin1Char(' ') + after_program;
+    return line;
+}
+
+// The editor path is quoted as a program path, unless it stands for a program with arguments
+// of its own.
+CommandLine editor_with(const QString& editor_path, const QString& after_program, const QString& file)
+{
+    const EditorProgram editor = editor_program(editor_path);
+    if (editor.leading_arguments.isEmpty())
+        return quoted_program(editor_path, after_program, {file});
+    CommandLine line;
+    line.program = editor.program;
+    line.arguments = editor.leading_arguments;
+    line.arguments << file;
+    line.text = editor_path + QLatin1Char(' ') + after_program;
     return line;
 }
 
@@ -46,20 +60,19 @@ CommandLine trial_command(const QString& player_path, const QString& tmp_path)
 
 CommandLine editor_command(const QString& editor_path, const QString& file)
 {
-    return quoted_program(editor_path, quoted(file), {file});
+    return editor_with(editor_path, quoted(file), file);
 }
 
 CommandLine help_text_command(const QString& editor_path, const QString& start_dir)
 {
     const QString help = own_file_path(start_dir, QStringLiteral("ravfiler.txt"));
-    return quoted_program(editor_path, help, {help});
+    return editor_with(editor_path, help, help);
 }
 
 CommandLine file_manager_command(const QString& folder)
 {
     CommandLine line;
     line.program = QStringLiteral("EXPLORER");
-    line.native_arguments = quoted(folder);
     line.arguments = {folder};
     line.text = QStringLiteral("EXPLORER ") + quoted(folder);
     return line;

@@ -7,11 +7,11 @@
 #include <QStringList>
 
 struct CommandLine {
-    QString text;             // the whole command line, e.g. "ravu.exe" "C:\a.rav" *P*E
-    QString program;          // the program to start, unquoted
-    QString native_arguments; // the text after the program, handed over as is on Windows
-    QStringList arguments;    // the same, split into arguments for other systems
-    QString working_folder;   // empty: the filer's current folder
+    // The whole command line, e.g. "ravu.exe" "C:\a.rav" *P*E: what Windows is handed, as is.
+    QString text;
+    QString program;        // the program to start, unquoted
+    QStringList arguments;  // the text after the program, split into arguments for other systems
+    QString working_folder; // empty: the filer's current folder
 };
 
 // Single-tune play: "player" then "tune" directly followed by the switch texts, started
@@ -26,7 +26,7 @@ CommandLine list_entry_command(const QString& player_path, const QString& entry_
 // The trial tune: "player" "trial tune" *P*E*X.
 CommandLine trial_command(const QString& player_path, const QString& tmp_path);
 
-// A file in the editor: "editor" "file".
+// A file in the editor: "editor" "file" (the macOS default editor: open -t "file").
 CommandLine editor_command(const QString& editor_path, const QString& file);
 
 // The help text in the editor: "editor" start_dir\ravfiler.txt, the path left unquoted in

@@ -24,6 +24,8 @@ class SettingsWrites {
 public:
     // Writes the key; the message for the user when this is the run's first failed write.
     std::optional<QString> write(const QString& ini_path, const QString& key, const QString& value);
+    // No failure is told from now on (the program is being ended from outside).
+    void silence() { m_reported = true; }
 
 private:
     bool m_reported = false;

@@ -7,12 +7,12 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-std::optional<qint64> DesktopServices::start_task(const CommandLine& command, WindowStyle style)
+std::unique_ptr<StartedTask> DesktopServices::start_task(const CommandLine& command, WindowStyle style)
 {
-    return start_detached(command, style);
+    return start_process(command, style);
 }
 
-void DesktopServices::wait_task(qint64 task_id) { wait_for_process_end(task_id); }
+void DesktopServices::wait_task(StartedTask& task) { wait_for_process_end(task); }
 
 bool DesktopServices::move_to_trash(const QString& path, QString* error)
 {
@@ -23,7 +23,7 @@ bool DesktopServices::open_folder(const QString& folder)
 {
 #ifdef Q_OS_WIN
     // The system's own file manager with the folder's command line.
-    return start_detached(file_manager_command(folder), WindowStyle::Normal).has_value();
+    return start_process(file_manager_command(folder), WindowStyle::Normal) != nullptr;
 #else
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 #endif

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes and the save-form file dialog, behind one interface a test can script.
+// Message boxes and the file dialogs, behind one interface a test can script.
 
 #include <QString>
 #include <optional>
@@ -10,11 +10,15 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageIcon { None, Warning };
 enum class MessageAnswer { Ok, Yes, No };
 
-struct SaveDialogRequest {
+struct FileDialogRequest {
     QString title;
-    QString filter;         // "description|pattern", e.g. "Ravu本体 (*.exe)|*.exe"
+    // "description|pattern" pairs joined by "|", e.g. "Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*"
+    QString filter;
     QString initial_folder; // empty: the dialog's own choice
     QString initial_name;   // the name chosen the previous time, or empty
+    // The first filter lists only files the user may run (names alone cannot tell where
+    // programs carry no extension).
+    bool programs_first = false;
 };
 
 class Dialogs {
@@ -28,8 +32,12 @@ public:
                                   MessageIcon icon = MessageIcon::None, const QString& title = QString(),
                                   MessageAnswer default_answer = MessageAnswer::Ok) = 0;
 
-    // The save-form file dialog: the chosen full path, or nothing on cancel or failure.
-    virtual std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) = 0;
+    // The save-form file dialog: the chosen full path, or nothing on cancel or failure. It
+    // never asks about replacing a file itself; that is the caller's to decide.
+    virtual std::optional<QString> save_file(QWidget* parent, const FileDialogRequest& request) = 0;
+    // The open-form file dialog: the full path of an existing file, or nothing on cancel or
+    // failure.
+    virtual std::optional<QString> open_file(QWidget* parent, const FileDialogRequest& request) = 0;
 };
 
 inline const QString kProgramTitle = QStringLiteral("Ravu Filer");

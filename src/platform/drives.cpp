@@ -5,27 +5,23 @@
 #include <QSet>
 #include <QStorageInfo>
 
+#ifndef Q_OS_WIN
 namespace {
 
+// Drive letters need no filter; mount points include the kernel's own pseudo file systems.
 bool is_real_file_system(const QStorageInfo& volume)
 {
-#ifdef Q_OS_WIN
-    Q_UNUSED(volume);
-    return true;
-#else
     static const QSet<QByteArray> pseudo = {"proc",   "sysfs",     "tmpfs",    "devtmpfs",    "devpts",
                                             "cgroup", "cgroup2",   "overlay",  "squashfs",    "securityfs",
                                             "pstore", "debugfs",   "tracefs",  "configfs",    "fusectl",
                                             "mqueue", "hugetlbfs", "autofs",   "binfmt_misc", "bpf",
                                             "ramfs",  "nsfs",      "efivarfs", "rpc_pipefs",  "selinuxfs"};
     const QByteArray type = volume.fileSystemType();
-    if (pseudo.contains(type) || type.startsWith("fuse."))
-        return false;
-    return true;
-#endif
+    return !pseudo.contains(type) && !type.startsWith("fuse.");
 }
 
 } // namespace
+#endif
 
 QStringList drive_roots()
 {

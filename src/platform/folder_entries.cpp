@@ -12,6 +12,20 @@
 
 #ifdef Q_OS_UNIX
 
+namespace {
+
+// True when the name's bytes come back from its decoded text, as every name in the file
+// system's own encoding does. Plain ASCII always does and skips the round trip.
+bool reaches_itself(const char* name, const QString& decoded)
+{
+    for (const char* p = name; *p; ++p)
+        if (static_cast<unsigned char>(*p) >= 0x80)
+            return QFile::encodeName(decoded) == name;
+    return true;
+}
+
+} // namespace
+
 // readdir() with the entry's type from the directory itself, so a folder of 100,000
 // files costs no stat() per file; only links and entries of unknown type are looked up.
 FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
@@ -34,10 +48,15 @@ FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
             is_file = S_ISREG(info.st_mode);
             is_folder = S_ISDIR(info.st_mode);
         }
-        if (kinds == EntryKinds::Files && is_file)
-            entries.files << QFile::decodeName(name);
-        else if (kinds == EntryKinds::Folders && is_folder)
+        if (kinds == EntryKinds::Files && is_file) {
+            const QString decoded = QFile::decodeName(name);
+            if (reaches_itself(name, decoded))
+                entries.files << decoded;
+            else
+                entries.foreign_files << QByteArray(name);
+        } else if (kinds == EntryKinds::Folders && is_folder) {
             entries.folders << QFile::decodeName(name);
+        }
     }
     closedir(dir);
     entries.ok = true;

@@ -7,7 +7,10 @@
 struct FolderEntries {
     QStringList files;   // regular files, also through a symbolic link
     QStringList folders; // subfolders, also through a symbolic link
-    bool ok = false;     // the folder could be read
+    // Regular files whose names are not valid in the file system's encoding, as the bytes
+    // the folder holds: a name decoded from them would not reach the file again.
+    QList<QByteArray> foreign_files;
+    bool ok = false; // the folder could be read
 };
 
 enum class EntryKinds { Files, Folders };

@@ -3,6 +3,6 @@
 
 #include "system_services.h"
 
-// Starts the command as a detached process that outlives the filer. Its process id, or
-// nothing when the program is missing, not executable, refused or the folder is unusable.
-std::optional<qint64> start_detached(const CommandLine& command, WindowStyle style);
+// Starts the command as a process that outlives the filer, held from its start on. Null when
+// the program is missing, not executable, refused or the working folder is unusable.
+std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowStyle style);

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
 
 QString display_text(const QString& text)
 {
@@ -12,17 +14,84 @@ QString display_text(const QString& text)
     return shown;
 }
 
-QString qt_name_filter(const QString& filter)
+QStringList qt_name_filters(const QString& filter)
 {
-    const qsizetype bar = filter.indexOf(QLatin1Char('|'));
-    if (bar < 0)
-        return filter;
-    QString description = filter.left(bar);
-    const QString pattern = filter.mid(bar + 1);
-    if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
-        return description;
-    return description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        if (i + 1 >= parts.size()) {
+            filters << description;
+            break;
+        }
+        const QString& pattern = parts[i + 1];
+        if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters;
 }
+
+namespace {
+
+// Leaves out the files the user may not run (folders stay), while switched on.
+class RunnableFiles final : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void set_active(bool active)
+    {
+        m_active = active;
+        invalidateFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!m_active || !files)
+            return true;
+        const QFileInfo info = files->fileInfo(files->index(row, 0, parent));
+        return info.isDir() || info.isExecutable();
+    }
+
+private:
+    bool m_active = true;
+};
+
+// What both forms share: filters, starting folder and name.
+void prepare(QFileDialog& dialog, const FileDialogRequest& request)
+{
+    const QStringList filters = qt_name_filters(request.filter);
+    if (request.programs_first && !filters.isEmpty()) {
+        // Names cannot tell programs here, so the list is filtered on permissions (in Qt's
+        // own dialog; a desktop's native one lists everything).
+        auto* runnable = new RunnableFiles(&dialog);
+        dialog.setProxyModel(runnable);
+        QObject::connect(&dialog, &QFileDialog::filterSelected, runnable,
+                         [runnable, first = filters.first()](const QString& selected) {
+                             runnable->set_active(selected == first);
+                         });
+    }
+    dialog.setNameFilters(filters);
+    if (!request.initial_folder.isEmpty())
+        dialog.setDirectory(request.initial_folder);
+    if (!request.initial_name.isEmpty())
+        dialog.selectFile(request.initial_name);
+}
+
+std::optional<QString> run(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(files.first());
+}
+
+} // namespace
 
 MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageButtons buttons,
                                  MessageIcon icon, const QString& title, MessageAnswer default_answer)
@@ -43,20 +112,23 @@ MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageBu
     return MessageAnswer::Ok;
 }
 
-std::optional<QString> QtDialogs::save_file(QWidget* parent, const SaveDialogRequest& request)
+std::optional<QString> QtDialogs::save_file(QWidget* parent, const FileDialogRequest& request)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(qt_name_filter(request.filter));
-    if (!request.initial_folder.isEmpty())
-        dialog.setDirectory(request.initial_folder);
-    if (!request.initial_name.isEmpty())
-        dialog.selectFile(request.initial_name);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty())
-        return std::nullopt;
-    return QDir::toNativeSeparators(files.first());
+    // The caller may still change the name (an added extension), so the question would come
+    // too early; replacing is the caller's decision.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    prepare(dialog, request);
+    return run(dialog);
+}
+
+std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileDialogRequest& request)
+{
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, request);
+    return run(dialog);
 }

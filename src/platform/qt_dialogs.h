@@ -7,12 +7,13 @@ class QtDialogs final : public Dialogs {
 public:
     MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons, MessageIcon icon,
                           const QString& title, MessageAnswer default_answer) override;
-    std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<QString> save_file(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> open_file(QWidget* parent, const FileDialogRequest& request) override;
 };
 
-// "description|pattern" as a Qt name filter: "description (pattern)" unless the
-// description already names the pattern in parentheses.
-QString qt_name_filter(const QString& filter);
+// "description|pattern|description|pattern…" as Qt name filters: each "description (pattern)"
+// unless the description already names its pattern in parentheses.
+QStringList qt_name_filters(const QString& filter);
 
 // CR LF and lone CR as the line feeds a Qt label shows.
 QString display_text(const QString& text);

@@ -1,6 +1,8 @@
 #include "file_list.h"
 
 #include "folder_entries.h"
+#include "text_codec.h"
+#include "visible_text.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -46,10 +48,10 @@ private:
     QList<QRegularExpression> m_expressions;
 };
 
-// Names in the order the list shows them: without regard to case, then by exact text.
-// The folded names sit in one buffer and are compared in place, so 100,000 of them sort
-// quickly.
-QStringList sorted_names(const QStringList& names)
+// The order the list shows the names in, as indices into names: without regard to case,
+// then by exact text. The folded names sit in one buffer and are compared in place, so
+// 100,000 of them sort quickly.
+std::vector<qsizetype> sorted_order(const QStringList& names)
 {
     struct Key {
         qsizetype offset; // in folded
@@ -76,14 +78,20 @@ QStringList sorted_names(const QStringList& names)
             return a.length < b.length;
         return names[a.index] < names[b.index];
     });
-    QStringList sorted;
-    sorted.reserve(names.size());
+    std::vector<qsizetype> order;
+    order.reserve(keys.size());
     for (const Key& key : keys)
-        sorted << names[key.index];
-    return sorted;
+        order.push_back(key.index);
+    return order;
 }
 
 } // namespace
+
+QVariant FileNameModel::data(const QModelIndex& index, int role) const
+{
+    const QVariant value = QStringListModel::data(index, role);
+    return role == Qt::DisplayRole ? QVariant(visible_controls(value.toString())) : value;
+}
 
 FileList::FileList(QWidget* parent) : QListView(parent)
 {
@@ -95,7 +103,7 @@ FileList::FileList(QWidget* parent) : QListView(parent)
         if (m_rereading || !current.isValid())
             return;
         m_selection_moved = true;
-        emit selection_changed();
+        announce_selection();
     });
     // Not activated(): some styles activate on a single click.
     connect(this, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -125,6 +133,14 @@ void FileList::mousePressEvent(QMouseEvent* event)
         return;
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid() && index == before && index == selectionModel()->currentIndex())
+        announce_selection();
+}
+
+void FileList::announce_selection()
+{
+    if (m_foreign.contains(selected_index()))
+        emit foreign_name_selected();
+    else
         emit selection_changed();
 }
 
@@ -140,20 +156,54 @@ void FileList::set_pattern(const QString& pattern)
     reread();
 }
 
-void FileList::refresh() { reread(); }
+void FileList::refresh()
+{
+    const QString name = selected_name();
+    const QByteArray foreign = selected_foreign_name();
+    reread();
+    if (name.isEmpty())
+        return;
+    const QStringList listed = names();
+    for (qsizetype row = listed.indexOf(name); row >= 0; row = listed.indexOf(name, row + 1)) {
+        if (m_foreign.value(static_cast<int>(row)) != foreign)
+            continue; // a foreign name shown as this one, or the other way round
+        m_rereading = true;
+        selectionModel()->setCurrentIndex(m_model.index(static_cast<int>(row)),
+                                          QItemSelectionModel::ClearAndSelect);
+        m_rereading = false;
+        return;
+    }
+}
 
 void FileList::reread()
 {
     QStringList names;
+    QList<QByteArray> foreign; // for the names from index `ordinary` on
     if (!m_path.isEmpty()) {
         const NameMatcher matcher(m_pattern);
-        for (QString& name : read_folder_entries(m_path, EntryKinds::Files).files)
+        FolderEntries entries = read_folder_entries(m_path, EntryKinds::Files);
+        for (QString& name : entries.files)
             if (matcher.matches(name))
                 names << std::move(name);
-        names = sorted_names(names);
+        for (const QByteArray& bytes : entries.foreign_files) {
+            QString shown = decode_as(bytes, TextCodec::Cp932);
+            if (matcher.matches(shown)) {
+                names << std::move(shown);
+                foreign << bytes;
+            }
+        }
+    }
+    const qsizetype ordinary = names.size() - foreign.size();
+    QStringList sorted;
+    sorted.reserve(names.size());
+    m_foreign.clear();
+    for (const qsizetype index : sorted_order(names)) {
+        if (index >= ordinary)
+            m_foreign.insert(static_cast<int>(sorted.size()), foreign[index - ordinary]);
+        sorted << names[index];
     }
     m_rereading = true;
-    m_model.setStringList(names);
+    m_model.setStringList(sorted);
     selectionModel()->clear();
     m_rereading = false;
 }
@@ -169,6 +219,13 @@ QString FileList::selected_name() const
 {
     const int index = selected_index();
     return index < 0 ? QString() : m_model.stringList().at(index);
+}
+
+void FileList::clear_selection()
+{
+    m_rereading = true;
+    selectionModel()->clear();
+    m_rereading = false;
 }
 
 void FileList::select_index(int index)

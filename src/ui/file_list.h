@@ -2,9 +2,18 @@
 // The file list: the names of the files in one folder that match a pattern such as
 // "*.txt;*.rav", sorted by name.
 
+#include <QHash>
 #include <QListView>
 #include <QStringListModel>
 
+// The names as the list shows them: on one line, control characters made visible.
+class FileNameModel : public QStringListModel {
+public:
+    QVariant data(const QModelIndex& index, int role) const override;
+};
+
+// A name that is not valid in the file system's encoding is listed decoded as CP932 and
+// announced apart (foreign_name_selected), since that text does not reach the file.
 class FileList : public QListView {
     Q_OBJECT
 public:
@@ -16,19 +25,27 @@ public:
     // Each of these re-reads the folder, which drops the selection.
     void set_path(const QString& folder);
     void set_pattern(const QString& pattern);
+    // Re-reads the folder; the selected name stays selected, unannounced, while it is listed.
     void refresh();
 
     QStringList names() const { return m_model.stringList(); }
     int selected_index() const; // -1 when nothing is selected
     QString selected_name() const;
+    // The folder's own bytes of the name in a row when it is a foreign one, else empty.
+    QByteArray foreign_name(int row) const { return m_foreign.value(row); }
+    QByteArray selected_foreign_name() const { return foreign_name(selected_index()); }
 
     // Selects a row as a click would (tests and keyboard use it alike).
     void select_index(int index);
+    // Drops the selection without announcing anything.
+    void clear_selection();
 
 signals:
     // A file was selected: a click on a name (also on the one already selected) or a
     // keyboard move of the selection.
     void selection_changed();
+    // The same for a name that is not valid in the file system's encoding.
+    void foreign_name_selected();
     // A file was double-clicked (or Enter pressed on it).
     void file_activated();
 
@@ -38,8 +55,10 @@ protected:
 
 private:
     void reread();
+    void announce_selection();
 
-    QStringListModel m_model;
+    FileNameModel m_model;
+    QHash<int, QByteArray> m_foreign; // row -> the folder's bytes of a foreign name
     QString m_path;
     QString m_pattern = QStringLiteral("*.txt;*.rav");
     bool m_rereading = false;

@@ -1,5 +1,6 @@
 #pragma once
-// Edit, open folder, delete, refresh and rename of the selected file.
+// Edit, open folder, delete, refresh and rename of the selected file, and the offer to
+// rename a file whose name is not valid in the file system's encoding.
 
 class QWidget;
 struct WindowContext;
@@ -15,6 +16,9 @@ public:
     void delete_file();
     void refresh_lists();
     void rename_file();
+    // A foreign name was selected: rename it to its CP932 reading when the user agrees,
+    // or say that the name cannot be used.
+    void offer_usable_name();
 
 private:
     QWidget* parent_widget() const;

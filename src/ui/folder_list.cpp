@@ -1,6 +1,7 @@
 #include "folder_list.h"
 
 #include "folder_entries.h"
+#include "visible_text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,7 +73,8 @@ void FolderList::fill()
     int depth = 0;
     for (const QString& folder : chain) {
         const QString name = depth == 0 ? folder : QFileInfo(folder).fileName();
-        auto* item = new QListWidgetItem(open_icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        auto* item = new QListWidgetItem(open_icon,
+                                         QString(depth * 2, QLatin1Char(' ')) + visible_controls(name), this);
         item->setData(Qt::UserRole, folder);
         ++depth;
     }
@@ -82,7 +84,8 @@ void FolderList::fill()
     std::sort(subfolders.begin(), subfolders.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : subfolders) {
-        auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        auto* item = new QListWidgetItem(closed_icon,
+                                         QString(depth * 2, QLatin1Char(' ')) + visible_controls(name), this);
         item->setData(Qt::UserRole,
                       QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(m_path)).filePath(name)));
     }
@@ -92,5 +95,7 @@ void FolderList::open_row(QListWidgetItem* item)
 {
     if (!item)
         return;
-    set_path(item->data(Qt::UserRole).toString());
+    const QString folder = item->data(Qt::UserRole).toString();
+    if (!set_path(folder))
+        emit open_failed(folder);
 }

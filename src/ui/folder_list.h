@@ -1,6 +1,7 @@
 #pragma once
 // The folder list: the open folder with its parents above it and its subfolders below.
-// A double-click (or Enter) on a row opens that folder.
+// A double-click (or Enter) on a row opens that folder. Rows show names on one line, with
+// control characters made visible; each row keeps its folder's real path.
 
 #include <QListWidget>
 #include <functional>
@@ -25,6 +26,8 @@ public:
 signals:
     // The open folder changed, by the user or by the program.
     void path_changed();
+    // A row was opened, but its folder could not be; nothing changed.
+    void open_failed(const QString& folder);
 
 private:
     void fill();

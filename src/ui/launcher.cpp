@@ -53,8 +53,10 @@ void Launcher::exec_ravu_alb()
     // The walk keeps its own index: list_count stays the place where add_list writes, so an
     // entry added during the play is appended and played in turn instead of overwriting
     // the entry being played.
+    const int walk = ++m_walks;
     for (int index = 0; index < list.list_capacity; ++index) {
-        if (m_context.closing)
+        // A second click means "play from the top": the newer walk does, this one stops.
+        if (m_context.closing || walk != m_walks)
             return;
         // Read afresh for every entry: the folder, the entry and the player may change
         // while an earlier entry plays.
@@ -65,7 +67,7 @@ void Launcher::exec_ravu_alb()
         const QString entry_path = join_folder_file(m_context.controls.File1->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
-        const std::optional<qint64> task = m_context.system.start_task(command, WindowStyle::NoActivate);
+        const auto task = m_context.system.start_task(command, WindowStyle::NoActivate);
         if (!task) {
             m_context.dialogs.message(&m_context.window, kPlayerStartFailedMessage);
             return;

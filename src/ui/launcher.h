@@ -15,9 +15,11 @@ public:
     void exec_ravu_api();
 
     // Starts the player once per list entry, in order, each after the previous run ended.
-    // Returns after the last run, a failed start, or when the program is ending.
+    // Returns after the last run, a failed start, or when the program is ending. A list
+    // play started meanwhile takes over: this one ends once its current run has ended.
     void exec_ravu_alb();
 
 private:
     WindowContext& m_context;
+    int m_walks = 0; // list plays started; the latest is the one that goes on
 };

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "desktop_system.h"
 #include "dialogs.h"
 #include "drive_list.h"
 #include "file_list.h"
@@ -18,39 +19,15 @@
 #include "trial_window.h"
 #include "twips.h"
 #include "version.h"
+#include "visible_text.h"
 #include "window_frame.h"
+#include "window_geometry.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-// Geometry keys hold the twips as decimal text, whole numbers without a decimal part.
-QString twips_text(double twips)
-{
-    const float value = static_cast<float>(twips);
-    if (value == static_cast<float>(static_cast<long long>(value)))
-        return QString::number(static_cast<long long>(value));
-    return QString::number(value, 'g', 7);
-}
-
-// A stored geometry value, or nothing when it is missing, not wanted or not a number.
-std::optional<double> stored_twips(const AppState& state, const char* key)
-{
-    const QString value = read_setting(state.ini_path, QString::fromLatin1(key));
-    if (state.save_position != QStringLiteral("1") || value == kMissing)
-        return std::nullopt;
-    bool ok = false;
-    const float number = value.trimmed().toFloat(&ok);
-    if (!ok)
-        return std::nullopt;
-    return number;
-}
-
-} // namespace
 
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
@@ -61,10 +38,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     build_main_controls(*this, m_controls);
 
     // The lists start on the current folder, as the controls do when the window is made.
-    m_controls.Dir1->set_path(start_dir);
-    m_controls.File1->set_path(m_controls.Dir1->path());
-    m_controls.Drive1->set_drive_from_path(m_controls.Dir1->path());
-    m_controls.Drive1->remember_folder(m_controls.Dir1->path());
+    open_lists_at(start_dir);
 
     m_switch_boxes = std::make_unique<SwitchBoxes>(m_context);
     m_play_list = std::make_unique<PlayListPanel>(m_context);
@@ -73,6 +47,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     m_launcher = std::make_unique<Launcher>(m_context);
     m_file_operations = std::make_unique<FileOperations>(m_context);
     m_frame = std::make_unique<WindowFrame>(m_context);
+    m_geometry = std::make_unique<WindowGeometry>(*this);
 
     connect(m_controls.mnuEnd, &QAction::triggered, this, [this] { close_exe(); });
     connect(m_controls.mnuOpt, &QAction::triggered, this, [this] { open_options(); });
@@ -80,6 +55,14 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
 }
 
 MainWindow::~MainWindow() { delete m_trial_window; }
+
+void MainWindow::open_lists_at(const QString& folder)
+{
+    m_controls.Dir1->set_path(folder);
+    m_controls.File1->set_path(m_controls.Dir1->path());
+    m_controls.Drive1->set_drive_from_path(m_controls.Dir1->path());
+    m_controls.Drive1->remember_folder(m_controls.Dir1->path());
+}
 
 void MainWindow::load()
 {
@@ -124,13 +107,7 @@ void MainWindow::load()
     }
     const QString editor = read_setting(s.ini_path, QStringLiteral("Edit"));
     if (editor == kMissing) {
-#if defined(Q_OS_WIN)
-        s.editor_path = QStringLiteral("notepad.exe");
-#elif defined(Q_OS_MACOS)
-        s.editor_path = QStringLiteral("open");
-#else
-        s.editor_path = QStringLiteral("xdg-open");
-#endif
+        s.editor_path = default_editor_path(this_desktop_system());
         open_options();
     } else {
         s.editor_path = editor;
@@ -144,7 +121,7 @@ void MainWindow::load()
     c.Label2->setText(QStringLiteral("エディタのパス：") + s.editor_path);
     show_target(c, s.target_file);
     c.Label4->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
-    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
+    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + visible_controls(s.start_dir));
 
     // 17
     for (int i = s.play_list.list_count; i < s.play_list.list_capacity; ++i)
@@ -158,7 +135,7 @@ void MainWindow::load()
     m_switch_boxes->apply_stored();
 
     // 20
-    restore_geometry();
+    m_geometry->restore(m_state);
 }
 
 void MainWindow::restore_last_folder()
@@ -177,23 +154,6 @@ void MainWindow::restore_last_folder()
     c.Drive1->set_drive_from_path(c.Dir1->path());
 }
 
-void MainWindow::restore_geometry()
-{
-    const QString top = read_setting(m_state.ini_path, QStringLiteral("PreTop"));
-    if (m_state.save_position == QStringLiteral("1") && top != kMissing
-        && (top == QStringLiteral("45000") || top == QStringLiteral("-60")))
-        return;
-    if (const auto v = stored_twips(m_state, "PreTop"))
-        move(x(), twips_to_px(*v));
-    if (const auto v = stored_twips(m_state, "PreLeft"))
-        move(twips_to_px(*v), y());
-    const QSize frame_extra = frameGeometry().size() - size();
-    if (const auto v = stored_twips(m_state, "PreHeight"))
-        resize(width(), twips_to_px(*v) - frame_extra.height());
-    if (const auto v = stored_twips(m_state, "PreWidth"))
-        resize(twips_to_px(*v) - frame_extra.width(), height());
-}
-
 double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
 
 double MainWindow::left_twips() const { return px_to_twips(frameGeometry().left()); }
@@ -208,25 +168,21 @@ void MainWindow::close_exe()
         return;
     m_closed = true;
     m_context.closing = true;
-    const auto store = [this](const char* key, const QString& value) {
-        store_setting(m_state, m_context.dialogs, this, QString::fromLatin1(key), value);
-    };
-    store("Lastpath", m_controls.Dir1->path());
-    // A minimised or maximised window is recorded so that the next start does not restore it.
-    QString top = twips_text(top_twips());
-    if (isMinimized())
-        top = QStringLiteral("45000");
-    else if (isMaximized())
-        top = QStringLiteral("-60");
-    store("PreTop", top);
-    store("PreLeft", twips_text(left_twips()));
-    store("PreHeight", twips_text(outer_height_twips()));
-    store("PreWidth", twips_text(outer_width_twips()));
+    write_shutdown_settings();
     if (m_trial_window)
         m_trial_window->hide();
     hide();
     if (m_end_program)
         m_end_program();
+}
+
+void MainWindow::write_shutdown_settings()
+{
+    const auto store = [this](const QString& key, const QString& value) {
+        store_setting(m_state, m_context.dialogs, this, key, value);
+    };
+    store(QStringLiteral("Lastpath"), m_controls.Dir1->path());
+    m_geometry->save(store);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -18,6 +18,7 @@ class PlayListPanel;
 class Launcher;
 class FileOperations;
 class WindowFrame;
+class WindowGeometry;
 class SwitchBoxes;
 class TrialWindow;
 
@@ -30,6 +31,9 @@ public:
                std::function<void()> end_program, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Before load(): the folder the lists open at when no last folder is stored (the start
+    // folder unless this is called).
+    void open_lists_at(const QString& folder);
     // The start-up steps, run once before the window is first shown.
     void load();
 
@@ -39,6 +43,9 @@ public:
 
     // Public operations other windows and units call.
     void close_exe();
+    // What close_exe writes (the last folder and the geometry), without ending: for a
+    // desktop session that is ending and may still be cancelled.
+    void write_shutdown_settings();
     void save_list();
     void load_list();
     void clear_list();
@@ -63,7 +70,6 @@ protected:
 
 private:
     void restore_last_folder();
-    void restore_geometry();
 
     AppState m_state;
     MainControls m_controls;
@@ -78,5 +84,6 @@ private:
     std::unique_ptr<Launcher> m_launcher;
     std::unique_ptr<FileOperations> m_file_operations;
     std::unique_ptr<WindowFrame> m_frame;
+    std::unique_ptr<WindowGeometry> m_geometry;
     QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)
 };

@@ -8,18 +8,26 @@
 #include "main_controls.h"
 #include "tune_text_field.h"
 #include "twips.h"
+#include "visible_text.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolTip>
 
 void ClientArea::resizeEvent(QResizeEvent* event)
 {
@@ -39,20 +47,105 @@ void ClientArea::mousePressEvent(QMouseEvent* event)
         emit free_surface_clicked();
 }
 
+StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent), m_designed_font(font()) {}
+
+QRect StatusPanel::text_area() const
+{
+    const int m = margin();
+    return contentsRect().adjusted(m, m, -m, -m);
+}
+
+QString StatusPanel::shown_text() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, text_area().width());
+}
+
+// The panel's width comes from the status bar's stretch, never from its text.
+QSize StatusPanel::sizeHint() const { return {minimumWidth(), QLabel::sizeHint().height()}; }
+
+QSize StatusPanel::minimumSizeHint() const { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
+
+bool StatusPanel::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QLabel::event(event);
+    if (shown_text() != text())
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void StatusPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, text_area(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), shown_text(), foregroundRole());
+}
+
+void StatusPanel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    setFont(font_fitting_height(m_designed_font, text_area().height()));
+}
+
 void show_target(MainControls& controls, const QString& target_file)
 {
-    const QString text = kTargetPrefix + target_file;
+    const QString text = kTargetPrefix + visible_controls(target_file);
     controls.Label3->setText(text);
     controls.panels[0]->setText(text);
 }
 
 namespace {
 
+// The drive list to assistive technology: named for what it is, with the shown drive as its
+// value (a combo box here would otherwise take its current text as its name).
+class DriveListAccessible : public QAccessibleWidget {
+public:
+    explicit DriveListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? list()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* drive_list_accessible(const QString& class_name, QObject* object)
+{
+    if (class_name == QLatin1String("DriveList") && object && object->isWidgetType())
+        return new DriveListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left, double top,
                     double width, double height)
 {
     auto* b = place_control<QPushButton>(parent, name, left, top, width, height);
     b->setText(caption);
+    // Enter presses the focused button too (Space always does); outside a dialog this makes
+    // no button the default one.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -76,6 +169,10 @@ QLabel* hidden_label(QWidget* parent, const char* name, double left, double top,
 
 void build_main_controls(QMainWindow& window, MainControls& c)
 {
+    // Before the drive list exists: an interface, once made for an object, is kept.
+    static const bool drive_list_accessible_installed =
+        (QAccessible::installFactory(drive_list_accessible), true);
+    Q_UNUSED(drive_list_accessible_installed);
     window.setObjectName(QStringLiteral("Form1"));
     window.setWindowTitle(QStringLiteral("Ravu Filer"));
     window.setFont(proportional_japanese_font());
@@ -91,6 +188,10 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.File1 = place_control<FileList>(client, "File1", 60, 2700, 2385, 4050);
     c.Text1 = place_control<QPlainTextEdit>(client, "Text1", 4200, 360, 6315, 6435);
     make_tune_text_field(*c.Text1);
+    // The preview shows the file; an edit there would be lost at the next selection, so it
+    // takes none. Its text can still be selected and copied by mouse and keyboard.
+    c.Text1->setReadOnly(true);
+    c.Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     c.Command1 = button(client, "Command1", QStringLiteral("ravu起動"), 2580, 240, 1500, 360);
     c.Label1 = hidden_label(client, "Label1", 120, 6000, 4995, 195);
     c.Command3 = button(client, "Command3", QStringLiteral("編集"), 2580, 660, 1500, 300);
@@ -122,6 +223,17 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         c.Option1_group->addButton(option, i);
         c.Option1[i] = option;
     }
+    // The option group is one Tab stop, the selected option, and the arrow keys move within
+    // it. Left to itself every option is a stop until one has had the focus, then the one
+    // focused last: a Shift+Tab into the row stopped at アルバム whatever was selected.
+    QObject::connect(
+        c.Option1_group, &QButtonGroup::buttonToggled, c.Option1_group, [group = c.Option1_group] {
+            for (QAbstractButton* option : group->buttons()) {
+                const Qt::FocusPolicy policy = option->focusPolicy();
+                option->setFocusPolicy(option->isChecked() ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                           : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+            }
+        });
     c.Option1[0]->setChecked(true);
 
     c.Label6 = hidden_label(client, "Label6", 120, 5520, 1215, 255);
@@ -143,7 +255,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         {"StatusBar1_Panel3", 500, 1},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new QLabel(c.StatusBar1);
+        auto* panel = new StatusPanel(c.StatusBar1);
         panel->setObjectName(QString::fromLatin1(panels[i].name));
         panel->setMinimumWidth(twips_to_px(panels[i].width));
         panel->setFrameShape(QFrame::Panel);
@@ -157,6 +269,18 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Command9 = button(client, "Command9", QStringLiteral("削除"), 3360, 2400, 700, 250);
     c.Command10 = button(client, "Command10", QStringLiteral("開く"), 2580, 2700, 700, 250);
     c.Command11 = button(client, "Command11", QStringLiteral("更新"), 3360, 2700, 700, 250);
+
+    // What assistive technology calls the controls without a caption of their own.
+    const struct {
+        QWidget* control;
+        const char* name;
+    } unnamed[] = {
+        {c.Drive1, "ドライブ一覧"}, {c.Dir1, "フォルダ一覧"}, {c.File1, "ファイル一覧"},
+        {c.Text1, "プレビュー"},    {c.List1, "演奏リスト"},  {c.StatusBar1, "ステータスバー"},
+    };
+    for (const auto& [control, name] : unnamed)
+        control->setAccessibleName(QString::fromUtf8(name));
+    c.Drive1->view()->setAccessibleName(c.Drive1->accessibleName());
 
     // The top row's option buttons and check boxes stay above the lists they overlap.
     for (QWidget* top_row :
@@ -181,6 +305,8 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.mnuMftxt->setObjectName(QStringLiteral("mnuMftxt"));
     c.mnuVersion = c.mnuHelp->addAction(QStringLiteral("バージョン情報(&A)"));
     c.mnuVersion->setObjectName(QStringLiteral("mnuVersion"));
+
+    fit_captions(window);
 
     // Designed client size; the menu bar comes on top of it.
     window.resize(twips_to_px(kMainClientWidth), twips_to_px(kMainClientHeight) + bar->sizeHint().height());

@@ -1,5 +1,6 @@
 #include "mode_navigation.h"
 
+#include "access_faults.h"
 #include "app_state.h"
 #include "dialogs.h"
 #include "drive_list.h"
@@ -8,6 +9,7 @@
 #include "main_controls.h"
 #include "main_window.h"
 #include "selection_mode.h"
+#include "visible_text.h"
 #include "window_context.h"
 
 #include <QButtonGroup>
@@ -17,13 +19,41 @@
 #include <QRadioButton>
 
 namespace {
+
 const QString kDriveUnavailable = QStringLiteral("選択したドライブは現在使えません。");
+
+QString folder_fault_text(const QString& folder)
+{
+    QString reason;
+    switch (folder_fault(folder)) {
+    case FolderFault::Missing:
+        reason = QStringLiteral("フォルダが見つかりません。");
+        break;
+    case FolderFault::NotAFolder:
+        reason = QStringLiteral("フォルダではありません。");
+        break;
+    case FolderFault::NoPermission:
+        reason = QStringLiteral("フォルダを開く権限がありません。");
+        break;
+    case FolderFault::NameTooLong:
+        reason = QStringLiteral("パスが長すぎます。");
+        break;
+    case FolderFault::Other:
+        reason = QStringLiteral("フォルダを読み取れません。");
+        break;
+    }
+    return QStringLiteral("フォルダを開けませんでした。\r") + visible_controls(folder) + QLatin1Char('\r')
+           + reason;
 }
+
+} // namespace
 
 ModeNavigation::ModeNavigation(WindowContext& context) : m_context(context)
 {
     MainControls& c = m_context.controls;
     QObject::connect(c.Dir1, &FolderList::path_changed, c.Dir1, [this] { folder_rule(); });
+    QObject::connect(c.Dir1, &FolderList::open_failed, c.Dir1,
+                     [this](const QString& folder) { folder_open_failed(folder); });
     QObject::connect(c.Drive1, &DriveList::drive_changed, c.Drive1, [this] { drive_rule(); });
     // idClicked also comes for a click on the option already selected.
     QObject::connect(c.Option1_group, &QButtonGroup::idClicked, c.Option1_group,
@@ -166,4 +196,13 @@ void ModeNavigation::drive_rule()
         return;
     m_context.dialogs.message(&m_context.window, kDriveUnavailable);
     c.Dir1->set_path(s.current_folder);
+}
+
+void ModeNavigation::folder_open_failed(const QString& folder)
+{
+    MainControls& c = m_context.controls;
+    m_context.dialogs.message(&m_context.window, folder_fault_text(folder));
+    // A folder deleted since the lists were read leaves them.
+    c.Dir1->refresh();
+    c.File1->refresh();
 }

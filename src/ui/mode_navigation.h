@@ -18,6 +18,8 @@ public:
     void clear_list_asked(); // Command6
     void folder_rule();
     void drive_rule();
+    // A folder row could not be opened: says which folder and why, and re-reads the lists.
+    void folder_open_failed(const QString& folder);
 
 private:
     bool confirmed(const QString& question);

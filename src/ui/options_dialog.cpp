@@ -18,6 +18,20 @@ namespace {
 
 QString field_value(const QString& stored) { return stored == kMissing ? QString() : stored; }
 
+// Programs carry ".exe" on Windows only; elsewhere any file may be one, and the dialog's
+// first filter lists the files that may be run.
+#ifdef Q_OS_WIN
+constexpr bool kProgramsByPermission = false;
+const QString kPathHint = QStringLiteral("フルパス(\".exe\"迄)で指定してください");
+const QString kPlayerFilter = QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*");
+const QString kEditorFilter = QStringLiteral("エディタ (*.exe)|*.exe|すべてのファイル (*)|*");
+#else
+constexpr bool kProgramsByPermission = true;
+const QString kPathHint = QStringLiteral("フルパス(ファイル名迄)で指定してください");
+const QString kPlayerFilter = QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*");
+const QString kEditorFilter = QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*");
+#endif
+
 } // namespace
 
 OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, QWidget* parent)
@@ -40,7 +54,7 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Command2 = place_control<QPushButton>(this, "Command2", 4920, 960, 1335, 375);
     Command2->setText(QStringLiteral("ｷｬﾝｾﾙ"));
     Label3 = place_control<QLabel>(this, "Label3", 120, 800, 3375, 255);
-    Label3->setText(QStringLiteral("フルパス(\".exe\"迄)で指定してください"));
+    Label3->setText(kPathHint);
     Command3 = place_control<QPushButton>(this, "Command3", 5280, 120, 975, 300);
     Command3->setText(QStringLiteral("参照"));
     Command4 = place_control<QPushButton>(this, "Command4", 5280, 480, 975, 300);
@@ -55,19 +69,22 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     setTabOrder(Command4, Check1);
     Command1->setDefault(true);
     Command1->setAutoDefault(true);
+    // The fields are named after their labels for assistive technology.
+    Label1->setBuddy(Text1);
+    Label2->setBuddy(Text2);
+    Text1->setAccessibleName(QStringLiteral("ravu本体のパス"));
+    Text2->setAccessibleName(QStringLiteral("エディタのパス"));
+    fit_captions(*this);
 
     // The fields show what the settings file holds, not the state.
     Check1->setChecked(m_state.save_position == QStringLiteral("1"));
     Text1->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Ravu"))));
     Text2->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Edit"))));
 
-    connect(Command3, &QPushButton::clicked, this, [this] {
-        browse(Text1, QStringLiteral("Ravu本体のパス"), QStringLiteral("Ravu本体 (*.exe)|*.exe"),
-               m_last_player_name);
-    });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { browse(Text1, QStringLiteral("Ravu本体のパス"), kPlayerFilter, m_last_player_name); });
     connect(Command4, &QPushButton::clicked, this, [this] {
-        browse(Text2, QStringLiteral("エディタ本体のパス"), QStringLiteral("エディタ (*.exe)|*.exe"),
-               m_last_editor_name);
+        browse(Text2, QStringLiteral("エディタ本体のパス"), kEditorFilter, m_last_editor_name);
     });
     connect(Command1, &QPushButton::clicked, this, [this] {
         apply();
@@ -78,11 +95,13 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
 
 void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString& filter, QString& last_name)
 {
-    SaveDialogRequest request;
+    // An existing program is the normal answer, so the open form: it asks nothing about it.
+    FileDialogRequest request;
     request.title = title;
     request.filter = filter;
     request.initial_name = last_name;
-    const std::optional<QString> chosen = m_dialogs.save_file(this, request);
+    request.programs_first = kProgramsByPermission;
+    const std::optional<QString> chosen = m_dialogs.open_file(this, request);
     if (!chosen) {
         m_dialogs.message(this, kNoFileChosenMessage);
         return;

@@ -22,6 +22,15 @@ const QString kNoFileName = QStringLiteral("ファイル名が指定されませ
 const QString kWritten = QStringLiteral("にリストを書き込みました");
 const QString kNotWritten = QStringLiteral("にリストを書き込めませんでした");
 const QString kNotRead = QStringLiteral("からリストを読み込めませんでした");
+const QString kAlbumExtension = QStringLiteral(".alb");
+
+// Album mode lists "*.alb" only, so a name that does not end in it (also "best.v2") gets it.
+QString with_album_extension(const QString& path)
+{
+    if (path.endsWith(kAlbumExtension, Qt::CaseInsensitive))
+        return path;
+    return path + kAlbumExtension;
+}
 } // namespace
 
 PlayListPanel::PlayListPanel(WindowContext& context) : m_context(context)
@@ -77,18 +86,19 @@ void PlayListPanel::save_list()
         return;
     }
     // Starts in the folder shown and offers the name chosen the time before.
-    const SaveDialogRequest request{kSaveTitle, kSaveFilter, m_context.controls.Dir1->path(),
+    const FileDialogRequest request{kSaveTitle, kSaveFilter, m_context.controls.Dir1->path(),
                                     m_last_album_name};
     const std::optional<QString> chosen = m_context.dialogs.save_file(&m_context.window, request);
     if (!chosen) {
         message(kNoFileChosenMessage);
         return;
     }
-    s.album_file = *chosen;
-    if (s.album_file.isEmpty()) {
+    // A path that ends in a separator names a folder, not a file.
+    if (chosen->isEmpty() || QFileInfo(*chosen).fileName().isEmpty()) {
         message(kNoFileName);
         return;
     }
+    s.album_file = with_album_extension(*chosen);
     m_last_album_name = QFileInfo(s.album_file).fileName();
     // The album replaces the old file only once it is written whole.
     if (write_album(s.album_file, s.play_list))

@@ -1,5 +1,6 @@
 #include "preview.h"
 
+#include "access_faults.h"
 #include "app_state.h"
 #include "dialogs.h"
 #include "file_list.h"
@@ -7,13 +8,36 @@
 #include "main_window.h"
 #include "paths.h"
 #include "preview_lines.h"
+#include "visible_text.h"
 #include "window_context.h"
 
 #include <QPlainTextEdit>
 
 namespace {
+
 const QString kNoSuchFile = QStringLiteral("ファイルが存在しません");
 const QString kLineTooLong = QStringLiteral("１行の文字数が長すぎます");
+
+// A file that is there but could not be read: which one, and why.
+QString unreadable_text(const QString& path, FileFault fault)
+{
+    QString reason;
+    switch (fault) {
+    case FileFault::NoPermission:
+        reason = QStringLiteral("読み取りの権限がありません。");
+        break;
+    case FileFault::NotRegularFile:
+        reason = QStringLiteral("通常のファイルではありません。");
+        break;
+    case FileFault::Missing:
+    case FileFault::Other:
+        reason = QStringLiteral("読み込み中にエラーが発生しました。");
+        break;
+    }
+    return QStringLiteral("ファイルを読み込めませんでした。\r") + visible_controls(path) + QLatin1Char('\r')
+           + reason;
+}
+
 } // namespace
 
 QString preview_field_text(const QStringList& lines)
@@ -51,8 +75,14 @@ void Preview::on_selection_changed()
     // The field takes only so much (see preview_lines.h); past that it refuses the text.
     const PreviewLines read = read_preview_lines(s.target_file);
     if (read.result == PreviewLines::Result::CannotRead) {
-        m_context.dialogs.message(&m_context.window, kNoSuchFile);
-        c.File1->refresh();
+        const FileFault fault = file_fault(s.target_file);
+        if (fault == FileFault::Missing) {
+            m_context.dialogs.message(&m_context.window, kNoSuchFile);
+            c.File1->refresh(); // the vanished name leaves the list
+        } else {
+            // Still there, so it stays listed and selected.
+            m_context.dialogs.message(&m_context.window, unreadable_text(s.target_file, fault));
+        }
         return;
     }
 

@@ -3,16 +3,36 @@
 #include "app_state.h"
 #include "dialogs.h"
 #include "file_list.h"
+#include "file_names.h"
 #include "file_rename.h"
 #include "fonts.h"
 #include "main_controls.h"
 #include "twips.h"
 #include "window_context.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
+
+// Enter presses the focused button, as Space does.
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton*>(watched)->click();
+        return true;
+    }
+};
 
 QString confirmation_text(const QString& old_name, const QString& new_name)
 {
@@ -36,9 +56,15 @@ RenameDialog::RenameDialog(WindowContext& context, QWidget* parent) : QDialog(pa
     Cmd_OK->setText(QStringLiteral("OK"));
     Cmd_Cnl = place_control<QPushButton>(this, "Cmd_Cnl", 1800, 600, 1275, 315);
     Cmd_Cnl->setText(QStringLiteral("キャンセル"));
-    // The buttons act on clicks; Enter in the name field does not press one.
+    // The buttons act on clicks; Enter in the name field does not press one, Enter on a
+    // focused button does.
     Cmd_OK->setAutoDefault(false);
     Cmd_Cnl->setAutoDefault(false);
+    auto* enter = new EnterPressesButton(this);
+    Cmd_OK->installEventFilter(enter);
+    Cmd_Cnl->installEventFilter(enter);
+    Txt_NewName->setAccessibleName(QStringLiteral("新しいファイル名"));
+    fit_captions(*this);
 
     Txt_NewName->setText(m_context.controls.File1->selected_name());
 
@@ -51,6 +77,12 @@ void RenameDialog::confirm()
     const QString new_name = Txt_NewName->text();
     if (new_name.isEmpty()) {
         m_context.dialogs.message(this, QStringLiteral("ファイル名が入力されていません。"));
+        return;
+    }
+    // The file stays in its folder: a name is no path.
+    if (!is_plain_file_name(new_name)) {
+        m_context.dialogs.message(
+            this, QStringLiteral("フォルダの区切り文字を含む名前や「.」「..」には変更できません。"));
         return;
     }
     const QString old_name = m_context.controls.File1->selected_name();

@@ -12,10 +12,21 @@
 #include "twips.h"
 #include "window_context.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
+
+// Assistive technology sees the trial window as the top-level frame it is; a plain widget
+// would be announced as a filler.
+QAccessibleInterface* trial_window_accessible(const QString& class_name, QObject* object)
+{
+    if (class_name == QLatin1String("TrialWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 // Designed client area in twips.
 constexpr double kTrialClientWidth = 6465;
@@ -25,6 +36,9 @@ constexpr double kTrialClientHeight = 4890;
 
 TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(parent), m_context(context)
 {
+    static const bool accessible_installed = (QAccessible::installFactory(trial_window_accessible), true);
+    Q_UNUSED(accessible_installed);
+    setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("試奏ウィンドウ（Ravu Filer）"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -38,6 +52,12 @@ TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(pare
     Command2 = place_control<QPushButton>(this, "Command2", 4620, 120, 1755, 375);
     Command2->setText(QStringLiteral("定義ファイル編集"));
     setFocusProxy(Text1);
+    // Tab leaves the text for the buttons (no key types a tab character here: blanks
+    // separate tune text as well, and pasted tabs stay); Enter presses a focused button.
+    Text1->setAccessibleName(QStringLiteral("試奏テキスト"));
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
+    fit_captions(*this);
 
     connect(Command1, &QPushButton::clicked, this, [this] { exec_ravu_tmp(); });
     connect(Command2, &QPushButton::clicked, this, [this] { edit_conf(); });

@@ -1,6 +1,7 @@
 #include "window_frame.h"
 
 #include "app_state.h"
+#include "atomic_file.h"
 #include "client_area.h"
 #include "command_lines.h"
 #include "dialogs.h"
@@ -9,15 +10,42 @@
 #include "main_controls.h"
 #include "main_window.h"
 #include "messages.h"
+#include "paths.h"
 #include "system_services.h"
+#include "text_codec.h"
 #include "twips.h"
 #include "version.h"
 #include "window_context.h"
 
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+
+namespace {
+
+// The help text that comes with the program, put where the menu opens it when nothing is
+// there yet. A copy the user has (and may have edited) is never replaced.
+void provide_help_text(const QString& path)
+{
+    const QFileInfo target(path);
+    if (target.exists() || target.isSymLink())
+        return;
+    QFile source(QStringLiteral(":/ravufiler/ravfiler.txt"));
+    if (!source.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = source.readAll();
+#ifdef Q_OS_WIN
+    // Editors there expect the system code page and CR LF, like the program's other texts.
+    bytes = encode_text(QString::fromUtf8(bytes).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+#endif
+    // A copy that cannot be written leaves the editor to say so.
+    write_file_atomically(path, bytes);
+}
+
+} // namespace
 
 WindowFrame::WindowFrame(WindowContext& context) : m_context(context)
 {
@@ -78,6 +106,7 @@ void WindowFrame::release_panel_width()
 void WindowFrame::show_help_text()
 {
     const AppState& s = m_context.state;
+    provide_help_text(own_file_path(s.start_dir, QStringLiteral("ravfiler.txt")));
     if (!m_context.system.start_task(help_text_command(s.editor_path, s.start_dir), WindowStyle::NoActivate))
         m_context.dialogs.message(&m_context.window, kEditorStartFailedMessage);
 }

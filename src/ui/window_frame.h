@@ -13,7 +13,8 @@ public:
     void apply_resize_rule();
     // Status-bar panel 1 becomes 800 twips wide until the window's size next changes.
     void free_surface_clicked();
-    // The help text "ravfiler.txt" of the start folder in the editor.
+    // The help text "ravfiler.txt" of the start folder in the editor, copied there first
+    // when the start folder has none.
     void show_help_text();
     // "Ravu Filer Ver2.00" and a line about the program.
     void show_version();

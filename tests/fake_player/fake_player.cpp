@@ -1,5 +1,6 @@
 // A stand-in for the player, built with the tests and never installed. It appends one JSON
-// line with its arguments, working folder and start time to the log file, waits as told,
+// line with its arguments (on Windows also the command line itself, and the arguments as
+// Windows splits it), working folder and start time to the log file, waits as told,
 // appends a line with its end time and exits with the code it was told.
 // Everything it is told comes from the test's environment, never from its arguments:
 //   FAKE_PLAYER_LOG        the log file (nothing is logged without it)
@@ -18,6 +19,10 @@
 
 #include <chrono>
 #include <thread>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -45,13 +50,18 @@ void log_line(const QString& log, QJsonObject line)
 
 int main(int argc, char* argv[])
 {
+    // Splits the command line as the system does (Windows: from the wide command line, not the
+    // narrow argv, which holds only what the ANSI code page can).
+    const QCoreApplication application(argc, argv);
     const QString log = qEnvironmentVariable("FAKE_PLAYER_LOG");
-    QJsonArray arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    log_line(log, QJsonObject{{QStringLiteral("event"), QStringLiteral("start")},
-                              {QStringLiteral("args"), arguments},
-                              {QStringLiteral("cwd"), QDir::currentPath()}});
+    QJsonObject start{
+        {QStringLiteral("event"), QStringLiteral("start")},
+        {QStringLiteral("args"), QJsonArray::fromStringList(QCoreApplication::arguments().mid(1))},
+        {QStringLiteral("cwd"), QDir::currentPath()}};
+#ifdef Q_OS_WIN
+    start.insert(QStringLiteral("command_line"), QString::fromWCharArray(GetCommandLineW()));
+#endif
+    log_line(log, start);
 
     const int delay_ms = qEnvironmentVariableIntValue("FAKE_PLAYER_DELAY_MS");
     if (delay_ms > 0)

@@ -22,7 +22,8 @@ QList<FakePlayerRun> read_fake_player_log(const QString& log)
             run.pid = pid;
             run.start_ns = time;
             run.cwd = o.value(QStringLiteral("cwd")).toString();
-            for (const QJsonValue& a : o.value(QStringLiteral("args")).toArray())
+            run.command_line = o.value(QStringLiteral("command_line")).toString();
+            for (const auto& a : o.value(QStringLiteral("args")).toArray())
                 run.args << a.toString();
             runs << run;
         } else {

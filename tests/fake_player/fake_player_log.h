@@ -9,6 +9,7 @@ struct FakePlayerRun {
     qint64 pid = 0;
     QStringList args;
     QString cwd;
+    QString command_line; // Windows only: the command line exactly as the player got it
     qint64 start_ns = 0;
     qint64 end_ns = 0; // 0 while the player runs
 

@@ -1,14 +1,14 @@
 #include "recording_services.h"
 
-std::optional<qint64> RecordingServices::start_task(const CommandLine& command, WindowStyle style)
+std::unique_ptr<StartedTask> RecordingServices::start_task(const CommandLine& command, WindowStyle style)
 {
     starts << RecordedStart{command, style};
     if (fail_starts)
-        return std::nullopt;
-    return m_next_id++;
+        return nullptr;
+    return std::make_unique<StartedTask>(m_next_id++);
 }
 
-void RecordingServices::wait_task(qint64 task_id) { waits << task_id; }
+void RecordingServices::wait_task(StartedTask& task) { waits << task.task_id(); }
 
 bool RecordingServices::move_to_trash(const QString& path, QString* error)
 {

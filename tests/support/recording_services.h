@@ -13,8 +13,8 @@ struct RecordedStart {
 
 class RecordingServices final : public SystemServices {
 public:
-    std::optional<qint64> start_task(const CommandLine& command, WindowStyle style) override;
-    void wait_task(qint64 task_id) override;
+    std::unique_ptr<StartedTask> start_task(const CommandLine& command, WindowStyle style) override;
+    void wait_task(StartedTask& task) override;
     bool move_to_trash(const QString& path, QString* error) override;
     bool open_folder(const QString& folder) override;
 
@@ -23,7 +23,7 @@ public:
     bool fail_open = false;
 
     QList<RecordedStart> starts;
-    QList<qint64> waits;
+    QList<qint64> waits; // task ids
     QStringList trashed;
     QStringList opened_folders;
 

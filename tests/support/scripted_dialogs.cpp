@@ -16,12 +16,20 @@ MessageAnswer ScriptedDialogs::message(QWidget*, const QString& text, MessageBut
     return answers.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::save_file(QWidget*, const SaveDialogRequest& request)
+std::optional<QString> ScriptedDialogs::save_file(QWidget*, const FileDialogRequest& request)
 {
     save_requests << request;
     if (save_results.isEmpty())
         return std::nullopt;
     return save_results.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::open_file(QWidget*, const FileDialogRequest& request)
+{
+    open_requests << request;
+    if (open_results.isEmpty())
+        return std::nullopt;
+    return open_results.dequeue();
 }
 
 QStringList ScriptedDialogs::texts() const
@@ -36,5 +44,6 @@ void ScriptedDialogs::clear()
 {
     messages.clear();
     save_requests.clear();
+    open_requests.clear();
     unanswered = 0;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Dialogs for tests: records every box and save dialog, answers from queues given in advance.
+// Dialogs for tests: records every box and file dialog, answers from queues given in advance.
 
 #include "dialogs.h"
 
@@ -20,18 +20,21 @@ class ScriptedDialogs final : public Dialogs {
 public:
     MessageAnswer message(QWidget* parent, const QString& text, MessageButtons buttons, MessageIcon icon,
                           const QString& title, MessageAnswer default_answer) override;
-    std::optional<QString> save_file(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<QString> save_file(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> open_file(QWidget* parent, const FileDialogRequest& request) override;
 
     // Answers for Yes/No boxes, in order. With none queued a Yes/No box is answered No
     // and counted in unanswered.
     QQueue<MessageAnswer> answers;
-    // Results of save dialogs, in order; nothing queued means cancel.
+    // Results of save and open dialogs, in order; nothing queued means cancel.
     QQueue<std::optional<QString>> save_results;
+    QQueue<std::optional<QString>> open_results;
     // Runs while a box is "open" (after it is recorded, before it returns).
     std::function<void(const RecordedMessage&)> on_message;
 
     QList<RecordedMessage> messages;
-    QList<SaveDialogRequest> save_requests;
+    QList<FileDialogRequest> save_requests;
+    QList<FileDialogRequest> open_requests;
     int unanswered = 0;
 
     QStringList texts() const;

@@ -1,0 +1,65 @@
+#include "cp932_strict.h"
+
+namespace {
+
+bool is_lead_byte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool is_trail_byte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
+// One character at a time: a lead byte with a byte that can follow it is one pair, whether the
+// decoder knows the pair or not; a lead byte without one stands alone.
+QString decode_by_characters(QByteArrayView bytes, const Cp932StrictDecode& decode)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const qsizetype length = is_lead_byte(byte) && i + 1 < bytes.size()
+                                         && is_trail_byte(static_cast<unsigned char>(bytes[i + 1]))
+                                     ? 2
+                                     : 1;
+        const std::optional<QString> character = decode(bytes.sliced(i, length));
+        text += character ? *character : QString(QChar::ReplacementCharacter);
+        i += length;
+    }
+    return text;
+}
+
+} // namespace
+
+QString cp932_decode_by_pieces(QByteArrayView bytes, const Cp932StrictDecode& decode)
+{
+    if (bytes.isEmpty())
+        return {};
+    if (std::optional<QString> whole = decode(bytes))
+        return *whole;
+    // A byte below 0x40 is never the second byte of a pair, so the bytes part after every LF
+    // into lines that decode on their own.
+    QString text;
+    for (qsizetype start = 0; start < bytes.size();) {
+        const qsizetype newline = bytes.indexOf('\n', start);
+        const qsizetype end = newline < 0 ? bytes.size() : newline + 1;
+        const QByteArrayView line = bytes.sliced(start, end - start);
+        const std::optional<QString> decoded = decode(line);
+        text += decoded ? *decoded : decode_by_characters(line, decode);
+        start = end;
+    }
+    return text;
+}
+
+std::optional<QByteArray> cp932_encode_checked(QStringView text, const Cp932StrictEncode& encode,
+                                               const Cp932StrictDecode& decode)
+{
+    if (text.isEmpty())
+        return QByteArray();
+    std::optional<QByteArray> bytes = encode(text);
+    if (!bytes)
+        return std::nullopt;
+    // Catches a look-alike the encoder chose although told not to.
+    const std::optional<QString> back = decode(*bytes);
+    if (!back || *back != text)
+        return std::nullopt;
+    return bytes;
+}

@@ -1,0 +1,109 @@
+// Started from the desktop menu: the start folder in the user's configuration folder, made
+// when missing, and the lists at the home folder, with HOME and XDG_CONFIG_HOME pointed at
+// temporary folders.
+
+#include "file_list.h"
+#include "folder_list.h"
+#include "main_window.h"
+#include "modal_robot.h"
+#include "options_dialog.h"
+#include "recording_services.h"
+#include "scripted_dialogs.h"
+#include "settings.h"
+#include "start_folder.h"
+#include "test_files.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestDesktopStart : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void start_folder_data();
+    void start_folder();
+
+private:
+    QTemporaryDir* m_temp = nullptr;
+    QByteArray m_home;
+    QByteArray m_config;
+};
+
+void TestDesktopStart::init()
+{
+    m_home = qgetenv("HOME");
+    m_config = qgetenv("XDG_CONFIG_HOME");
+    m_temp = new QTemporaryDir;
+    QVERIFY(QDir(m_temp->path()).mkpath(QStringLiteral("home")));
+    qputenv("HOME", m_temp->filePath(QStringLiteral("home")).toUtf8());
+}
+
+void TestDesktopStart::cleanup()
+{
+    qputenv("HOME", m_home);
+    if (m_config.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_config);
+    delete m_temp;
+}
+
+void TestDesktopStart::start_folder_data()
+{
+    QTest::addColumn<QString>("config_home"); // relative to the temporary folder; empty: unset
+    QTest::addColumn<QString>("expected");    // the start folder, relative likewise; empty: none made
+    QTest::newRow("configuration folder set") << "config"
+                                              << "config/ravufiler";
+    QTest::newRow("configuration folder unset") << QString() << "home/.config/ravufiler";
+    QTest::newRow("configuration folder is a file") << "a file" << QString();
+}
+
+void TestDesktopStart::start_folder()
+{
+    QFETCH(QString, config_home);
+    QFETCH(QString, expected);
+    const QString home = m_temp->filePath(QStringLiteral("home"));
+    if (config_home.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_temp->filePath(config_home).toUtf8());
+    QVERIFY(write_file(m_temp->filePath(QStringLiteral("a file")), "x"));
+
+    const StartFolders folders = desktop_start_folders();
+    if (expected.isEmpty()) {
+        // Nothing can be made there: the terminal's behaviour, with a message saying why.
+        QCOMPARE(folders.start_dir, QDir::currentPath());
+        QCOMPARE(folders.list_folder, QDir::currentPath());
+        QVERIFY(folders.error.startsWith(m_temp->filePath(QStringLiteral("a file/ravufiler"))));
+        return;
+    }
+    QCOMPARE(folders.start_dir, m_temp->filePath(expected));
+    QVERIFY(QFileInfo(folders.start_dir).isDir());
+    QCOMPARE(folders.list_folder, home);
+    QVERIFY(folders.error.isEmpty());
+
+    // A first run from there: the settings go into the start folder, the lists show home.
+    ScriptedDialogs dialogs;
+    RecordingServices system;
+    {
+        MainWindow window(folders.start_dir, dialogs, system, [] {});
+        window.open_lists_at(folders.list_folder);
+        ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) { d.Command1->click(); }});
+        window.load();
+        QCOMPARE(robot.seen(), 1);
+        QCOMPARE(window.controls().Dir1->path(), home);
+        QCOMPARE(window.controls().File1->path(), home);
+        QCOMPARE(window.state().current_folder, home);
+        window.show();
+        window.close();
+    }
+    const QString ini = QDir(folders.start_dir).filePath(QStringLiteral("ravfiler.ini"));
+    QCOMPARE(read_setting(ini, QStringLiteral("Lastpath")), home);
+    QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QString());
+    QVERIFY(!QFile::exists(QDir(home).filePath(QStringLiteral("ravfiler.ini"))));
+}
+
+QTEST_MAIN(TestDesktopStart)
+#include "test_desktop_start.moc"

@@ -1,0 +1,145 @@
+// Qt's own file dialogs as the program shows them: picking an existing program or album
+// asks no question, the programs filter lists what may be run, and Qt's texts are Japanese.
+
+#include "program.h"
+#include "qt_dialogs.h"
+#include "test_files.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// The dialog's Open or Save button, as the user presses it.
+void press_accept(QFileDialog& dialog)
+{
+    auto* box = dialog.findChild<QDialogButtonBox*>();
+    for (QAbstractButton* b : box->buttons())
+        if (box->buttonRole(b) == QDialogButtonBox::AcceptRole)
+            b->click();
+}
+
+// Runs the action once on the file dialog when it is open, then presses its accept button;
+// closes (and records) every message box that opens on top of it, and cancels the dialog
+// when it is still open after that.
+class DialogRobot {
+public:
+    explicit DialogRobot(std::function<void(QFileDialog&)> action) : m_action(std::move(action))
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start();
+    }
+    QStringList questions;
+
+private:
+    void poll()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            questions << box->text();
+            box->reject();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (m_action) {
+                std::exchange(m_action, nullptr)(*dialog);
+                // Pressed from the event loop, so a question it raises meets this poll.
+                QTimer::singleShot(0, dialog, [this, dialog] {
+                    press_accept(*dialog);
+                    m_pressed = true;
+                });
+            } else if (m_pressed) {
+                dialog->reject();
+            }
+        }
+    }
+    std::function<void(QFileDialog&)> m_action;
+    bool m_pressed = false;
+    QTimer m_timer;
+};
+
+QStringList shown_names(QFileDialog& dialog)
+{
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    QStringList names;
+    if (!view)
+        return names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+} // namespace
+
+class TestFileDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void open_takes_existing_program_without_question();
+    void save_over_existing_album_without_question();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_player;
+};
+
+void TestFileDialogs::initTestCase()
+{
+    QVERIFY(install_qt_translations(*qApp));
+    m_player = m_dir.filePath(QStringLiteral("player"));
+    QVERIFY(write_file(m_player, "#!/bin/sh\n"));
+    QVERIFY(QFile::setPermissions(m_player, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(write_file(m_dir.filePath(QStringLiteral("notes.txt")), "n"));
+    QVERIFY(write_file(m_dir.filePath(QStringLiteral("old.alb")), "a.rav\r\n"));
+    QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("sub")));
+}
+
+void TestFileDialogs::open_takes_existing_program_without_question()
+{
+    DialogRobot robot([&](QFileDialog& dialog) {
+        QTRY_COMPARE(shown_names(dialog), (QStringList{"player", "sub"}));
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        types->setFocus();
+        QTest::keyClick(types, Qt::Key_Down); // the user picks "すべてのファイル (*)"
+        QTRY_COMPARE(shown_names(dialog), (QStringList{"notes.txt", "old.alb", "player", "sub"}));
+        // Qt's own texts in Japanese, beside the program's.
+        for (QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons())
+            QVERIFY2(!b->text().contains(QStringLiteral("Open"))
+                         && !b->text().contains(QStringLiteral("Cancel")),
+                     qPrintable(b->text()));
+        QCOMPARE_NE(dialog.findChild<QLabel*>(QStringLiteral("lookInLabel"))->text(),
+                    QStringLiteral("Look in:"));
+        dialog.selectFile(m_player);
+    });
+    QtDialogs dialogs;
+    FileDialogRequest request{QStringLiteral("Ravu本体のパス"),
+                              QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*"), m_dir.path(),
+                              QString(), true};
+    QCOMPARE(dialogs.open_file(nullptr, request), std::optional<QString>(m_player));
+    QCOMPARE(robot.questions, QStringList());
+}
+
+void TestFileDialogs::save_over_existing_album_without_question()
+{
+    const QString album = m_dir.filePath(QStringLiteral("old.alb"));
+    DialogRobot robot([&](QFileDialog& dialog) { dialog.selectFile(album); });
+    QtDialogs dialogs;
+    FileDialogRequest request{QStringLiteral("アルバムファイルの保存"),
+                              QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb"), m_dir.path(),
+                              QString()};
+    QCOMPARE(dialogs.save_file(nullptr, request), std::optional<QString>(album));
+    QCOMPARE(robot.questions, QStringList());
+}
+
+QTEST_MAIN(TestFileDialogs)
+#include "test_file_dialogs.moc"

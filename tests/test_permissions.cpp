@@ -1,0 +1,124 @@
+// Files and folders the user may not read or write, as an unprivileged user sees them (for
+// root every permission holds, so CTest runs this through run_unprivileged.sh): each gets a
+// message that says what happened, and what is still there stays listed.
+
+#include "browse_window.h"
+
+#include <QFileDevice>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Sets a file's or folder's permissions for the test and gives its owner full access back
+// at the end, so the temporary folder can be removed.
+class Permissions {
+public:
+    Permissions(const QString& path, QFileDevice::Permissions permissions) : m_path(path)
+    {
+        QFile::setPermissions(m_path, permissions);
+    }
+    ~Permissions()
+    {
+        QFile::setPermissions(m_path,
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    Permissions(const Permissions&) = delete;
+    Permissions& operator=(const Permissions&) = delete;
+
+private:
+    QString m_path;
+};
+
+constexpr QFileDevice::Permissions kNone;
+constexpr QFileDevice::Permissions kReadOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+
+} // namespace
+
+class TestPermissions : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void unreadable_tune_keeps_its_row();
+    void folder_without_permission_data();
+    void folder_without_permission();
+    void album_in_read_only_folder();
+};
+
+void TestPermissions::initTestCase()
+{
+#ifdef Q_OS_UNIX
+    if (geteuid() == 0)
+        QSKIP("permissions do not hold for root; CTest runs this through run_unprivileged.sh");
+#endif
+}
+
+void TestPermissions::unreadable_tune_keeps_its_row()
+{
+    BrowseWindow w;
+    const QString open = w.write_file(QStringLiteral("open.rav"), "cde");
+    const QString locked = w.write_file(QStringLiteral("locked.rav"), "efg");
+    const Permissions none(locked, kNone);
+    w.click_file(QStringLiteral("open.rav"));
+
+    w.click_file(QStringLiteral("locked.rav"));
+
+    QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("ファイルを読み込めませんでした。\r") + locked
+                                            + QStringLiteral("\r読み取りの権限がありません。")});
+    QCOMPARE(w.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(w.controls().File1->names(),
+             (QStringList{QStringLiteral("locked.rav"), QStringLiteral("open.rav")}));
+    QCOMPARE(w.controls().File1->selected_name(), QStringLiteral("locked.rav"));
+    QCOMPARE(w.state().target_file, locked);
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+    QCOMPARE(w.status_text(), kTargetPrefix + open);
+}
+
+void TestPermissions::folder_without_permission_data()
+{
+    QTest::addColumn<QFileDevice::Permissions>("permissions");
+    QTest::newRow("mode 000") << kNone;
+    QTest::newRow("mode 111 (enter, not list)")
+        << (QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+}
+
+void TestPermissions::folder_without_permission()
+{
+    QFETCH(QFileDevice::Permissions, permissions);
+    BrowseWindow w;
+    const QString folder = w.make_folder(QStringLiteral("locked"));
+    w.write_file(QStringLiteral("a.rav"), "a");
+    w.controls().File1->refresh();
+    const Permissions locked(folder, permissions);
+
+    w.open_folder(folder);
+
+    QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("フォルダを開けませんでした。\r") + folder
+                                            + QStringLiteral("\rフォルダを開く権限がありません。")});
+    QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(w.dir.path()));
+    QCOMPARE(w.controls().File1->names(), QStringList{QStringLiteral("a.rav")});
+    QVERIFY(!w.controls().Dir1->findItems(QStringLiteral("locked"), Qt::MatchEndsWith).isEmpty());
+}
+
+void TestPermissions::album_in_read_only_folder()
+{
+    BrowseWindow w;
+    w.write_file(QStringLiteral("a.rav"), "a");
+    const QString folder = w.make_folder(QStringLiteral("albums"));
+    const Permissions read_only(folder, kReadOnlyFolder);
+    w.click_option(1);
+    w.add_files({QStringLiteral("a.rav")});
+    const QString album = QDir(folder).filePath(QStringLiteral("mine.alb"));
+    w.dialogs.save_results.enqueue(album);
+
+    w.click(w.controls().Command4);
+
+    QCOMPARE(w.dialogs.texts(), QStringList{album + QStringLiteral("にリストを書き込めませんでした")});
+    QVERIFY(QDir(folder).isEmpty());
+    QCOMPARE(w.entries(), QStringList{QStringLiteral("a.rav")});
+}
+
+QTEST_MAIN(TestPermissions)
+#include "test_permissions.moc"
