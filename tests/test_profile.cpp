@@ -263,6 +263,13 @@ void TestProfile::failed_write_keeps_old_file()
     QVERIFY(!reason.isEmpty());
     QCOMPARE(read_setting(through_file, QStringLiteral("Ravu")), QStringLiteral("ERR"));
     QCOMPARE(read_all(dir.filePath(QStringLiteral("file"))), QByteArray("x"));
+    // Told once a run; not at all once the program is being ended from outside.
+    SettingsWrites writes;
+    QVERIFY(writes.write(through_file, QStringLiteral("Ravu"), QStringLiteral("a")));
+    QVERIFY(!writes.write(through_file, QStringLiteral("Edit"), QStringLiteral("b")));
+    SettingsWrites ending;
+    ending.silence();
+    QVERIFY(!ending.write(through_file, QStringLiteral("Ravu"), QStringLiteral("a")));
 
     // A full disk in the middle of the write.
     const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
