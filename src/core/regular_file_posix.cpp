@@ -75,7 +75,8 @@ FileError open_regular_file(QFile& file, const QString& path, FileIdentity* iden
         ::close(fd);
         return file_error(FileFailure::NotRegularFile);
     }
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    // Unbuffered: every reader reads in large pieces of its own.
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         return {FileFailure::Other, file.errorString()};
     }

@@ -22,7 +22,8 @@ FileError open_regular_file(QFile& file, const QString& path, FileIdentity* iden
     if (!usable_path(path))
         return file_error(FileFailure::Missing);
     file.setFileName(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly)) {
+    // Unbuffered: every reader reads in large pieces of its own.
+    if (!file.open(QIODevice::ReadOnly | QIODevice::ExistingOnly | QIODevice::Unbuffered)) {
         const QFileInfo info(path);
         if (!info.exists())
             return file_error(FileFailure::Missing);
