@@ -4,6 +4,7 @@
 
 #include "browse_window.h"
 
+#include <QCheckBox>
 #include <QFileDevice>
 
 #ifdef Q_OS_UNIX
@@ -45,6 +46,7 @@ private slots:
     void folder_without_permission_data();
     void folder_without_permission();
     void album_in_read_only_folder();
+    void read_only_settings_file();
 };
 
 void TestPermissions::initTestCase()
@@ -118,6 +120,25 @@ void TestPermissions::album_in_read_only_folder()
     QCOMPARE(w.dialogs.texts(), QStringList{album + QStringLiteral("にリストを書き込めませんでした")});
     QVERIFY(QDir(folder).isEmpty());
     QCOMPARE(w.entries(), QStringList{QStringLiteral("a.rav")});
+}
+
+void TestPermissions::read_only_settings_file()
+{
+    BrowseWindow w;
+    const QString ini = w.path(QStringLiteral("ravfiler.ini"));
+    const QByteArray before = "[RavFiler]\r\nRavu=x\r\nEdit=y\r\n";
+    const Permissions read_only(ini, QFileDevice::ReadOwner);
+
+    w.click(w.controls().Check3);
+    w.click(w.controls().Check3);
+
+    // Told once, with the file and why; the file is as it was, the switch holds in memory.
+    QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("設定ファイルに書き込めませんでした。\r") + ini
+                                            + QStringLiteral("\r書き込みが許可されていません")});
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(w.state().exit_switch, QString());
 }
 
 QTEST_MAIN(TestPermissions)

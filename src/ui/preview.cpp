@@ -1,6 +1,5 @@
 #include "preview.h"
 
-#include "access_faults.h"
 #include "app_state.h"
 #include "dialogs.h"
 #include "file_list.h"
@@ -19,18 +18,20 @@ const QString kNoSuchFile = QStringLiteral("ファイルが存在しません");
 const QString kLineTooLong = QStringLiteral("１行の文字数が長すぎます");
 
 // A file that is there but could not be read: which one, and why.
-QString unreadable_text(const QString& path, FileFault fault)
+QString unreadable_text(const QString& path, FileFailure failure)
 {
     QString reason;
-    switch (fault) {
-    case FileFault::NoPermission:
+    switch (failure) {
+    case FileFailure::NoPermission:
         reason = QStringLiteral("読み取りの権限がありません。");
         break;
-    case FileFault::NotRegularFile:
+    case FileFailure::NotRegularFile:
         reason = QStringLiteral("通常のファイルではありません。");
         break;
-    case FileFault::Missing:
-    case FileFault::Other:
+    case FileFailure::None:
+    case FileFailure::Missing:
+    case FileFailure::TooLarge:
+    case FileFailure::Other:
         reason = QStringLiteral("読み込み中にエラーが発生しました。");
         break;
     }
@@ -75,13 +76,14 @@ void Preview::on_selection_changed()
     // The field takes only so much (see preview_lines.h); past that it refuses the text.
     const PreviewLines read = read_preview_lines(s.target_file);
     if (read.result == PreviewLines::Result::CannotRead) {
-        const FileFault fault = file_fault(s.target_file);
-        if (fault == FileFault::Missing) {
+        // Why, as the open itself found it: no second look that could see another file.
+        const FileFailure failure = read.error.failure;
+        if (failure == FileFailure::Missing) {
             m_context.dialogs.message(&m_context.window, kNoSuchFile);
             c.File1->refresh(); // the vanished name leaves the list
         } else {
             // Still there, so it stays listed and selected.
-            m_context.dialogs.message(&m_context.window, unreadable_text(s.target_file, fault));
+            m_context.dialogs.message(&m_context.window, unreadable_text(s.target_file, failure));
         }
         return;
     }
