@@ -385,12 +385,14 @@ void TestPlayer::second_list_play_inside_the_first()
     f.hold();
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
     QObject scope;
-    // A second click while the first run plays starts the list again from the top; the
-    // first walk ends once its run has ended.
+    // A second click while the first run plays starts the list again from the top once
+    // that run has ended; the click itself returns at once.
     when(
-        &scope, [&] { return started(f, 1); }, [&] { f.controls().Command1->click(); });
-    when(
-        &scope, [&] { return started(f, 2); }, [&] { f.release(); });
+        &scope, [&] { return started(f, 1); },
+        [&] {
+            f.controls().Command1->click();
+            f.release();
+        });
 
     f.controls().Command1->click();
 
@@ -401,8 +403,8 @@ void TestPlayer::second_list_play_inside_the_first()
     QCOMPARE(played_tunes(runs), (QStringList{a, a, b, c}));
     for (const FakePlayerRun& run : runs)
         QVERIFY(run.ended());
-    QVERIFY2(runs[2].start_ns >= runs[1].end_ns && runs[3].start_ns >= runs[2].end_ns,
-             "the new walk started a run before its previous one ended");
+    for (qsizetype i = 1; i < runs.size(); ++i)
+        QVERIFY2(runs[i].start_ns >= runs[i - 1].end_ns, "a run started before the previous one ended");
     QVERIFY(f.dialogs.messages.isEmpty());
     QCOMPARE(f.state().play_list.list_count, 3);
     QCOMPARE(f.state().play_list.list_entries[3], QString());

@@ -13,6 +13,7 @@
 #include "window_context.h"
 
 #include <QPushButton>
+#include <QScopeGuard>
 
 Launcher::Launcher(WindowContext& context) : m_context(context)
 {
@@ -50,13 +51,20 @@ void Launcher::exec_ravu_alb()
         m_context.dialogs.message(&m_context.window, kListEmptyMessage);
         return;
     }
+    // A click while a walk plays means "play from the top": the running walk starts over
+    // once its current run has ended, so two runs never overlap.
+    if (m_walking) {
+        m_restart = true;
+        return;
+    }
+    m_walking = true;
+    m_restart = false;
+    const auto done = qScopeGuard([this] { m_walking = false; });
     // The walk keeps its own index: list_count stays the place where add_list writes, so an
     // entry added during the play is appended and played in turn instead of overwriting
     // the entry being played.
-    const int walk = ++m_walks;
     for (int index = 0; index < list.list_capacity; ++index) {
-        // A second click means "play from the top": the newer walk does, this one stops.
-        if (m_context.closing || walk != m_walks)
+        if (m_context.closing)
             return;
         // Read afresh for every entry: the folder, the entry and the player may change
         // while an earlier entry plays.
@@ -72,7 +80,11 @@ void Launcher::exec_ravu_alb()
             m_context.dialogs.message(&m_context.window, kPlayerStartFailedMessage);
             return;
         }
-        // Window events, a second list play included, run inside this wait.
+        // Window events, a second click included, run inside this wait.
         m_context.system.wait_task(*task);
+        if (m_restart) {
+            m_restart = false;
+            index = -1;
+        }
     }
 }

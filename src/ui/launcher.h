@@ -16,10 +16,12 @@ public:
 
     // Starts the player once per list entry, in order, each after the previous run ended.
     // Returns after the last run, a failed start, or when the program is ending. A list
-    // play started meanwhile takes over: this one ends once its current run has ended.
+    // play asked for meanwhile returns at once: the running one starts over from the first
+    // entry once its current run has ended.
     void exec_ravu_alb();
 
 private:
     WindowContext& m_context;
-    int m_walks = 0; // list plays started; the latest is the one that goes on
+    bool m_walking = false; // a list play is running (its waits run the window's events)
+    bool m_restart = false; // asked for again while running: start over after this run
 };
