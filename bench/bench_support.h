@@ -1,8 +1,10 @@
 #pragma once
 // What both browsing benchmarks share: a main window with silent dialogs and no system
-// services, timing, the process's memory figures and a child process run to its end.
+// services (the drives excepted), timing, the process's memory figures and a child process
+// run to its end.
 
 #include "dialogs.h"
+#include "drives.h"
 #include "system_services.h"
 
 #include <QElapsedTimer>
@@ -37,6 +39,10 @@ public:
     void wait_task(StartedTask&) override {}
     bool move_to_trash(const QString&, QString*) override { return false; }
     bool open_folder(const QString&) override { return false; }
+    // The machine's own drives, which the lists browse.
+    QStringList drives() override { return drive_roots(); }
+    bool drive_available(const QString& root) override { return ::drive_available(root); }
+    QString default_editor() const override { return {}; }
 };
 
 inline double median(std::vector<double> values)

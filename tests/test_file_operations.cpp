@@ -37,6 +37,9 @@ public:
     }
     void wait_task(StartedTask& task) override { recorded.wait_task(task); }
     bool open_folder(const QString& folder) override { return recorded.open_folder(folder); }
+    QStringList drives() override { return recorded.drives(); }
+    bool drive_available(const QString& root) override { return recorded.drive_available(root); }
+    QString default_editor() const override { return recorded.default_editor(); }
     bool move_to_trash(const QString& path, QString* error) override
     {
         QFile file(path);

@@ -151,8 +151,9 @@ std::unique_ptr<QWidget> make_window(MainWindowFixture& f, const QString& name)
     if (name == QStringLiteral("Form2"))
         return std::make_unique<OptionsDialog>(w.state(), w.controls(), f.dialogs);
     if (name == QStringLiteral("Form3"))
-        return std::make_unique<RenameDialog>(w.context());
-    return std::make_unique<TrialWindow>(w.context());
+        return std::make_unique<RenameDialog>(w.state(), w.controls().File1, target_display(w.controls()),
+                                              f.dialogs);
+    return std::make_unique<TrialWindow>(w.state(), f.dialogs, f.system);
 }
 
 } // namespace

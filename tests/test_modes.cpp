@@ -2,6 +2,7 @@
 // driven through the main window's controls with scripted answers.
 
 #include "browse_window.h"
+#include "desktop_services.h"
 #include "drives.h"
 #include "selection_mode.h"
 
@@ -337,8 +338,8 @@ struct FakeDrives {
         b = w.make_folder(QStringLiteral("driveB"));
         QStringList roots{QStringLiteral("/"), a, b};
         roots << extra;
-        w.controls().Drive1->set_source(
-            {[roots] { return roots; }, [](const QString& root) { return QFileInfo(root).isDir(); }});
+        w.system.drive_folders = roots;
+        w.controls().Drive1->set_system(w.system);
     }
     QString a;
     QString b;
@@ -460,6 +461,13 @@ void TestModes::vanished_volume_is_not_available()
              dir.path());
     QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()}),
              QStringLiteral("/"));
+    // The window reaches the same drives, and this system's editor, through its services.
+    DesktopServices desktop;
+    QCOMPARE(desktop.drives(), drive_roots());
+    QVERIFY(!desktop.drive_available(dir.path()));
+#ifdef Q_OS_LINUX
+    QCOMPARE(desktop.default_editor(), QStringLiteral("xdg-open"));
+#endif
 #endif
 }
 

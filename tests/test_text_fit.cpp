@@ -7,6 +7,7 @@
 #include "main_window_layout.h"
 #include "options_dialog.h"
 #include "rename_dialog.h"
+#include "status_panel.h"
 #include "trial_window.h"
 
 #include <QCheckBox>
@@ -25,8 +26,8 @@ namespace {
 struct Windows {
     BrowseWindow main;
     OptionsDialog options{main.state(), main.controls(), main.dialogs};
-    RenameDialog rename{main.window->context()};
-    TrialWindow trial{main.window->context()};
+    RenameDialog rename{main.state(), main.controls().File1, target_display(main.controls()), main.dialogs};
+    TrialWindow trial{main.state(), main.dialogs, main.system};
 
     QList<QWidget*> all() { return {main.window.get(), &options, &rename, &trial}; }
     QWidget* named(const QString& name)

@@ -1,6 +1,7 @@
 #pragma once
 // The one record of program state, owned by the main window for the whole run.
 
+#include "selection_mode.h"
 #include "settings.h"
 
 #include <QString>
@@ -40,6 +41,6 @@ struct AppState {
     QString exit_switch;
     QString icon_switch;
     PlayList play_list;
-    QString select_mode = QStringLiteral("simple");
+    QString select_mode = kModeSimple;
     QString current_folder;
 };

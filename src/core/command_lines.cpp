@@ -65,7 +65,7 @@ CommandLine editor_command(const QString& editor_path, const QString& file)
 
 CommandLine help_text_command(const QString& editor_path, const QString& start_dir)
 {
-    const QString help = own_file_path(start_dir, QStringLiteral("ravfiler.txt"));
+    const QString help = own_file_path(start_dir, kHelpTextFileName);
     return editor_with(editor_path, help, help);
 }
 

@@ -13,3 +13,10 @@ QString join_folder_file(const QString& folder, const QString& name);
 // The program's own files: start folder, separator, name, joined without dropping
 // anything (a root start folder gives a doubled separator, which still names the file).
 QString own_file_path(const QString& start_dir, const QString& name);
+
+// The program's own files in the start folder: the settings, the definition file, the
+// trial tune and the help text.
+inline const QString kSettingsFileName = QStringLiteral("ravfiler.ini");
+inline const QString kDefinitionFileName = QStringLiteral("ravuconf.rav");
+inline const QString kTrialTuneFileName = QStringLiteral("ravutmp.rav");
+inline const QString kHelpTextFileName = QStringLiteral("ravfiler.txt");

@@ -5,11 +5,6 @@
 
 #include <QStringList>
 
-inline const QString kListFullMessage = QStringLiteral("これ以上選択出来ません");
-// An album keeps one name a line, so a name holding a line break cannot be kept in one.
-inline const QString kNameWithLineBreakMessage =
-    QStringLiteral("ファイル名に改行が含まれているため、リストに追加できません");
-
 // Number of slots every loop may touch: list_capacity, never past the array.
 int usable_capacity(const PlayList& list);
 

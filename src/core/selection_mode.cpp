@@ -1,5 +1,7 @@
 #include "selection_mode.h"
 
+#include "messages.h"
+
 namespace {
 
 const QString kTunePattern = QStringLiteral("*.txt;*.rav");

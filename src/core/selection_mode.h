@@ -9,15 +9,6 @@ inline const QString kModeSimple = QStringLiteral("simple");
 inline const QString kModeListSelect = QStringLiteral("lselect");
 inline const QString kModeAlbum = QStringLiteral("ledit");
 
-inline const QString kListInvalidQuestion =
-    QStringLiteral("選択されたリストが無効になりますがよろしいですか？");
-inline const QString kListSelectFolderQuestion = QStringLiteral(
-    "ファイル選択中です。パスを変更すると選択されたファイルがクリアされますがよろしいですか？");
-inline const QString kAlbumFolderQuestion =
-    QStringLiteral("リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
-inline const QString kAbnormalState = QStringLiteral("状態が異常です");
-inline const QString kInvalidSelection = QStringLiteral("無効な選択です");
-
 enum class DoubleClickAction { PlayFile, AddToList, LoadAlbum };
 
 // What entering a mode does to the controls, and what a double-click on a file does in it.

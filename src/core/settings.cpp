@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "messages.h"
 #include "profile_store.h"
 
 QString read_setting(const QString& ini_path, const QString& key)
@@ -21,9 +22,4 @@ std::optional<QString> SettingsWrites::write(const QString& ini_path, const QStr
         return std::nullopt;
     m_reported = true;
     return settings_write_failure_message(ini_path, reason);
-}
-
-QString settings_write_failure_message(const QString& ini_path, const QString& reason)
-{
-    return QStringLiteral("設定ファイルに書き込めませんでした。\r") + ini_path + QLatin1Char('\r') + reason;
 }

@@ -30,5 +30,3 @@ public:
 private:
     bool m_reported = false;
 };
-
-QString settings_write_failure_message(const QString& ini_path, const QString& reason);

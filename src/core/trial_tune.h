@@ -49,13 +49,3 @@ struct TrialTuneWrite {
 // composed bytes and a final CR LF. trial_text already has CR LF line breaks. Nothing is
 // written when a character is refused.
 TrialTuneWrite write_trial_tune(const QString& conf_path, const QString& tmp_path, const QString& trial_text);
-
-// Messages of the two trial operations.
-QString missing_definition_message(const QString& conf_path);
-QString conf_editor_failure_message(const QString& editor_path, const QString& conf_path);
-// Where reading the definition file or writing the trial tune fails (the player is then not
-// started, so it never plays an old trial tune).
-QString trial_write_failure_message(const QString& tmp_path);
-QString definition_read_failure_message(const QString& conf_path, const QString& reason);
-// A character of the trial that the player's code page cannot hold.
-QString refused_character_message(const QString& character);

@@ -1,11 +1,10 @@
 #include "desktop_services.h"
 
+#include "drives.h"
 #include "process_start.h"
 #include "process_wait.h"
+#include "system_conventions.h"
 #include "trash.h"
-
-#include <QDesktopServices>
-#include <QUrl>
 
 std::unique_ptr<StartedTask> DesktopServices::start_task(const CommandLine& command, WindowStyle style)
 {
@@ -19,12 +18,10 @@ bool DesktopServices::move_to_trash(const QString& path, QString* error)
     return move_file_to_trash(path, error);
 }
 
-bool DesktopServices::open_folder(const QString& folder)
-{
-#ifdef Q_OS_WIN
-    // The system's own file manager with the folder's command line.
-    return start_process(file_manager_command(folder), WindowStyle::Normal) != nullptr;
-#else
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
-#endif
-}
+bool DesktopServices::open_folder(const QString& folder) { return show_in_file_manager(folder); }
+
+QStringList DesktopServices::drives() { return drive_roots(); }
+
+bool DesktopServices::drive_available(const QString& root) { return ::drive_available(root); }
+
+QString DesktopServices::default_editor() const { return default_editor_path(this_desktop_system()); }

@@ -1,6 +1,7 @@
 #pragma once
 // The real operating system behind SystemServices: starts of programs that outlive the
-// filer, event-driven waits, the desktop trash and the desktop's file manager.
+// filer, event-driven waits, the desktop trash, the desktop's file manager, the mounted
+// drives and the system's editor.
 
 #include "system_services.h"
 
@@ -10,4 +11,7 @@ public:
     void wait_task(StartedTask& task) override;
     bool move_to_trash(const QString& path, QString* error) override;
     bool open_folder(const QString& folder) override;
+    QStringList drives() override;
+    bool drive_available(const QString& root) override;
+    QString default_editor() const override;
 };

@@ -3,8 +3,16 @@
 
 #include <QStringList>
 
+class QStorageInfo;
+
 // Roots of the usable drives, in display order ("/" first elsewhere than Windows).
 QStringList drive_roots();
+
+// True when the volume is the one mounted at root (not the volume around a bare mount point).
+bool is_mounted_at(const QStorageInfo& volume, const QString& root);
+
+// How paths compare on this system.
+Qt::CaseSensitivity path_case_sensitivity();
 
 // The root of the drive that holds the path (the longest matching root).
 QString drive_root_of(const QString& path, const QStringList& roots);

@@ -1,10 +1,12 @@
 #pragma once
-// Starting and awaiting other programs, the trash and the file manager: the operating
-// system behind one interface, so tests can record or replace it.
+// Starting and awaiting other programs, the trash, the file manager, the drives and the
+// default editor: the operating system behind one interface, so tests can record or
+// replace it.
 
 #include "command_lines.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 // How a started program's first window is shown: 1 normal and activated, 4 not activated.
@@ -44,4 +46,12 @@ public:
 
     // Shows the folder in the system file manager. False when that could not be started.
     virtual bool open_folder(const QString& folder) = 0;
+
+    // The drives a user can pick, by their roots, in display order.
+    virtual QStringList drives() = 0;
+    // True when the drive is mounted and its root can be listed now.
+    virtual bool drive_available(const QString& root) = 0;
+
+    // The editor the settings fall back on when they name none.
+    virtual QString default_editor() const = 0;
 };

@@ -1,14 +1,12 @@
 #include "drive_list.h"
 
 #include "drives.h"
+#include "system_services.h"
 
 #include <QFileInfo>
 
-DriveSource system_drive_source() { return {&drive_roots, &drive_available}; }
-
-DriveList::DriveList(QWidget* parent) : QComboBox(parent), m_source(system_drive_source())
+DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
-    refresh_drives();
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         const QString root = index >= 0 ? itemData(index).toString() : QString();
         if (root == m_shown)
@@ -33,17 +31,18 @@ void DriveList::refresh_drives()
     const QSignalBlocker blocker(this);
     const QString shown = m_shown;
     clear();
-    for (const QString& root : m_source.roots())
-        addItem(root, root);
+    if (m_system)
+        for (const QString& root : m_system->drives())
+            addItem(root, root);
     if (!shown.isEmpty())
         select_root(shown);
     else if (count() > 0)
         m_shown = itemData(0).toString();
 }
 
-void DriveList::set_source(DriveSource source)
+void DriveList::set_system(SystemServices& system)
 {
-    m_source = std::move(source);
+    m_system = &system;
     m_shown.clear();
     refresh_drives();
 }
@@ -81,7 +80,7 @@ void DriveList::set_drive_from_path(const QString& path)
 
 std::optional<QString> DriveList::current_folder_of(const QString& root) const
 {
-    if (root.isEmpty() || !m_source.available(root))
+    if (root.isEmpty() || !m_system || !m_system->drive_available(root))
         return std::nullopt;
     const QString last = m_last_folder.value(root);
     if (!last.isEmpty() && QFileInfo(last).isDir())

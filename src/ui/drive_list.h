@@ -3,17 +3,9 @@
 
 #include <QComboBox>
 #include <QHash>
-#include <functional>
 #include <optional>
 
-// Where the drives come from; tests put folders of their own in place of mounted volumes.
-struct DriveSource {
-    std::function<QStringList()> roots;            // in display order
-    std::function<bool(const QString&)> available; // mounted and readable now
-};
-
-// The mounted volumes of this machine.
-DriveSource system_drive_source();
+class SystemServices;
 
 class DriveList : public QComboBox {
     Q_OBJECT
@@ -24,8 +16,9 @@ public:
     void set_drive_from_path(const QString& path); // takes the path's drive
     void refresh_drives();                         // re-reads the drives, keeps the shown one
 
-    // Replaces where the drives come from and re-reads them without a change notification.
-    void set_source(DriveSource source);
+    // Where the drives come from; re-reads them without a change notification. The list
+    // stays empty until this is called.
+    void set_system(SystemServices& system);
 
     // The root of the drive that holds the path, or empty when no listed drive does.
     QString drive_of(const QString& path) const;
@@ -47,7 +40,7 @@ private:
     QStringList listed_roots() const;
     void select_root(const QString& root);
 
-    DriveSource m_source;
+    SystemServices* m_system = nullptr;
     QHash<QString, QString> m_last_folder;
     QString m_shown;
 };

@@ -2,108 +2,89 @@
 
 #include "app_state.h"
 #include "command_lines.h"
-#include "dialogs.h"
 #include "file_list.h"
 #include "file_names.h"
 #include "folder_list.h"
-#include "main_controls.h"
-#include "main_window.h"
 #include "messages.h"
 #include "raw_rename.h"
 #include "recycle_file.h"
 #include "rename_dialog.h"
 #include "system_services.h"
 #include "visible_text.h"
-#include "window_context.h"
+#include "window_messages.h"
 
 #include <QPushButton>
 
-namespace {
-
-QString rename_question(const QString& name)
+FileOperations::FileOperations(AppState& state, const FileOperationControls& controls, TargetDisplay target,
+                               SystemServices& system, WindowDialogs dialogs)
+    : m_state(state), m_controls(controls), m_target(target), m_system(system), m_dialogs(dialogs)
 {
-    return QStringLiteral("ファイル名の文字コードがこのシステムと異なるため、このままでは使えません。\r「")
-           + name + QStringLiteral("」に変更しますか？");
-}
-
-QString unusable_name_text(const QString& shown)
-{
-    return QStringLiteral("ファイル名「") + shown
-           + QStringLiteral("」はこのシステムで読めない文字を含むため、このファイルは使えません。");
-}
-
-} // namespace
-
-FileOperations::FileOperations(WindowContext& context) : m_context(context)
-{
-    MainControls& c = m_context.controls;
-    QObject::connect(c.Command3, &QPushButton::clicked, c.Command3, [this] { edit_file(); });
-    QObject::connect(c.Command10, &QPushButton::clicked, c.Command10, [this] { open_folder(); });
-    QObject::connect(c.Command9, &QPushButton::clicked, c.Command9, [this] { delete_file(); });
-    QObject::connect(c.Command11, &QPushButton::clicked, c.Command11, [this] { refresh_lists(); });
-    QObject::connect(c.Command8, &QPushButton::clicked, c.Command8, [this] { rename_file(); });
+    const FileOperationControls& c = m_controls;
+    QObject::connect(c.edit, &QPushButton::clicked, c.edit, [this] { edit_file(); });
+    QObject::connect(c.open, &QPushButton::clicked, c.open, [this] { open_folder(); });
+    QObject::connect(c.remove, &QPushButton::clicked, c.remove, [this] { delete_file(); });
+    QObject::connect(c.refresh, &QPushButton::clicked, c.refresh, [this] { refresh_lists(); });
+    QObject::connect(c.rename, &QPushButton::clicked, c.rename, [this] { rename_file(); });
     // Once the click that selected it is done, so the list is not re-read under the click.
     QObject::connect(
-        c.File1, &FileList::foreign_name_selected, c.File1, [this] { offer_usable_name(); },
+        c.files, &FileList::foreign_name_selected, c.files, [this] { offer_usable_name(); },
         Qt::QueuedConnection);
 }
 
-QWidget* FileOperations::parent_widget() const { return &m_context.window; }
-
 void FileOperations::edit_file()
 {
-    const AppState& s = m_context.state;
+    const AppState& s = m_state;
     if (s.target_file.isEmpty()) {
-        m_context.dialogs.message(parent_widget(), kSelectFileMessage);
+        m_dialogs.tell(kSelectFileMessage);
         return;
     }
-    if (!m_context.system.start_task(editor_command(s.editor_path, s.target_file), WindowStyle::NoActivate))
-        m_context.dialogs.message(parent_widget(), kEditorStartFailedMessage);
+    if (!m_system.start_task(editor_command(s.editor_path, s.target_file), WindowStyle::NoActivate))
+        m_dialogs.tell(kEditorStartFailedMessage);
 }
 
 void FileOperations::open_folder()
 {
     // The platform layer shows the folder in the desktop's file manager (on Windows with
     // the "EXPLORER" command line).
-    if (!m_context.system.open_folder(m_context.controls.Dir1->path()))
-        m_context.dialogs.message(parent_widget(), QStringLiteral("開けませんでした。"));
+    if (!m_system.open_folder(m_controls.folders->path()))
+        m_dialogs.tell(kOpenFolderFailedMessage);
 }
 
 void FileOperations::delete_file()
 {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     if (s.target_file.isEmpty()) {
-        m_context.dialogs.message(parent_widget(), kSelectFileStopMessage);
+        m_dialogs.tell(kSelectFileStopMessage);
         return;
     }
     // recycle_file asks and reports a failure itself; whatever came of it, the target is
     // given up and the list shows what the folder now holds.
-    recycle_file(m_context.dialogs, m_context.system, parent_widget(), s.target_file);
+    recycle_file(m_dialogs.dialogs, m_system, m_dialogs.parent, s.target_file);
     s.target_file.clear();
-    show_target(m_context.controls, s.target_file);
-    m_context.controls.File1->refresh();
+    m_target.show(s.target_file);
+    m_controls.files->refresh();
 }
 
 void FileOperations::refresh_lists()
 {
-    m_context.controls.Dir1->refresh();
-    m_context.controls.File1->refresh();
+    m_controls.folders->refresh();
+    m_controls.files->refresh();
 }
 
 void FileOperations::rename_file()
 {
-    if (m_context.state.target_file.isEmpty()) {
-        m_context.dialogs.message(parent_widget(), kSelectFileStopMessage);
+    if (m_state.target_file.isEmpty()) {
+        m_dialogs.tell(kSelectFileStopMessage);
         return;
     }
-    RenameDialog dialog(m_context, parent_widget());
+    RenameDialog dialog(m_state, m_controls.files, m_target, m_dialogs.dialogs, m_dialogs.parent);
     dialog.exec();
-    m_context.controls.File1->refresh();
+    m_controls.files->refresh();
 }
 
 void FileOperations::offer_usable_name()
 {
-    FileList* list = m_context.controls.File1;
+    FileList* list = m_controls.files;
     const QString folder = list->path();
     const QString shown = list->selected_name();
     const QByteArray bytes = list->selected_foreign_name();
@@ -115,17 +96,17 @@ void FileOperations::offer_usable_name()
 
     const std::optional<QString> name = cp932_file_name(bytes);
     if (!name) {
-        m_context.dialogs.message(parent_widget(), unusable_name_text(visible_controls(shown)));
+        m_dialogs.tell(unusable_name_message(visible_controls(shown)));
         return;
     }
-    const MessageAnswer answer = m_context.dialogs.message(
-        parent_widget(), rename_question(visible_controls(*name)), MessageButtons::YesNo, MessageIcon::None,
-        QStringLiteral("ファイル名変更確認"), MessageAnswer::Yes);
+    const MessageAnswer answer =
+        m_dialogs.dialogs.message(m_dialogs.parent, foreign_name_question(visible_controls(*name)),
+                                  MessageButtons::YesNo, MessageIcon::None, kRenameTitle, MessageAnswer::Yes);
     if (answer != MessageAnswer::Yes)
         return;
     const bool renamed = rename_raw_name(folder, bytes, *name);
     if (!renamed)
-        m_context.dialogs.message(parent_widget(), QStringLiteral("ファイル名を変更できませんでした。"));
+        m_dialogs.tell(kRenameFailedMessage);
     list->refresh();
     // Selected as a click would: it becomes the target and is previewed like any other.
     if (renamed)

@@ -2,14 +2,30 @@
 // Edit, open folder, delete, refresh and rename of the selected file, and the offer to
 // rename a file whose name is not valid in the file system's encoding.
 
-class QWidget;
-struct WindowContext;
+#include "target_display.h"
+#include "window_dialogs.h"
+
+class FileList;
+class FolderList;
+class QPushButton;
+class SystemServices;
+struct AppState;
+
+struct FileOperationControls {
+    QPushButton* edit = nullptr;    // Command3
+    QPushButton* open = nullptr;    // Command10
+    QPushButton* remove = nullptr;  // Command9
+    QPushButton* refresh = nullptr; // Command11
+    QPushButton* rename = nullptr;  // Command8
+    FolderList* folders = nullptr;  // Dir1
+    FileList* files = nullptr;      // File1
+};
 
 class FileOperations {
 public:
-    // Connects Command3 (edit), Command10 (open), Command9 (delete), Command11 (refresh)
-    // and Command8 (rename).
-    explicit FileOperations(WindowContext& context);
+    // Connects the five buttons and the file list's foreign names.
+    FileOperations(AppState& state, const FileOperationControls& controls, TargetDisplay target,
+                   SystemServices& system, WindowDialogs dialogs);
 
     void edit_file();
     void open_folder();
@@ -21,7 +37,9 @@ public:
     void offer_usable_name();
 
 private:
-    QWidget* parent_widget() const;
-
-    WindowContext& m_context;
+    AppState& m_state;
+    FileOperationControls m_controls;
+    TargetDisplay m_target;
+    SystemServices& m_system;
+    WindowDialogs m_dialogs;
 };

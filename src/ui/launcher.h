@@ -1,12 +1,25 @@
 #pragma once
 // The launch button: the selected tune alone, or the play list entry by entry.
 
-struct WindowContext;
+#include "window_dialogs.h"
+
+class FileList;
+class FolderList;
+class QPushButton;
+class SystemServices;
+struct AppState;
+
+struct LauncherControls {
+    QPushButton* launch = nullptr; // Command1
+    FileList* files = nullptr;     // the folder of the list entries
+    FolderList* folders = nullptr; // the working folder of a single tune's player
+};
 
 class Launcher {
 public:
     // Connects Command1's click.
-    explicit Launcher(WindowContext& context);
+    Launcher(AppState& state, const LauncherControls& controls, SystemServices& system,
+             WindowDialogs dialogs);
 
     // Command1: one tune in "simple" mode, the play list in the list modes.
     void launch();
@@ -20,8 +33,15 @@ public:
     // entry once its current run has ended.
     void exec_ravu_alb();
 
+    // The program is ending: a list play does not go on after its current run.
+    void stop() { m_stopped = true; }
+
 private:
-    WindowContext& m_context;
+    AppState& m_state;
+    LauncherControls m_controls;
+    SystemServices& m_system;
+    WindowDialogs m_dialogs;
+    bool m_stopped = false;
     bool m_walking = false; // a list play is running (its waits run the window's events)
     bool m_restart = false; // asked for again while running: start over after this run
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Every control of the main window, under its designer name, for the units that work on them.
 
+#include "target_display.h" // show_target, which works on these controls
+
 #include <QString>
 #include <array>
 
@@ -67,8 +69,3 @@ struct MainControls {
     QAction* mnuMftxt = nullptr;
     QAction* mnuVersion = nullptr;
 };
-
-// "対象ファイル：" + target: the caption of Label3 and the first status-bar panel.
-void show_target(MainControls& controls, const QString& target_file);
-
-inline const QString kTargetPrefix = QStringLiteral("対象ファイル：");

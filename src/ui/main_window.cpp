@@ -1,12 +1,12 @@
 #include "main_window.h"
 
-#include "desktop_system.h"
 #include "dialogs.h"
 #include "drive_list.h"
 #include "file_list.h"
 #include "file_operations.h"
 #include "folder_list.h"
 #include "launcher.h"
+#include "main_menus.h"
 #include "main_window_layout.h"
 #include "mode_navigation.h"
 #include "options_dialog.h"
@@ -14,14 +14,17 @@
 #include "play_list_panel.h"
 #include "preview.h"
 #include "settings.h"
+#include "settings_keys.h"
 #include "settings_writes.h"
 #include "switch_boxes.h"
+#include "system_services.h"
 #include "trial_window.h"
 #include "twips.h"
 #include "version.h"
 #include "visible_text.h"
 #include "window_frame.h"
 #include "window_geometry.h"
+#include "window_messages.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -31,27 +34,42 @@
 
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
-    : QMainWindow(parent), m_context{m_state, m_controls, dialogs, system, *this},
-      m_end_program(std::move(end_program))
+    : QMainWindow(parent), m_dialogs(dialogs), m_system(system), m_end_program(std::move(end_program))
 {
     m_state.start_dir = start_dir;
     build_main_controls(*this, m_controls);
+    MainControls& c = m_controls;
+    c.Drive1->set_system(system);
 
     // The lists start on the current folder, as the controls do when the window is made.
     open_lists_at(start_dir);
 
-    m_switch_boxes = std::make_unique<SwitchBoxes>(m_context);
-    m_play_list = std::make_unique<PlayListPanel>(m_context);
-    m_preview = std::make_unique<Preview>(m_context);
-    m_modes = std::make_unique<ModeNavigation>(m_context);
-    m_launcher = std::make_unique<Launcher>(m_context);
-    m_file_operations = std::make_unique<FileOperations>(m_context);
-    m_frame = std::make_unique<WindowFrame>(m_context);
+    const WindowDialogs boxes{dialogs, this};
+    const TargetDisplay target = target_display(c);
+    m_switch_boxes =
+        std::make_unique<SwitchBoxes>(m_state, std::array{c.Check1, c.Check2, c.Check3, c.Check4}, boxes);
+    m_play_list = std::make_unique<PlayListPanel>(
+        m_state, PlayListControls{c.Command5, c.Command6, c.Command4, c.Command7, c.List1, c.File1, c.Dir1},
+        boxes);
+    m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
+    m_launcher =
+        std::make_unique<Launcher>(m_state, LauncherControls{c.Command1, c.File1, c.Dir1}, system, boxes);
+    const ModeControls mode_controls{c.Option1,  c.Option1_group, c.Drive1,   c.Dir1,     c.File1,
+                                     c.Command1, c.Command5,      c.Command6, c.Command4, c.Command7,
+                                     c.Check1,   c.Check2,        c.Label6};
+    m_modes =
+        std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher, boxes);
+    m_file_operations = std::make_unique<FileOperations>(
+        m_state,
+        FileOperationControls{c.Command3, c.Command10, c.Command9, c.Command11, c.Command8, c.Dir1, c.File1},
+        target, system, boxes);
+    m_menus = std::make_unique<MainMenus>(
+        c, m_state, system, boxes, MenuOperations{[this] { close_exe(); }, [this] { open_options(); }});
+    m_frame =
+        std::make_unique<WindowFrame>(*this, FrameControls{c.client, c.Text1, c.List1, c.File1, c.panels[0]});
     m_geometry = std::make_unique<WindowGeometry>(*this);
 
-    connect(m_controls.mnuEnd, &QAction::triggered, this, [this] { close_exe(); });
-    connect(m_controls.mnuOpt, &QAction::triggered, this, [this] { open_options(); });
-    connect(m_controls.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
+    connect(c.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
 }
 
 MainWindow::~MainWindow() { delete m_trial_window; }
@@ -66,19 +84,37 @@ void MainWindow::open_lists_at(const QString& folder)
 
 void MainWindow::load()
 {
+    locate_own_files();
+    enter_simple_mode();
+    // The folder the lists show now is the accepted one until the user moves on.
+    m_state.current_folder = m_controls.Dir1->path();
+    read_settings();
+    restore_last_folder();
+    show_labels();
+    empty_play_list();
+    setWindowTitle(version_caption());
+    m_switch_boxes->apply_stored();
+    // The designed place first; the stored frame, where it is wanted and usable, over it.
+    move(twips_to_px(300), twips_to_px(3735));
+    m_geometry->restore(m_state);
+}
+
+// The settings file, the definition file and the trial tune live in the start folder.
+void MainWindow::locate_own_files()
+{
+    AppState& s = m_state;
+    s.ini_path = own_file_path(s.start_dir, kSettingsFileName);
+    s.conf_path = own_file_path(s.start_dir, kDefinitionFileName);
+    s.tmp_path = own_file_path(s.start_dir, kTrialTuneFileName);
+}
+
+// No switches, no target, an empty play list, and the list buttons off until a list mode.
+void MainWindow::enter_simple_mode()
+{
     AppState& s = m_state;
     MainControls& c = m_controls;
-
-    // 1-4: the program's own files live in the start folder.
-    s.ini_path = own_file_path(s.start_dir, QStringLiteral("ravfiler.ini"));
-    move(twips_to_px(300), twips_to_px(3735));
-    s.conf_path = own_file_path(s.start_dir, QStringLiteral("ravuconf.rav"));
-    s.tmp_path = own_file_path(s.start_dir, QStringLiteral("ravutmp.rav"));
-
-    // 5: wide entries of the play list scroll sideways.
+    // Wide entries of the play list scroll sideways.
     c.List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
-    // 6-9: the "simple" mode.
     s.play_switch.clear();
     s.end_switch.clear();
     s.exit_switch.clear();
@@ -87,71 +123,72 @@ void MainWindow::load()
     s.target_file.clear();
     s.play_list.list_count = 0;
     s.play_list.list_capacity = kListCapacity;
-    s.select_mode = QStringLiteral("simple");
+    s.select_mode = kModeSimple;
     c.Label6->setText(s.select_mode);
     for (QPushButton* b : {c.Command5, c.Command6, c.Command4, c.Command7})
         b->setEnabled(false);
+}
 
-    // 10
-    s.current_folder = c.Dir1->path();
-
-    // 11-13
-    const QString save_position = read_setting(s.ini_path, QStringLiteral("SvPosit"));
-    s.save_position = save_position == kMissing ? QStringLiteral("0") : save_position;
-    const QString player = read_setting(s.ini_path, QStringLiteral("Ravu"));
+// Whether the frame is remembered, the player and the editor. A player or an editor the
+// file does not name opens the options dialog, with a stand-in until the user sets one.
+void MainWindow::read_settings()
+{
+    AppState& s = m_state;
+    const QString save_position = read_setting(s.ini_path, kSavePositionKey);
+    s.save_position = save_position == kMissing ? kPositionNotSaved : save_position;
+    const QString player = read_setting(s.ini_path, kPlayerKey);
     if (player == kMissing) {
-        s.player_path = QStringLiteral("ravu.exe");
+        s.player_path = kDefaultPlayer;
         open_options();
     } else {
         s.player_path = player;
     }
-    const QString editor = read_setting(s.ini_path, QStringLiteral("Edit"));
+    const QString editor = read_setting(s.ini_path, kEditorKey);
     if (editor == kMissing) {
-        s.editor_path = default_editor_path(this_desktop_system());
+        s.editor_path = m_system.default_editor();
         open_options();
     } else {
         s.editor_path = editor;
     }
-
-    // 14
-    restore_last_folder();
-
-    // 15-16
-    c.Label1->setText(QStringLiteral("ravu本体のパス：") + s.player_path);
-    c.Label2->setText(QStringLiteral("エディタのパス：") + s.editor_path);
-    show_target(c, s.target_file);
-    c.Label4->setText(QStringLiteral("実行時ディレクトリ：") + s.start_dir);
-    c.panels[2]->setText(QStringLiteral("実行時ディレクトリ：") + visible_controls(s.start_dir));
-
-    // 17
-    for (int i = s.play_list.list_count; i < s.play_list.list_capacity; ++i)
-        s.play_list.list_entries[i].clear();
-    s.play_list.list_count = 0;
-
-    // 18
-    setWindowTitle(version_caption());
-
-    // 19
-    m_switch_boxes->apply_stored();
-
-    // 20
-    m_geometry->restore(m_state);
 }
 
+// The lists open at the folder stored at the last end; one no longer there is told and the
+// lists stay where they were.
 void MainWindow::restore_last_folder()
 {
     MainControls& c = m_controls;
-    const QString last = read_setting(m_state.ini_path, QStringLiteral("Lastpath"));
+    const QString last = read_setting(m_state.ini_path, kLastFolderKey);
     if (last == kMissing)
         return;
     const QString remembered = c.Dir1->path();
     if (!c.Dir1->set_path(last)) {
-        m_context.dialogs.message(this, QStringLiteral("Lastpath was no there."));
+        m_dialogs.message(this, kLastFolderMissingMessage);
         c.Dir1->set_path(remembered);
         return;
     }
     c.File1->set_path(c.Dir1->path());
     c.Drive1->set_drive_from_path(c.Dir1->path());
+}
+
+// The hidden labels and the status bar: player, editor, target and start folder.
+void MainWindow::show_labels()
+{
+    const AppState& s = m_state;
+    MainControls& c = m_controls;
+    c.Label1->setText(player_path_caption(s.player_path));
+    c.Label2->setText(editor_path_caption(s.editor_path));
+    show_target(c, s.target_file);
+    c.Label4->setText(start_folder_caption(s.start_dir));
+    c.panels[2]->setText(start_folder_caption(visible_controls(s.start_dir)));
+}
+
+// Every slot past the list's count emptied, and the count back to the start.
+void MainWindow::empty_play_list()
+{
+    PlayList& list = m_state.play_list;
+    for (int i = list.list_count; i < list.list_capacity; ++i)
+        list.list_entries[i].clear();
+    list.list_count = 0;
 }
 
 double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
@@ -167,7 +204,7 @@ void MainWindow::close_exe()
     if (m_closed)
         return;
     m_closed = true;
-    m_context.closing = true;
+    m_launcher->stop();
     write_shutdown_settings();
     if (m_trial_window)
         m_trial_window->hide();
@@ -179,9 +216,9 @@ void MainWindow::close_exe()
 void MainWindow::write_shutdown_settings()
 {
     const auto store = [this](const QString& key, const QString& value) {
-        store_setting(m_state, m_context.dialogs, this, key, value);
+        store_setting(m_state, m_dialogs, this, key, value);
     };
-    store(QStringLiteral("Lastpath"), m_controls.Dir1->path());
+    store(kLastFolderKey, m_controls.Dir1->path());
     m_geometry->save(store);
 }
 
@@ -193,14 +230,14 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::open_options()
 {
-    OptionsDialog dialog(m_state, m_controls, m_context.dialogs, isVisible() ? this : nullptr);
+    OptionsDialog dialog(m_state, m_controls, m_dialogs, isVisible() ? this : nullptr);
     dialog.exec();
 }
 
 void MainWindow::open_trial_window()
 {
     if (!m_trial_window)
-        m_trial_window = new TrialWindow(m_context);
+        m_trial_window = new TrialWindow(m_state, m_dialogs, m_system);
     m_trial_window->show();
     m_trial_window->raise();
     m_trial_window->activateWindow();

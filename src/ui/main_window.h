@@ -1,9 +1,9 @@
 #pragma once
-// The main window: owns the program state and the units that carry its behaviour.
+// The main window: owns the program state and the units that carry its behaviour, and
+// offers their operations to the other windows, the menus and the tests.
 
 #include "app_state.h"
 #include "main_controls.h"
-#include "window_context.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -17,6 +17,7 @@ class Preview;
 class PlayListPanel;
 class Launcher;
 class FileOperations;
+class MainMenus;
 class WindowFrame;
 class WindowGeometry;
 class SwitchBoxes;
@@ -34,12 +35,11 @@ public:
     // Before load(): the folder the lists open at when no last folder is stored (the start
     // folder unless this is called).
     void open_lists_at(const QString& folder);
-    // The start-up steps, run once before the window is first shown.
+    // The start-up, run once before the window is first shown.
     void load();
 
     AppState& state() { return m_state; }
     MainControls& controls() { return m_controls; }
-    WindowContext& context() { return m_context; }
 
     // Public operations other windows and units call.
     void close_exe();
@@ -69,20 +69,28 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The start-up steps, in the order load() runs them.
+    void locate_own_files();
+    void enter_simple_mode();
+    void read_settings();
     void restore_last_folder();
+    void show_labels();
+    void empty_play_list();
 
     AppState m_state;
     MainControls m_controls;
-    WindowContext m_context;
+    Dialogs& m_dialogs;
+    SystemServices& m_system;
     std::function<void()> m_end_program;
     bool m_closed = false;
 
     std::unique_ptr<SwitchBoxes> m_switch_boxes;
     std::unique_ptr<Preview> m_preview;
     std::unique_ptr<PlayListPanel> m_play_list;
-    std::unique_ptr<ModeNavigation> m_modes;
     std::unique_ptr<Launcher> m_launcher;
+    std::unique_ptr<ModeNavigation> m_modes;
     std::unique_ptr<FileOperations> m_file_operations;
+    std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<WindowFrame> m_frame;
     std::unique_ptr<WindowGeometry> m_geometry;
     QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)

@@ -1,101 +1,28 @@
 #include "main_window_layout.h"
 
 #include "client_area.h"
+#include "control_placement.h"
 #include "drive_list.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "fonts.h"
 #include "main_controls.h"
+#include "status_panel.h"
 #include "tune_text_field.h"
-#include "twips.h"
-#include "visible_text.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QStyle>
-#include <QToolTip>
-
-void ClientArea::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (m_status_bar) {
-        const int h = twips_to_px(300);
-        m_status_bar->setGeometry(0, height() - h, width(), h);
-    }
-    emit resized();
-}
-
-void ClientArea::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-    // A press that a control passed on (an empty part of a list, say) is not on the free surface.
-    if (!childAt(event->position().toPoint()))
-        emit free_surface_clicked();
-}
-
-StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent), m_designed_font(font()) {}
-
-QRect StatusPanel::text_area() const
-{
-    const int m = margin();
-    return contentsRect().adjusted(m, m, -m, -m);
-}
-
-QString StatusPanel::shown_text() const
-{
-    return fontMetrics().elidedText(text(), Qt::ElideMiddle, text_area().width());
-}
-
-// The panel's width comes from the status bar's stretch, never from its text.
-QSize StatusPanel::sizeHint() const { return {minimumWidth(), QLabel::sizeHint().height()}; }
-
-QSize StatusPanel::minimumSizeHint() const { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
-
-bool StatusPanel::event(QEvent* event)
-{
-    if (event->type() != QEvent::ToolTip)
-        return QLabel::event(event);
-    if (shown_text() != text())
-        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
-    else
-        QToolTip::hideText();
-    return true;
-}
-
-void StatusPanel::paintEvent(QPaintEvent* /*event*/)
-{
-    QPainter painter(this);
-    drawFrame(&painter);
-    style()->drawItemText(&painter, text_area(), QStyle::visualAlignment(layoutDirection(), alignment()),
-                          palette(), isEnabled(), shown_text(), foregroundRole());
-}
-
-void StatusPanel::resizeEvent(QResizeEvent* event)
-{
-    QLabel::resizeEvent(event);
-    setFont(font_fitting_height(m_designed_font, text_area().height()));
-}
-
-void show_target(MainControls& controls, const QString& target_file)
-{
-    const QString text = kTargetPrefix + visible_controls(target_file);
-    controls.Label3->setText(text);
-    controls.panels[0]->setText(text);
-}
 
 namespace {
 

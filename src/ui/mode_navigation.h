@@ -1,31 +1,69 @@
 #pragma once
-// Selection modes, the file list's double-click, the list clear button, and the folder and
-// drive rules that guard a play list in use.
+// Selection modes, the file list's double-click, and the folder and drive rules that guard
+// a play list in use.
 
+#include "target_display.h"
+#include "window_dialogs.h"
+
+#include <array>
+
+class DriveList;
+class FileList;
+class FolderList;
+class Launcher;
+class PlayListPanel;
+class QButtonGroup;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 class QString;
+struct AppState;
 struct ModeSettings;
-struct WindowContext;
+
+// The controls a mode change sets up, and the lists the folder rule guards.
+struct ModeControls {
+    std::array<QRadioButton*, 3> options{}; // Option1
+    QButtonGroup* option_group = nullptr;
+    DriveList* drives = nullptr;       // Drive1
+    FolderList* folders = nullptr;     // Dir1
+    FileList* files = nullptr;         // File1
+    QPushButton* launch = nullptr;     // Command1
+    QPushButton* add = nullptr;        // Command5
+    QPushButton* clear = nullptr;      // Command6
+    QPushButton* save = nullptr;       // Command4
+    QPushButton* load = nullptr;       // Command7
+    QCheckBox* play_at_once = nullptr; // Check1
+    QCheckBox* quit_after = nullptr;   // Check2
+    QLabel* mode_label = nullptr;      // Label6
+};
 
 class ModeNavigation {
 public:
-    explicit ModeNavigation(WindowContext& context);
+    // The play list is cleared when a change drops it, and plays, adds or loads on a
+    // double-click, as the mode decides.
+    ModeNavigation(AppState& state, const ModeControls& controls, TargetDisplay target,
+                   PlayListPanel& play_list, Launcher& launcher, WindowDialogs dialogs);
 
     // Selects an option from code: checks it and runs the mode change as a click would.
     void select_option(int index);
     // The mode change to option index (a click on it, also on the one already selected).
     void change_mode(int index);
     void on_file_double_click();
-    void clear_list_asked(); // Command6
     void folder_rule();
     void drive_rule();
     // A folder row could not be opened: says which folder and why, and re-reads the lists.
     void folder_open_failed(const QString& folder);
 
 private:
-    bool confirmed(const QString& question);
     void apply_settings(const ModeSettings& settings);
     void accept_folder(const QString& folder);
     void revert_folder();
 
-    WindowContext& m_context;
+    AppState& m_state;
+    ModeControls m_controls;
+    TargetDisplay m_target;
+    PlayListPanel& m_play_list;
+    Launcher& m_launcher;
+    WindowDialogs m_dialogs;
 };

@@ -1,13 +1,16 @@
 #include "options_dialog.h"
 
 #include "app_state.h"
+#include "control_placement.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "main_controls.h"
 #include "messages.h"
 #include "settings.h"
+#include "settings_keys.h"
 #include "settings_writes.h"
-#include "twips.h"
+#include "system_conventions.h"
+#include "window_messages.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -18,19 +21,17 @@ namespace {
 
 QString field_value(const QString& stored) { return stored == kMissing ? QString() : stored; }
 
-// Programs carry ".exe" on Windows only; elsewhere any file may be one, and the dialog's
-// first filter lists the files that may be run.
-#ifdef Q_OS_WIN
-constexpr bool kProgramsByPermission = false;
-const QString kPathHint = QStringLiteral("フルパス(\".exe\"迄)で指定してください");
-const QString kPlayerFilter = QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*");
-const QString kEditorFilter = QStringLiteral("エディタ (*.exe)|*.exe|すべてのファイル (*)|*");
-#else
-constexpr bool kProgramsByPermission = true;
-const QString kPathHint = QStringLiteral("フルパス(ファイル名迄)で指定してください");
-const QString kPlayerFilter = QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*");
-const QString kEditorFilter = QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*");
-#endif
+// Programs carry ".exe" on Windows; elsewhere any file may be one, and the dialog's first
+// filter lists the files that may be run.
+const bool kProgramsByPermission = programs_marked_by_permission();
+const QString kPathHint = kProgramsByPermission ? QStringLiteral("フルパス(ファイル名迄)で指定してください")
+                                                : QStringLiteral("フルパス(\".exe\"迄)で指定してください");
+const QString kPlayerFilter = kProgramsByPermission
+                                  ? QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*")
+                                  : QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*");
+const QString kEditorFilter = kProgramsByPermission
+                                  ? QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*")
+                                  : QStringLiteral("エディタ (*.exe)|*.exe|すべてのファイル (*)|*");
 
 } // namespace
 
@@ -77,9 +78,9 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     fit_captions(*this);
 
     // The fields show what the settings file holds, not the state.
-    Check1->setChecked(m_state.save_position == QStringLiteral("1"));
-    Text1->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Ravu"))));
-    Text2->setText(field_value(read_setting(m_state.ini_path, QStringLiteral("Edit"))));
+    Check1->setChecked(position_saved(m_state.save_position));
+    Text1->setText(field_value(read_setting(m_state.ini_path, kPlayerKey)));
+    Text2->setText(field_value(read_setting(m_state.ini_path, kEditorKey)));
 
     connect(Command3, &QPushButton::clicked, this,
             [this] { browse(Text1, QStringLiteral("Ravu本体のパス"), kPlayerFilter, m_last_player_name); });
@@ -112,12 +113,12 @@ void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString
 
 void OptionsDialog::apply()
 {
-    store_setting(m_state, m_dialogs, this, QStringLiteral("Ravu"), Text1->text());
+    store_setting(m_state, m_dialogs, this, kPlayerKey, Text1->text());
     m_state.player_path = Text1->text();
-    store_setting(m_state, m_dialogs, this, QStringLiteral("Edit"), Text2->text());
+    store_setting(m_state, m_dialogs, this, kEditorKey, Text2->text());
     m_state.editor_path = Text2->text();
-    m_main.Label1->setText(QStringLiteral("ravu本体のパス：") + m_state.player_path);
-    m_main.Label2->setText(QStringLiteral("エディタのパス：") + m_state.editor_path);
-    m_state.save_position = Check1->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-    store_setting(m_state, m_dialogs, this, QStringLiteral("SvPosit"), m_state.save_position);
+    m_main.Label1->setText(player_path_caption(m_state.player_path));
+    m_main.Label2->setText(editor_path_caption(m_state.editor_path));
+    m_state.save_position = save_position_value(Check1->isChecked());
+    store_setting(m_state, m_dialogs, this, kSavePositionKey, m_state.save_position);
 }

@@ -2,14 +2,11 @@
 
 #include "album_file.h"
 #include "app_state.h"
-#include "dialogs.h"
 #include "file_list.h"
 #include "folder_list.h"
-#include "main_controls.h"
-#include "main_window.h"
 #include "messages.h"
 #include "play_list.h"
-#include "window_context.h"
+#include "window_messages.h"
 
 #include <QFileInfo>
 #include <QListWidget>
@@ -18,10 +15,6 @@
 namespace {
 const QString kSaveTitle = QStringLiteral("アルバムファイルの保存");
 const QString kSaveFilter = QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb");
-const QString kNoFileName = QStringLiteral("ファイル名が指定されませんでした");
-const QString kWritten = QStringLiteral("にリストを書き込みました");
-const QString kNotWritten = QStringLiteral("にリストを書き込めませんでした");
-const QString kNotRead = QStringLiteral("からリストを読み込めませんでした");
 const QString kAlbumExtension = QStringLiteral(".alb");
 
 // Album mode lists "*.alb" only, so a name that does not end in it (also "best.v2") gets it.
@@ -33,92 +26,95 @@ QString with_album_extension(const QString& path)
 }
 } // namespace
 
-PlayListPanel::PlayListPanel(WindowContext& context) : m_context(context)
+PlayListPanel::PlayListPanel(AppState& state, const PlayListControls& controls, WindowDialogs dialogs)
+    : m_state(state), m_controls(controls), m_dialogs(dialogs)
 {
-    MainControls& c = m_context.controls;
-    MainWindow& window = m_context.window;
-    QObject::connect(c.Command5, &QPushButton::clicked, c.Command5, [&window] { window.add_list(); });
-    QObject::connect(c.Command4, &QPushButton::clicked, c.Command4, [&window] { window.save_list(); });
-    QObject::connect(c.Command7, &QPushButton::clicked, c.Command7, [&window] { window.load_list(); });
+    QObject::connect(controls.add, &QPushButton::clicked, controls.add, [this] { add_list(); });
+    QObject::connect(controls.clear, &QPushButton::clicked, controls.clear, [this] { clear_list_asked(); });
+    QObject::connect(controls.save, &QPushButton::clicked, controls.save, [this] { save_list(); });
+    QObject::connect(controls.load, &QPushButton::clicked, controls.load, [this] { load_list(); });
 }
-
-void PlayListPanel::message(const QString& text) { m_context.dialogs.message(&m_context.window, text); }
 
 void PlayListPanel::add_list()
 {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     if (s.target_file.isEmpty()) {
-        message(kSelectFileMessage);
+        m_dialogs.tell(kSelectFileMessage);
         return;
     }
     if (s.play_list.list_count >= s.play_list.list_capacity) {
-        message(kListFullMessage);
+        m_dialogs.tell(kListFullMessage);
         return;
     }
     // The name comes from the file list; after a folder change nothing is selected there
     // although the target still names a file, and an empty entry would end the list.
-    const QString name = m_context.controls.File1->selected_name();
+    const QString name = m_controls.files->selected_name();
     if (name.isEmpty()) {
-        message(kSelectFileMessage);
+        m_dialogs.tell(kSelectFileMessage);
         return;
     }
     if (!is_listable_name(name)) {
-        message(kNameWithLineBreakMessage);
+        m_dialogs.tell(kNameWithLineBreakMessage);
         return;
     }
     if (add_entry(s.play_list, name))
-        m_context.controls.List1->addItem(name);
+        m_controls.list->addItem(name);
     else
-        message(kListFullMessage);
+        m_dialogs.tell(kListFullMessage);
 }
 
 void PlayListPanel::clear_list()
 {
-    clear_entries(m_context.state.play_list);
-    m_context.controls.List1->clear();
+    clear_entries(m_state.play_list);
+    m_controls.list->clear();
+}
+
+void PlayListPanel::clear_list_asked()
+{
+    if (m_state.play_list.in_use() && m_dialogs.confirmed(kListInvalidQuestion))
+        clear_list();
 }
 
 void PlayListPanel::save_list()
 {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     if (!s.play_list.in_use()) {
-        message(kListEmptyMessage);
+        m_dialogs.tell(kListEmptyMessage);
         return;
     }
     // Starts in the folder shown and offers the name chosen the time before.
-    const FileDialogRequest request{kSaveTitle, kSaveFilter, m_context.controls.Dir1->path(),
-                                    m_last_album_name};
-    const std::optional<QString> chosen = m_context.dialogs.save_file(&m_context.window, request);
+    const FileDialogRequest request{kSaveTitle, kSaveFilter, m_controls.folders->path(), m_last_album_name};
+    const std::optional<QString> chosen = m_dialogs.dialogs.save_file(m_dialogs.parent, request);
     if (!chosen) {
-        message(kNoFileChosenMessage);
+        m_dialogs.tell(kNoFileChosenMessage);
         return;
     }
     // A path that ends in a separator names a folder, not a file.
     if (chosen->isEmpty() || QFileInfo(*chosen).fileName().isEmpty()) {
-        message(kNoFileName);
+        m_dialogs.tell(kNoFileNameMessage);
         return;
     }
     s.album_file = with_album_extension(*chosen);
     m_last_album_name = QFileInfo(s.album_file).fileName();
     // The album replaces the old file only once it is written whole.
     if (write_album(s.album_file, s.play_list))
-        message(s.album_file + kWritten);
+        m_dialogs.tell(album_written_message(s.album_file));
     else
-        message(s.album_file + kNotWritten);
+        m_dialogs.tell(album_not_written_message(s.album_file));
     s.album_file.clear();
 }
 
 void PlayListPanel::load_list()
 {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     if (s.target_file.isEmpty()) {
-        message(kSelectFileMessage);
+        m_dialogs.tell(kSelectFileMessage);
         return;
     }
     clear_list();
     const AlbumLines album = read_album(s.target_file, usable_capacity(s.play_list));
-    m_context.controls.List1->addItems(load_entries(s.play_list, album.lines));
+    m_controls.list->addItems(load_entries(s.play_list, album.lines));
     // What was read before the failure stays in the list.
     if (!album.ok)
-        message(s.target_file + kNotRead);
+        m_dialogs.tell(album_not_read_message(s.target_file));
 }

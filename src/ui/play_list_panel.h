@@ -1,21 +1,41 @@
 #pragma once
-// The play list and its list box List1, and the album file's save and load.
+// The play list and its list box List1: adding the selected file, clearing, and the album
+// file's save and load.
+
+#include "window_dialogs.h"
 
 #include <QString>
 
-struct WindowContext;
+class FileList;
+class FolderList;
+class QListWidget;
+class QPushButton;
+struct AppState;
+
+struct PlayListControls {
+    QPushButton* add = nullptr;    // Command5 リスト選択
+    QPushButton* clear = nullptr;  // Command6 リストクリア
+    QPushButton* save = nullptr;   // Command4 alb保存
+    QPushButton* load = nullptr;   // Command7 alb読込
+    QListWidget* list = nullptr;   // List1
+    FileList* files = nullptr;     // where the names come from
+    FolderList* folders = nullptr; // where the save dialog starts
+};
 
 class PlayListPanel {
 public:
-    explicit PlayListPanel(WindowContext& context);
+    // Connects the four buttons.
+    PlayListPanel(AppState& state, const PlayListControls& controls, WindowDialogs dialogs);
     void add_list();
     void clear_list();
+    // Command6: a list in use is cleared once the user agrees.
+    void clear_list_asked();
     void save_list();
     void load_list();
 
 private:
-    void message(const QString& text);
-
-    WindowContext& m_context;
+    AppState& m_state;
+    PlayListControls m_controls;
+    WindowDialogs m_dialogs;
     QString m_last_album_name; // offered again by the next save dialog
 };

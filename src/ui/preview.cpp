@@ -1,45 +1,12 @@
 #include "preview.h"
 
 #include "app_state.h"
-#include "dialogs.h"
 #include "file_list.h"
-#include "main_controls.h"
-#include "main_window.h"
 #include "paths.h"
 #include "preview_lines.h"
-#include "visible_text.h"
-#include "window_context.h"
+#include "window_messages.h"
 
 #include <QPlainTextEdit>
-
-namespace {
-
-const QString kNoSuchFile = QStringLiteral("ファイルが存在しません");
-const QString kLineTooLong = QStringLiteral("１行の文字数が長すぎます");
-
-// A file that is there but could not be read: which one, and why.
-QString unreadable_text(const QString& path, FileFailure failure)
-{
-    QString reason;
-    switch (failure) {
-    case FileFailure::NoPermission:
-        reason = QStringLiteral("読み取りの権限がありません。");
-        break;
-    case FileFailure::NotRegularFile:
-        reason = QStringLiteral("通常のファイルではありません。");
-        break;
-    case FileFailure::None:
-    case FileFailure::Missing:
-    case FileFailure::TooLarge:
-    case FileFailure::Other:
-        reason = QStringLiteral("読み込み中にエラーが発生しました。");
-        break;
-    }
-    return QStringLiteral("ファイルを読み込めませんでした。\r") + visible_controls(path) + QLatin1Char('\r')
-           + reason;
-}
-
-} // namespace
 
 QString preview_field_text(const QStringList& lines)
 {
@@ -56,44 +23,43 @@ QString preview_field_text(const QStringList& lines)
     return text;
 }
 
-Preview::Preview(WindowContext& context) : m_context(context)
+Preview::Preview(AppState& state, FileList* files, QPlainTextEdit* field, TargetDisplay target,
+                 WindowDialogs dialogs)
+    : m_state(state), m_files(files), m_field(field), m_target(target), m_dialogs(dialogs)
 {
-    FileList* files = m_context.controls.File1;
     QObject::connect(files, &FileList::selection_changed, files, [this] { on_selection_changed(); });
 }
 
 void Preview::on_selection_changed()
 {
-    AppState& s = m_context.state;
-    MainControls& c = m_context.controls;
-    const QString name = c.File1->selected_name();
+    const QString name = m_files->selected_name();
     if (name.isEmpty())
         return;
 
-    c.Text1->clear();
-    s.target_file = join_folder_file(c.File1->path(), name);
+    m_field->clear();
+    m_state.target_file = join_folder_file(m_files->path(), name);
 
     // The field takes only so much (see preview_lines.h); past that it refuses the text.
-    const PreviewLines read = read_preview_lines(s.target_file);
+    const PreviewLines read = read_preview_lines(m_state.target_file);
     if (read.result == PreviewLines::Result::CannotRead) {
         // Why, as the open itself found it: no second look that could see another file.
         const FileFailure failure = read.error.failure;
         if (failure == FileFailure::Missing) {
-            m_context.dialogs.message(&m_context.window, kNoSuchFile);
-            c.File1->refresh(); // the vanished name leaves the list
+            m_dialogs.tell(kNoSuchFileMessage);
+            m_files->refresh(); // the vanished name leaves the list
         } else {
             // Still there, so it stays listed and selected.
-            m_context.dialogs.message(&m_context.window, unreadable_text(s.target_file, failure));
+            m_dialogs.tell(unreadable_file_message(m_state.target_file, failure));
         }
         return;
     }
 
-    show_target(c, s.target_file);
+    m_target.show(m_state.target_file);
 
     if (read.result == PreviewLines::Result::TooLong) {
-        m_context.dialogs.message(&m_context.window, kLineTooLong);
-        c.Text1->clear();
+        m_dialogs.tell(kLineTooLongMessage);
+        m_field->clear();
         return;
     }
-    c.Text1->setPlainText(preview_field_text(read.lines));
+    m_field->setPlainText(preview_field_text(read.lines));
 }

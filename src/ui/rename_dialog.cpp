@@ -1,14 +1,13 @@
 #include "rename_dialog.h"
 
 #include "app_state.h"
+#include "control_placement.h"
 #include "dialogs.h"
 #include "file_list.h"
 #include "file_names.h"
 #include "file_rename.h"
 #include "fonts.h"
-#include "main_controls.h"
-#include "twips.h"
-#include "window_context.h"
+#include "window_messages.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -34,16 +33,11 @@ protected:
     }
 };
 
-QString confirmation_text(const QString& old_name, const QString& new_name)
-{
-    return QStringLiteral("ファイル名を「") + old_name + QStringLiteral("」から") + QLatin1Char('\r')
-           + QStringLiteral("「") + new_name + QStringLiteral("」に変更します。") + QLatin1Char('\r')
-           + QStringLiteral("よろしいですか？");
-}
-
 } // namespace
 
-RenameDialog::RenameDialog(WindowContext& context, QWidget* parent) : QDialog(parent), m_context(context)
+RenameDialog::RenameDialog(AppState& state, FileList* files, TargetDisplay target, Dialogs& dialogs,
+                           QWidget* parent)
+    : QDialog(parent), m_state(state), m_files(files), m_target(target), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ファイル名変更"));
@@ -66,7 +60,7 @@ RenameDialog::RenameDialog(WindowContext& context, QWidget* parent) : QDialog(pa
     Txt_NewName->setAccessibleName(QStringLiteral("新しいファイル名"));
     fit_captions(*this);
 
-    Txt_NewName->setText(m_context.controls.File1->selected_name());
+    Txt_NewName->setText(m_files->selected_name());
 
     connect(Cmd_OK, &QPushButton::clicked, this, [this] { confirm(); });
     connect(Cmd_Cnl, &QPushButton::clicked, this, [this] { reject(); });
@@ -76,30 +70,29 @@ void RenameDialog::confirm()
 {
     const QString new_name = Txt_NewName->text();
     if (new_name.isEmpty()) {
-        m_context.dialogs.message(this, QStringLiteral("ファイル名が入力されていません。"));
+        m_dialogs.message(this, kNoNewNameMessage);
         return;
     }
     // The file stays in its folder: a name is no path.
     if (!is_plain_file_name(new_name)) {
-        m_context.dialogs.message(
-            this, QStringLiteral("フォルダの区切り文字を含む名前や「.」「..」には変更できません。"));
+        m_dialogs.message(this, kNameIsPathMessage);
         return;
     }
-    const QString old_name = m_context.controls.File1->selected_name();
-    const QString folder = m_context.controls.File1->path();
+    const QString old_name = m_files->selected_name();
+    const QString folder = m_files->path();
 
-    const MessageAnswer answer = m_context.dialogs.message(
-        this, confirmation_text(old_name, new_name), MessageButtons::YesNo, MessageIcon::None,
-        QStringLiteral("ファイル名変更確認"), MessageAnswer::Yes);
+    const MessageAnswer answer =
+        m_dialogs.message(this, rename_question(old_name, new_name), MessageButtons::YesNo, MessageIcon::None,
+                          kRenameTitle, MessageAnswer::Yes);
     if (answer == MessageAnswer::Yes) {
         if (!rename_file_keeping_others(folder, old_name, new_name))
-            m_context.dialogs.message(this, QStringLiteral("ファイル名を変更できませんでした。"));
+            m_dialogs.message(this, kRenameFailedMessage);
         // Renamed or not, the old target may no longer name the file.
-        m_context.state.target_file.clear();
-        show_target(m_context.controls, m_context.state.target_file);
+        m_state.target_file.clear();
+        m_target.show(m_state.target_file);
         accept();
     } else {
-        m_context.dialogs.message(this, QStringLiteral("ファイル名を変更しませんでした。"));
+        m_dialogs.message(this, kRenameDeclinedMessage);
         reject();
     }
 }

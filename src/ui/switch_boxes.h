@@ -1,11 +1,17 @@
 #pragma once
 // The four switch check boxes: each click stores its switch text in the state and the file.
 
-struct WindowContext;
+#include "window_dialogs.h"
+
+#include <array>
+
+class QCheckBox;
+struct AppState;
 
 class SwitchBoxes {
 public:
-    explicit SwitchBoxes(WindowContext& context);
+    // boxes are Check1..Check4: play at once, end after playing, end other players, icon.
+    SwitchBoxes(AppState& state, const std::array<QCheckBox*, 4>& boxes, WindowDialogs dialogs);
 
     // Start-up: a non-empty stored value ticks its box, which stores the canonical switch.
     void apply_stored();
@@ -14,5 +20,7 @@ public:
     void update(int box);
 
 private:
-    WindowContext& m_context;
+    AppState& m_state;
+    std::array<QCheckBox*, 4> m_boxes;
+    WindowDialogs m_dialogs;
 };

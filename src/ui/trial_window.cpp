@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "command_lines.h"
+#include "control_placement.h"
 #include "dialogs.h"
 #include "fonts.h"
 #include "layout_rules.h"
@@ -9,8 +10,7 @@
 #include "system_services.h"
 #include "trial_tune.h"
 #include "tune_text_field.h"
-#include "twips.h"
-#include "window_context.h"
+#include "window_messages.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -34,7 +34,8 @@ constexpr double kTrialClientHeight = 4890;
 
 } // namespace
 
-TrialWindow::TrialWindow(WindowContext& context, QWidget* parent) : QWidget(parent), m_context(context)
+TrialWindow::TrialWindow(AppState& state, Dialogs& dialogs, SystemServices& system, QWidget* parent)
+    : QWidget(parent), m_state(state), m_dialogs(dialogs), m_system(system)
 {
     static const bool accessible_installed = (QAccessible::installFactory(trial_window_accessible), true);
     Q_UNUSED(accessible_installed);
@@ -90,42 +91,41 @@ void TrialWindow::apply_layout_rule()
 
 void TrialWindow::edit_conf()
 {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     if (!definition_file_exists(s.conf_path)) {
-        m_context.dialogs.message(this,
-                                  QStringLiteral("定義ファイルが無いと思われますので、新規に作成します。"));
+        m_dialogs.message(this, kDefinitionCreatedMessage);
         s.conf_text = definition_template();
         // A file that cannot be made is left to show itself in the editor.
         create_definition_file(s.conf_path);
     }
-    if (!m_context.system.start_task(editor_command(s.editor_path, s.conf_path), WindowStyle::NoActivate))
-        m_context.dialogs.message(this, conf_editor_failure_message(s.editor_path, s.conf_path));
+    if (!m_system.start_task(editor_command(s.editor_path, s.conf_path), WindowStyle::NoActivate))
+        m_dialogs.message(this, conf_editor_failure_message(s.editor_path, s.conf_path));
 }
 
 void TrialWindow::exec_ravu_tmp()
 {
-    AppState& s = m_context.state;
+    AppState& s = m_state;
     if (!definition_file_exists(s.conf_path)) {
-        m_context.dialogs.message(this, missing_definition_message(s.conf_path));
+        m_dialogs.message(this, missing_definition_message(s.conf_path));
         return;
     }
     const TrialTuneWrite written =
         write_trial_tune(s.conf_path, s.tmp_path, trial_text_with_crlf(Text1->toPlainText()));
     switch (written.status) {
     case TrialTuneWrite::Status::ReadFailed:
-        m_context.dialogs.message(this, definition_read_failure_message(s.conf_path, written.detail));
+        m_dialogs.message(this, definition_read_failure_message(s.conf_path, written.detail));
         return;
     case TrialTuneWrite::Status::Refused:
-        m_context.dialogs.message(this, refused_character_message(written.detail));
+        m_dialogs.message(this, refused_character_message(written.detail));
         return;
     case TrialTuneWrite::Status::WriteFailed:
         s.conf_text = written.conf_text;
-        m_context.dialogs.message(this, trial_write_failure_message(s.tmp_path));
+        m_dialogs.message(this, trial_write_failure_message(s.tmp_path));
         return;
     case TrialTuneWrite::Status::Written:
         s.conf_text = written.conf_text;
         break;
     }
-    if (!m_context.system.start_task(trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate))
-        m_context.dialogs.message(this, kPlayerStartFailedMessage);
+    if (!m_system.start_task(trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate))
+        m_dialogs.message(this, kPlayerStartFailedMessage);
 }

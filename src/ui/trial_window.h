@@ -3,15 +3,17 @@
 
 #include <QWidget>
 
+class Dialogs;
 class QPlainTextEdit;
 class QPushButton;
-struct WindowContext;
+class SystemServices;
+struct AppState;
 
 class TrialWindow : public QWidget {
     Q_OBJECT
 public:
     // A window of its own (no owner), deleted when it is closed so the next one starts empty.
-    explicit TrialWindow(WindowContext& context, QWidget* parent = nullptr);
+    TrialWindow(AppState& state, Dialogs& dialogs, SystemServices& system, QWidget* parent = nullptr);
 
     // Makes sure the definition file exists, then opens it in the editor (Command2).
     void edit_conf();
@@ -28,5 +30,7 @@ protected:
 private:
     void apply_layout_rule();
 
-    WindowContext& m_context;
+    AppState& m_state;
+    Dialogs& m_dialogs;
+    SystemServices& m_system;
 };

@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "settings.h"
+#include "settings_keys.h"
 #include "twips.h"
 
 #include <QEvent>
@@ -22,10 +23,10 @@ QString twips_text(double twips)
 }
 
 // A stored geometry value, or nothing when it is missing, not wanted or not a number.
-std::optional<double> stored_twips(const AppState& state, const char* key)
+std::optional<double> stored_twips(const AppState& state, const QString& key)
 {
-    const QString value = read_setting(state.ini_path, QString::fromLatin1(key));
-    if (state.save_position != QStringLiteral("1") || value == kMissing)
+    const QString value = read_setting(state.ini_path, key);
+    if (!position_saved(state.save_position) || value == kMissing)
         return std::nullopt;
     bool ok = false;
     const float number = value.trimmed().toFloat(&ok);
@@ -45,15 +46,13 @@ WindowGeometry::WindowGeometry(QWidget& window) : m_window(window) {}
 
 void WindowGeometry::restore(const AppState& state)
 {
-    const QString top = read_setting(state.ini_path, QStringLiteral("PreTop"));
-    if (state.save_position == QStringLiteral("1") && top != kMissing
-        && (top == QStringLiteral("45000") || top == QStringLiteral("-60")))
+    if (position_saved(state.save_position) && frame_not_restored(read_setting(state.ini_path, kTopKey)))
         return;
     StoredFrame stored;
-    stored.top = stored_twips(state, "PreTop");
-    stored.left = stored_twips(state, "PreLeft");
-    stored.height = stored_twips(state, "PreHeight");
-    stored.width = stored_twips(state, "PreWidth");
+    stored.top = stored_twips(state, kTopKey);
+    stored.left = stored_twips(state, kLeftKey);
+    stored.height = stored_twips(state, kHeightKey);
+    stored.width = stored_twips(state, kWidthKey);
     QList<QRectF> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << in_twips(screen->availableGeometry());
@@ -113,11 +112,11 @@ void WindowGeometry::save(const std::function<void(const QString&, const QString
     const QRect frame = m_window.frameGeometry();
     QString top = twips_text(px_to_twips(frame.top()));
     if (m_window.isMinimized())
-        top = QStringLiteral("45000");
+        top = kTopMinimised;
     else if (m_window.isMaximized())
-        top = QStringLiteral("-60");
-    store(QStringLiteral("PreTop"), top);
-    store(QStringLiteral("PreLeft"), twips_text(px_to_twips(frame.left())));
-    store(QStringLiteral("PreHeight"), twips_text(px_to_twips(frame.height())));
-    store(QStringLiteral("PreWidth"), twips_text(px_to_twips(frame.width())));
+        top = kTopMaximised;
+    store(kTopKey, top);
+    store(kLeftKey, twips_text(px_to_twips(frame.left())));
+    store(kHeightKey, twips_text(px_to_twips(frame.height())));
+    store(kWidthKey, twips_text(px_to_twips(frame.width())));
 }

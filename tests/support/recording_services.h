@@ -17,10 +17,16 @@ public:
     void wait_task(StartedTask& task) override;
     bool move_to_trash(const QString& path, QString* error) override;
     bool open_folder(const QString& folder) override;
+    QStringList drives() override;
+    bool drive_available(const QString& root) override;
+    QString default_editor() const override;
 
     bool fail_starts = false; // every start fails, as with a missing program
     bool fail_trash = false;
     bool fail_open = false;
+    // Folders that stand in for the drives, each available while it is a folder; empty:
+    // this machine's drives.
+    QStringList drive_folders;
 
     QList<RecordedStart> starts;
     QList<qint64> waits; // task ids

@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-#ifdef Q_OS_UNIX
-
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -42,7 +40,7 @@ bool rename_raw_name(const QString& folder, const QByteArray& raw_name, const QS
                             O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir_fd < 0)
         return false;
-#ifdef Q_OS_LINUX
+#ifdef RENAME_NOREPLACE // Linux: a rename that never replaces
     bool renamed = renameat2(dir_fd, raw_name.constData(), dir_fd, to.constData(), RENAME_NOREPLACE) == 0;
 #else
     bool renamed = false;
@@ -53,10 +51,3 @@ bool rename_raw_name(const QString& folder, const QByteArray& raw_name, const QS
     close(dir_fd);
     return renamed;
 }
-
-#else
-
-// Elsewhere the system's own names are text: no name is foreign to it.
-bool rename_raw_name(const QString&, const QByteArray&, const QString&) { return false; }
-
-#endif

@@ -1,16 +1,11 @@
 #include "folder_entries.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
-#ifdef Q_OS_UNIX
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
-#endif
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -62,24 +57,3 @@ FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
     entries.ok = true;
     return entries;
 }
-
-#else
-
-FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
-{
-    FolderEntries entries;
-    const QDir dir(folder);
-    if (!dir.exists())
-        return entries;
-    const QDir::Filters filter =
-        kinds == EntryKinds::Files ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
-    QDirIterator it(folder, filter);
-    while (it.hasNext()) {
-        it.next();
-        (kinds == EntryKinds::Files ? entries.files : entries.folders) << it.fileName();
-    }
-    entries.ok = true;
-    return entries;
-}
-
-#endif

@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-
-#ifdef Q_OS_UNIX
 
 #include <cerrno>
 #include <dirent.h>
@@ -34,17 +31,3 @@ FolderFault folder_fault(const QString& folder)
         return FolderFault::Other;
     }
 }
-
-#else
-
-FolderFault folder_fault(const QString& folder)
-{
-    const QFileInfo info(folder);
-    if (!info.exists())
-        return FolderFault::Missing;
-    if (!info.isDir())
-        return FolderFault::NotAFolder;
-    return QDir(folder).isReadable() ? FolderFault::Other : FolderFault::NoPermission;
-}
-
-#endif

@@ -1,5 +1,7 @@
 #include "trash.h"
 
+#include "system_messages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -12,7 +14,6 @@ void set_error(QString* error, const QString& reason)
         *error = reason;
 }
 
-#ifndef Q_OS_WIN
 // The file went into a trash folder (~/.local/share/Trash, a volume's .Trash-uid, ~/.Trash).
 bool is_in_trash(const QString& trashed)
 {
@@ -24,37 +25,30 @@ bool is_in_trash(const QString& trashed)
             return true;
     return false;
 }
-#endif
 
 } // namespace
 
 bool move_file_to_trash(const QString& path, QString* error)
 {
-#ifndef Q_OS_WIN
     // The home trash lives below the data folder. When that folder is missing, Qt's trash
     // "succeeds" by moving the file into ./files of the current folder, so it is made first.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty() || !QDir().mkpath(data)) {
-        set_error(error, QStringLiteral("ごみ箱のフォルダを作成できません：") + data);
+        set_error(error, trash_folder_not_made_message(data));
         return false;
     }
-#endif
     QFile file(path);
     if (!file.moveToTrash()) {
         set_error(error, file.errorString());
         return false;
     }
-#ifndef Q_OS_WIN
     const QString trashed = file.fileName(); // where the file went
     if (!is_in_trash(trashed)) {
         // It went somewhere that is no trash: put it back where it was.
         const QString moved = QDir::current().absoluteFilePath(trashed);
         const bool back = !QFile::exists(path) && QFile::rename(moved, path);
-        set_error(error,
-                  back ? QStringLiteral("ごみ箱が見つかりません。")
-                       : QStringLiteral("ごみ箱が見つかりません。ファイルは次の場所にあります：") + moved);
+        set_error(error, back ? kNoTrashMessage : no_trash_moved_message(moved));
         return false;
     }
-#endif
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Moving a file to the desktop trash after the program's own confirmation.
+// Deleting a file: the program's own confirmation, then a move to the desktop trash.
 
 #include <QString>
 

@@ -1,0 +1,3 @@
+#include "system_conventions.h"
+
+DesktopSystem this_desktop_system() { return DesktopSystem::MacOs; }

@@ -1,0 +1,53 @@
+#include "main_menus.h"
+
+#include "app_state.h"
+#include "atomic_file.h"
+#include "command_lines.h"
+#include "main_controls.h"
+#include "messages.h"
+#include "paths.h"
+#include "system_conventions.h"
+#include "system_services.h"
+#include "window_messages.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The help text that comes with the program, put where the menu opens it when nothing is
+// there yet. A copy the user has (and may have edited) is never replaced.
+void provide_help_text(const QString& path)
+{
+    const QFileInfo target(path);
+    if (target.exists() || target.isSymLink())
+        return;
+    QFile source(QStringLiteral(":/ravufiler/ravfiler.txt"));
+    if (!source.open(QIODevice::ReadOnly))
+        return;
+    // A copy that cannot be written leaves the editor to say so.
+    write_file_atomically(path, native_text_file(source.readAll()));
+}
+
+} // namespace
+
+MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemServices& system,
+                     WindowDialogs dialogs, MenuOperations operations)
+    : m_state(state), m_system(system), m_dialogs(dialogs), m_operations(std::move(operations))
+{
+    QObject::connect(menus.mnuEnd, &QAction::triggered, menus.mnuEnd, [this] { m_operations.end(); });
+    QObject::connect(menus.mnuOpt, &QAction::triggered, menus.mnuOpt, [this] { m_operations.options(); });
+    QObject::connect(menus.mnuMftxt, &QAction::triggered, menus.mnuMftxt, [this] { show_help_text(); });
+    QObject::connect(menus.mnuVersion, &QAction::triggered, menus.mnuVersion, [this] { show_version(); });
+}
+
+void MainMenus::show_help_text()
+{
+    provide_help_text(own_file_path(m_state.start_dir, kHelpTextFileName));
+    if (!m_system.start_task(help_text_command(m_state.editor_path, m_state.start_dir),
+                             WindowStyle::NoActivate))
+        m_dialogs.tell(kEditorStartFailedMessage);
+}
+
+void MainMenus::show_version() { m_dialogs.tell(version_message()); }

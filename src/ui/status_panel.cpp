@@ -1,0 +1,51 @@
+#include "status_panel.h"
+
+#include "fonts.h"
+
+#include <QHelpEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+
+StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent), m_designed_font(font()) {}
+
+QRect StatusPanel::text_area() const
+{
+    const int m = margin();
+    return contentsRect().adjusted(m, m, -m, -m);
+}
+
+QString StatusPanel::shown_text() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, text_area().width());
+}
+
+// The panel's width comes from the status bar's stretch, never from its text.
+QSize StatusPanel::sizeHint() const { return {minimumWidth(), QLabel::sizeHint().height()}; }
+
+QSize StatusPanel::minimumSizeHint() const { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
+
+bool StatusPanel::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QLabel::event(event);
+    if (shown_text() != text())
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+void StatusPanel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, text_area(), QStyle::visualAlignment(layoutDirection(), alignment()),
+                          palette(), isEnabled(), shown_text(), foregroundRole());
+}
+
+void StatusPanel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    setFont(font_fitting_height(m_designed_font, text_area().height()));
+}

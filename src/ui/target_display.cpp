@@ -1,0 +1,20 @@
+#include "target_display.h"
+
+#include "main_controls.h"
+#include "visible_text.h"
+
+#include <QLabel>
+
+void TargetDisplay::show(const QString& target_file) const
+{
+    const QString text = kTargetPrefix + visible_controls(target_file);
+    label->setText(text);
+    panel->setText(text);
+}
+
+TargetDisplay target_display(const MainControls& controls) { return {controls.Label3, controls.panels[0]}; }
+
+void show_target(MainControls& controls, const QString& target_file)
+{
+    target_display(controls).show(target_file);
+}

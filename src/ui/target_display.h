@@ -1,0 +1,21 @@
+#pragma once
+// The target file as the main window shows it: "対象ファイル：" and the path, in the hidden
+// label Label3 and in the status bar's first panel.
+
+#include <QString>
+
+class QLabel;
+struct MainControls;
+
+inline const QString kTargetPrefix = QStringLiteral("対象ファイル：");
+
+struct TargetDisplay {
+    QLabel* label = nullptr;
+    QLabel* panel = nullptr;
+
+    void show(const QString& target_file) const;
+};
+
+TargetDisplay target_display(const MainControls& controls);
+
+void show_target(MainControls& controls, const QString& target_file);
