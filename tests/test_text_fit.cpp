@@ -2,16 +2,26 @@
 // designed sizes: measured against the style's text area, with each box's click area ending
 // before the next control of its row; the status bar's text whole and shortened in the middle.
 
-#include "browse_window.h"
 #include "client_area.h"
+#include "drive_list.h"
+#include "file_list.h"
+#include "folder_list.h"
 #include "main_window_layout.h"
 #include "options_dialog.h"
 #include "rename_dialog.h"
+#include "started_window.h"
 #include "trial_window.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QHelpEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QStyleOptionButton>
 #include <QToolTip>
@@ -23,7 +33,7 @@ namespace {
 
 // The four windows, made afresh.
 struct Windows {
-    BrowseWindow main;
+    StartedWindow main{StartOptions{.show = true}};
     OptionsDialog options{main.state(), main.controls(), main.dialogs};
     RenameDialog rename{main.window->context()};
     TrialWindow trial{main.window->context()};
@@ -231,7 +241,7 @@ void TestTextFit::top_row_hit_areas()
 
 void TestTextFit::status_bar_text()
 {
-    BrowseWindow b;
+    StartedWindow b({.show = true});
     const QString name = QStringLiteral("gypsy_jig_quartet_in_pieces.rav");
     const QString folder_name = QStringLiteral("とても長い名前のフォルダに入った曲の集まり");
     const QString folder = b.make_folder(folder_name);
