@@ -1,19 +1,14 @@
 // The play list (リスト選択, List1) and album files (alb保存, alb読込), through the real
 // window with scripted answers and save dialogs, checking the bytes written.
 
-#include "drive_list.h"
 #include "file_list.h"
-#include "folder_list.h"
 #include "started_window.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 #include <sys/stat.h>

@@ -2,7 +2,6 @@
 // root every permission holds, so CTest runs this through run_unprivileged.sh): each gets a
 // message that says what happened, and what is still there stays listed.
 
-#include "drive_list.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "started_window.h"
@@ -11,11 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDevice>
-#include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 #ifdef Q_OS_UNIX

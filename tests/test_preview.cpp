@@ -1,9 +1,7 @@
 // Selecting a file in the file list: the target, its display, and the preview field's
 // lines, read through the real window from files in a temporary folder.
 
-#include "drive_list.h"
 #include "file_list.h"
-#include "folder_list.h"
 #include "paths.h"
 #include "preview_lines.h"
 #include "started_window.h"
@@ -11,10 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTextBlock>
 #include <QtTest>
 

@@ -3,9 +3,6 @@
 // before the next control of its row; the status bar's text whole and shortened in the middle.
 
 #include "client_area.h"
-#include "drive_list.h"
-#include "file_list.h"
-#include "folder_list.h"
 #include "main_window_layout.h"
 #include "options_dialog.h"
 #include "rename_dialog.h"
@@ -14,12 +11,9 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
