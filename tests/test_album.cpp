@@ -1,9 +1,15 @@
 // The play list (リスト選択, List1) and album files (alb保存, alb読込), through the real
 // window with scripted answers and save dialogs, checking the bytes written.
 
-#include "browse_window.h"
+#include "file_list.h"
+#include "started_window.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
 
 #include <sys/stat.h>
 #ifdef Q_OS_LINUX
@@ -28,7 +34,7 @@ QByteArray read_bytes(const QString& path)
 }
 
 // A folder "tunes" with a.rav, b.txt and ドレミ.rav, shown in list mode.
-void list_mode_with_tunes(BrowseWindow& w)
+void list_mode_with_tunes(StartedWindow& w)
 {
     w.write_file(QStringLiteral("tunes/a.rav"), "A");
     w.write_file(QStringLiteral("tunes/b.txt"), "B");
@@ -38,14 +44,14 @@ void list_mode_with_tunes(BrowseWindow& w)
 }
 
 // Saves through alb保存 with the dialog answering path.
-void save_as(BrowseWindow& w, const std::optional<QString>& path)
+void save_as(StartedWindow& w, const std::optional<QString>& path)
 {
     w.dialogs.save_results.enqueue(path);
     w.click(w.controls().Command4);
 }
 
 // Loads an album of the shown folder through alb読込 in album mode.
-void load_album(BrowseWindow& w, const QString& name)
+void load_album(StartedWindow& w, const QString& name)
 {
     if (w.state().select_mode != QStringLiteral("ledit")) {
         w.dialogs.answers.enqueue(MessageAnswer::Yes);
@@ -80,7 +86,7 @@ private slots:
 
 void TestAlbum::list_takes_64_entries_with_duplicates()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     const QStringList names{QStringLiteral("a.rav"), QStringLiteral("b.txt"), QStringLiteral("a.rav")};
     QStringList expected;
@@ -103,7 +109,7 @@ void TestAlbum::list_takes_64_entries_with_duplicates()
 
 void TestAlbum::add_needs_a_selected_name()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     // Right after the mode change there is no target.
     w.click(w.controls().Command5);
@@ -117,7 +123,7 @@ void TestAlbum::name_with_line_break_is_refused()
 #ifndef Q_OS_UNIX
     QSKIP("file names cannot hold a line break here");
 #endif
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     w.write_file(QStringLiteral("tunes/two\nlines.rav"), "X");
     list_mode_with_tunes(w);
     w.add_files({QStringLiteral("two\nlines.rav")});
@@ -128,7 +134,7 @@ void TestAlbum::name_with_line_break_is_refused()
 
 void TestAlbum::save_and_load_three_entries()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     w.add_files({QStringLiteral("ドレミ.rav"), QStringLiteral("a.rav"), QStringLiteral("b.txt")});
     const QString album = QDir::toNativeSeparators(w.path(QStringLiteral("tunes/three.alb")));
@@ -158,7 +164,7 @@ void TestAlbum::save_and_load_three_entries()
 
 void TestAlbum::name_outside_cp932_round_trips_as_utf8()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     // Hangul and an emoji have no CP932 code.
     w.write_file(QStringLiteral("tunes/한국😀.rav"), "K");
     list_mode_with_tunes(w);
@@ -175,7 +181,7 @@ void TestAlbum::name_outside_cp932_round_trips_as_utf8()
 
 void TestAlbum::save_dialog_answers()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     save_as(w, w.path(QStringLiteral("tunes/none.alb")));
     QCOMPARE(w.dialogs.texts(), QStringList({kEmptyList}));
@@ -210,7 +216,7 @@ void TestAlbum::typed_name_gets_album_extension()
 {
     QFETCH(QString, typed);
     QFETCH(QString, written);
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     w.make_folder(QStringLiteral("tunes/a folder"));
     w.add_files({QStringLiteral("a.rav")});
@@ -232,7 +238,7 @@ void TestAlbum::typed_name_gets_album_extension()
 
 void TestAlbum::load_takes_at_most_64_lines()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     QByteArray bytes;
     QStringList expected;
     for (int i = 1; i <= 70; ++i) {
@@ -249,7 +255,7 @@ void TestAlbum::load_takes_at_most_64_lines()
 
 void TestAlbum::last_line_without_line_end()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     w.write_file(QStringLiteral("open.alb"), "a.rav\r\nb.rav");
     load_album(w, QStringLiteral("open.alb"));
     QCOMPARE(w.entries(), QStringList({"a.rav", "b.rav"}));
@@ -275,7 +281,7 @@ void TestAlbum::loading_stops_at_the_first_empty_line()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, entries);
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     for (const char* name : {"a.rav", "b.rav", "c.rav"})
         w.write_file(QString::fromLatin1(name), name);
     w.write_file(QStringLiteral("list.alb"), bytes);
@@ -298,7 +304,7 @@ void TestAlbum::loading_stops_at_the_first_empty_line()
 
 void TestAlbum::fifo_album_does_not_hold_up_the_load()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString album = w.write_file(QStringLiteral("pipe.alb"), "a.rav\r\n");
     load_album(w, QStringLiteral("pipe.alb"));
     QCOMPARE(w.entries(), QStringList{"a.rav"});
@@ -313,7 +319,7 @@ void TestAlbum::fifo_album_does_not_hold_up_the_load()
 
 void TestAlbum::save_that_cannot_be_written_reports_failure()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     w.add_files({QStringLiteral("a.rav")});
     w.dialogs.clear();
@@ -329,7 +335,7 @@ void TestAlbum::failed_replace_keeps_the_old_album()
 #ifndef Q_OS_LINUX
     QSKIP("needs a file size limit to make the write fail");
 #else
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     const QByteArray old_album("old.rav\r\nolder.rav\r\n");
     const QString album = QDir::toNativeSeparators(w.write_file(QStringLiteral("tunes/keep.alb"), old_album));
@@ -357,7 +363,7 @@ void TestAlbum::failed_replace_keeps_the_old_album()
 
 void TestAlbum::failed_read_keeps_what_was_read()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     // The third line is far too long to be a file name.
     w.write_file(QStringLiteral("broken.alb"),
                  "a.rav\r\nb.rav\r\n" + QByteArray(1 << 20, 'x') + "\r\nd.rav\r\n");

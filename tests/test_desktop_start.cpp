@@ -4,13 +4,11 @@
 
 #include "file_list.h"
 #include "folder_list.h"
-#include "main_window.h"
 #include "modal_robot.h"
 #include "options_dialog.h"
-#include "recording_services.h"
-#include "scripted_dialogs.h"
 #include "settings.h"
 #include "start_folder.h"
+#include "started_window.h"
 #include "test_files.h"
 
 #include <QPushButton>
@@ -85,19 +83,18 @@ void TestDesktopStart::start_folder()
     QVERIFY(folders.error.isEmpty());
 
     // A first run from there: the settings go into the start folder, the lists show home.
-    ScriptedDialogs dialogs;
-    RecordingServices system;
     {
-        MainWindow window(folders.start_dir, dialogs, system, [] {});
-        window.open_lists_at(folders.list_folder);
+        StartedWindow run({.settings = std::nullopt, .start_dir = folders.start_dir, .load = false});
+        run.window->open_lists_at(folders.list_folder);
         ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) { d.Command1->click(); }});
-        window.load();
+        run.load();
         QCOMPARE(robot.seen(), 1);
-        QCOMPARE(window.controls().Dir1->path(), home);
-        QCOMPARE(window.controls().File1->path(), home);
-        QCOMPARE(window.state().current_folder, home);
-        window.show();
-        window.close();
+        QCOMPARE(run.controls().Dir1->path(), home);
+        QCOMPARE(run.controls().File1->path(), home);
+        QCOMPARE(run.state().current_folder, home);
+        run.window->show();
+        run.window->close();
+        QCOMPARE(run.ended, 1);
     }
     const QString ini = QDir(folders.start_dir).filePath(QStringLiteral("ravfiler.ini"));
     QCOMPARE(read_setting(ini, QStringLiteral("Lastpath")), home);

@@ -5,8 +5,9 @@
 #include "file_rename.h"
 #include "folder_list.h"
 #include "main_controls.h"
-#include "main_window_fixture.h"
-#include "paths.h"
+#include "modal_robot.h"
+#include "rename_dialog.h"
+#include "started_window.h"
 #include "text_codec.h"
 #include "twips.h"
 
@@ -16,9 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTimer>
+#include <QUrl>
 #include <QtTest>
-#include <functional>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -27,70 +27,11 @@
 
 namespace {
 
-// The real desktop trash, kept under a folder the test owns (see initTestCase); everything
-// else is recorded.
-class TrashServices final : public SystemServices {
-public:
-    std::unique_ptr<StartedTask> start_task(const CommandLine& command, WindowStyle style) override
-    {
-        return recorded.start_task(command, style);
-    }
-    void wait_task(StartedTask& task) override { recorded.wait_task(task); }
-    bool open_folder(const QString& folder) override { return recorded.open_folder(folder); }
-    QStringList drives() override { return recorded.drives(); }
-    bool drive_available(const QString& root) override { return recorded.drive_available(root); }
-    QString default_editor() const override { return recorded.default_editor(); }
-    bool move_to_trash(const QString& path, QString* error) override
-    {
-        QFile file(path);
-        if (!file.moveToTrash()) {
-            *error = file.errorString();
-            return false;
-        }
-        trashed << file.fileName();
-        return true;
-    }
-
-    RecordingServices recorded;
-    QStringList trashed; // where the files went
-};
-
-QString target_display(MainWindowFixture& f)
+QString target_display(StartedWindow& f)
 {
     const QString label = f.control<QLabel>("Label3")->text();
     const QString panel = f.window->controls().panels[0]->text();
     return label == panel ? label : QStringLiteral("<differs: %1 | %2>").arg(label, panel);
-}
-
-// Selects a file in File1 as a click does, which makes it the target.
-void select_file(MainWindowFixture& f, const QString& name)
-{
-    FileList* list = f.control<FileList>("File1");
-    list->select_index(list->names().indexOf(name));
-    // The selection handler is another unit's; make sure the target follows either way.
-    if (f.window->state().target_file.isEmpty()) {
-        f.window->state().target_file = join_folder_file(list->path(), name);
-        show_target(f.window->controls(), f.window->state().target_file);
-    }
-}
-
-// Runs action on the rename dialog once its modal loop runs, then closes it if the action
-// left it open (so a faulty dialog cannot hang the test).
-void on_rename_dialog(const std::function<void(QDialog*)>& action)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, action] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog->objectName() != QStringLiteral("Form3") || !dialog->isVisible())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        action(dialog);
-        if (dialog->isVisible())
-            dialog->reject();
-    });
-    timer->start();
 }
 
 struct RenameRun {
@@ -99,16 +40,15 @@ struct RenameRun {
 };
 
 // Opens the rename dialog with Command8, types name and presses OK.
-RenameRun rename_through_dialog(MainWindowFixture& f, const QString& name)
+RenameRun rename_through_dialog(StartedWindow& f, const QString& name)
 {
     RenameRun run;
-    on_rename_dialog([&](QDialog* dialog) {
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("Txt_NewName"));
-        run.initial_text = field->text();
-        field->setText(name);
-        dialog->findChild<QPushButton*>(QStringLiteral("Cmd_OK"))->click();
-        run.open_after_ok = dialog->isVisible();
-    });
+    ModalRobot<RenameDialog> robot({[&](RenameDialog& dialog) {
+        run.initial_text = dialog.Txt_NewName->text();
+        dialog.Txt_NewName->setText(name);
+        dialog.Cmd_OK->click();
+        run.open_after_ok = dialog.isVisible();
+    }});
     f.control<QPushButton>("Command8")->click();
     return run;
 }
@@ -152,7 +92,7 @@ void TestFileOperations::initTestCase()
 
 void TestFileOperations::edit()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     auto* edit = f.control<QPushButton>("Command3");
     QCOMPARE(edit->text(), QStringLiteral("編集"));
 
@@ -160,9 +100,9 @@ void TestFileOperations::edit()
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください")});
     QVERIFY(f.system.starts.isEmpty());
 
-    QVERIFY(f.write_bytes(QStringLiteral("my tune.rav"), "cde\r\n"));
+    f.write_file(QStringLiteral("my tune.rav"), "cde\r\n");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("my tune.rav"));
+    f.click_file(QStringLiteral("my tune.rav"));
     const QString target = f.path(QStringLiteral("my tune.rav"));
     QCOMPARE(f.window->state().target_file, target);
     f.dialogs.clear();
@@ -186,7 +126,7 @@ void TestFileOperations::edit()
 
 void TestFileOperations::open_folder()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("sub folder")));
     auto* dir1 = f.control<FolderList>("Dir1");
     QVERIFY(dir1->set_path(f.path(QStringLiteral("sub folder"))));
@@ -203,62 +143,51 @@ void TestFileOperations::open_folder()
 
 void TestFileOperations::delete_confirmed_moves_file_to_trash()
 {
-    TrashServices trash;
-    QTemporaryDir temp;
-    const QString start = temp.path();
-    QFile ini(QDir(start).filePath(QStringLiteral("ravfiler.ini")));
-    QVERIFY(ini.open(QIODevice::WriteOnly));
-    ini.write("[RavFiler]\r\nRavu=/opt/player/ravu\r\nEdit=/opt/editor/edit\r\n");
-    ini.close();
-    QFile tune(QDir(start).filePath(QStringLiteral("gone.rav")));
-    QVERIFY(tune.open(QIODevice::WriteOnly));
-    tune.write("cde\r\n");
-    tune.close();
-
-    ScriptedDialogs dialogs;
-    MainWindow window(start, dialogs, trash, [] {});
-    window.load();
-    auto* remove = window.findChild<QPushButton*>(QStringLiteral("Command9"));
+    StartedWindow f({.real_system = true});
+    const QString tune = f.write_file(QStringLiteral("gone.rav"), "cde\r\n");
+    auto* remove = f.control<QPushButton>("Command9");
     QCOMPARE(remove->text(), QStringLiteral("削除"));
 
     remove->click();
-    QCOMPARE(dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください。")});
-    QVERIFY(trash.trashed.isEmpty());
-    dialogs.clear();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください。")});
+    QVERIFY(QFile::exists(tune));
+    f.dialogs.clear();
 
-    auto* list = window.findChild<FileList*>(QStringLiteral("File1"));
-    list->select_index(list->names().indexOf(QStringLiteral("gone.rav")));
-    if (window.state().target_file.isEmpty())
-        window.state().target_file = tune.fileName();
-    QCOMPARE(window.state().target_file, tune.fileName());
-
-    dialogs.answers.enqueue(MessageAnswer::Yes);
+    f.click_file(QStringLiteral("gone.rav"));
+    QCOMPARE(f.state().target_file, tune);
+    f.dialogs.answers.enqueue(MessageAnswer::Yes);
     remove->click();
-    QCOMPARE(dialogs.messages.size(), 1); // the program's own question
-    QCOMPARE(dialogs.messages[0].buttons, MessageButtons::YesNo);
-    QVERIFY(dialogs.messages[0].text.contains(tune.fileName()));
-    QVERIFY(!QFile::exists(tune.fileName()));
-    QCOMPARE(trash.trashed.size(), 1);
-    QVERIFY(trash.trashed[0].startsWith(m_home.path()));
-    QFile trashed(trash.trashed[0]);
+    QCOMPARE(f.dialogs.messages.size(), 1); // the program's own question
+    QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::YesNo);
+    QVERIFY(f.dialogs.messages[0].text.contains(tune));
+    QVERIFY(!QFile::exists(tune));
+    // In the desktop trash of this run, restorable: the file and where it came from.
+    const QDir trash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                     + QStringLiteral("/Trash"));
+    QVERIFY(trash.absolutePath().startsWith(m_home.path()));
+    QFile trashed(trash.filePath(QStringLiteral("files/gone.rav")));
     QVERIFY(trashed.open(QIODevice::ReadOnly));
     QCOMPARE(trashed.readAll(), QByteArray("cde\r\n"));
+    QFile info(trash.filePath(QStringLiteral("info/gone.rav.trashinfo")));
+    QVERIFY(info.open(QIODevice::ReadOnly));
+    QVERIFY(info.readAll().contains("Path=" + QUrl::toPercentEncoding(tune, "/")));
 
-    QVERIFY(window.state().target_file.isEmpty());
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("対象ファイル："));
-    QCOMPARE(window.controls().panels[0]->text(), QStringLiteral("対象ファイル："));
-    QVERIFY(!list->names().contains(QStringLiteral("gone.rav")));
+    QVERIFY(f.state().target_file.isEmpty());
+    QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
+    QVERIFY(!f.controls().File1->names().contains(QStringLiteral("gone.rav")));
 }
 
 void TestFileOperations::delete_declined_or_failed_still_clears_target()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("kept.rav"), "cde\r\n"));
+    // Shown, so the second click on the name still selected is a mouse click, which makes
+    // it the target again.
+    StartedWindow f({.show = true});
+    f.write_file(QStringLiteral("kept.rav"), "cde\r\n");
     f.control<QPushButton>("Command11")->click();
     auto* remove = f.control<QPushButton>("Command9");
 
     // Declined.
-    select_file(f, QStringLiteral("kept.rav"));
+    f.click_file(QStringLiteral("kept.rav"));
     f.dialogs.answers.enqueue(MessageAnswer::No);
     remove->click();
     QCOMPARE(f.dialogs.messages.size(), 1);
@@ -270,7 +199,7 @@ void TestFileOperations::delete_declined_or_failed_still_clears_target()
 
     // Confirmed but the trash refuses: the failure is told, the target is still given up.
     f.dialogs.clear();
-    select_file(f, QStringLiteral("kept.rav"));
+    f.click_file(QStringLiteral("kept.rav"));
     f.system.fail_trash = true;
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
     remove->click();
@@ -284,16 +213,16 @@ void TestFileOperations::delete_declined_or_failed_still_clears_target()
 
 void TestFileOperations::refresh()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "a"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("a.rav"), "a");
     auto* list = f.control<FileList>("File1");
     auto* dir1 = f.control<FolderList>("Dir1");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("a.rav"));
+    f.click_file(QStringLiteral("a.rav"));
     const QString target = f.window->state().target_file;
     QVERIFY(!target.isEmpty());
 
-    QVERIFY(f.write_bytes(QStringLiteral("b.txt"), "b"));
+    f.write_file(QStringLiteral("b.txt"), "b");
     QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("newfolder")));
     QVERIFY(!list->names().contains(QStringLiteral("b.txt")));
     auto* button = f.control<QPushButton>("Command11");
@@ -315,7 +244,7 @@ void TestFileOperations::refresh()
 
 void TestFileOperations::rename_dialog_layout_and_cancel()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     auto* rename = f.control<QPushButton>("Command8");
     QCOMPARE(rename->text(), QStringLiteral("変更"));
 
@@ -324,9 +253,9 @@ void TestFileOperations::rename_dialog_layout_and_cancel()
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください。")});
     f.dialogs.clear();
 
-    QVERIFY(f.write_bytes(QStringLiteral("tune one.rav"), "x"));
+    f.write_file(QStringLiteral("tune one.rav"), "x");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("tune one.rav"));
+    f.click_file(QStringLiteral("tune one.rav"));
     const QString target = f.window->state().target_file;
 
     QString title, initial, ok, cancel;
@@ -334,7 +263,8 @@ void TestFileOperations::rename_dialog_layout_and_cancel()
     QRect field_rect, ok_rect, cancel_rect;
     bool modal = false;
     QString focus_after_tab; // the name only: the dialog is gone when it is checked
-    on_rename_dialog([&](QDialog* dialog) {
+    ModalRobot<RenameDialog> robot({[&](RenameDialog& shown) {
+        QDialog* dialog = &shown;
         title = dialog->windowTitle();
         modal = dialog->isModal();
         size = dialog->size();
@@ -350,8 +280,9 @@ void TestFileOperations::rename_dialog_layout_and_cancel()
         focus_after_tab = field->nextInFocusChain()->objectName();
         field->setText(QStringLiteral("other.rav"));
         cancel_button->click();
-    });
+    }});
     rename->click();
+    QCOMPARE(robot.seen(), 1);
 
     QCOMPARE(title, QStringLiteral("ファイル名変更"));
     QVERIFY(modal);
@@ -373,10 +304,10 @@ void TestFileOperations::rename_dialog_layout_and_cancel()
 
 void TestFileOperations::rename_confirmed()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("old.rav"), "old content"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("old.rav"), "old content");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("old.rav"));
+    f.click_file(QStringLiteral("old.rav"));
 
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
     const RenameRun run = rename_through_dialog(f, QStringLiteral("new name.txt"));
@@ -408,11 +339,11 @@ void TestFileOperations::rename_confirmed()
 
 void TestFileOperations::rename_to_existing_name_overwrites_nothing()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
-    QVERIFY(f.write_bytes(QStringLiteral("b.rav"), "second"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("a.rav"), "first");
+    f.write_file(QStringLiteral("b.rav"), "second");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("a.rav"));
+    f.click_file(QStringLiteral("a.rav"));
 
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
     const RenameRun run = rename_through_dialog(f, QStringLiteral("b.rav"));
@@ -439,10 +370,10 @@ void TestFileOperations::rename_to_existing_name_overwrites_nothing()
 
 void TestFileOperations::rename_answered_no()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("a.rav"), "first");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("a.rav"));
+    f.click_file(QStringLiteral("a.rav"));
     const QString target = f.window->state().target_file;
 
     f.dialogs.answers.enqueue(MessageAnswer::No);
@@ -458,10 +389,10 @@ void TestFileOperations::rename_answered_no()
 
 void TestFileOperations::rename_empty_name_keeps_dialog_open()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("a.rav"), "first");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("a.rav"));
+    f.click_file(QStringLiteral("a.rav"));
 
     const RenameRun run = rename_through_dialog(f, QString());
     QVERIFY(run.open_after_ok);
@@ -480,12 +411,11 @@ void TestFileOperations::rename_to_a_path_keeps_dialog_open_data()
 void TestFileOperations::rename_to_a_path_keeps_dialog_open()
 {
     QFETCH(QString, name);
-    MainWindowFixture f(QStringLiteral("/opt/player/ravu"), QStringLiteral("/opt/editor/edit"),
-                        QStringLiteral("tunes"));
-    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    StartedWindow f({.subfolder = QStringLiteral("tunes")});
+    f.write_file(QStringLiteral("a.rav"), "first");
     QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("a")));
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("a.rav"));
+    f.click_file(QStringLiteral("a.rav"));
     const QString target = f.window->state().target_file;
 
     f.dialogs.answers.enqueue(MessageAnswer::Yes); // would confirm, were it asked
@@ -501,11 +431,11 @@ void TestFileOperations::rename_to_a_path_keeps_dialog_open()
 
 void TestFileOperations::rename_without_selection_in_list()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("a.rav"), "first"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("a.rav"), "first");
     QVERIFY(QDir(f.start_dir).mkdir(QStringLiteral("sub")));
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("a.rav"));
+    f.click_file(QStringLiteral("a.rav"));
     // A folder change drops the list's selection while the target stays.
     QVERIFY(f.control<FolderList>("Dir1")->set_path(f.path(QStringLiteral("sub"))));
     QCOMPARE(f.control<FileList>("File1")->selected_index(), -1);
@@ -526,10 +456,10 @@ void TestFileOperations::rename_without_selection_in_list()
 
 void TestFileOperations::rename_letter_case()
 {
-    MainWindowFixture f;
-    QVERIFY(f.write_bytes(QStringLiteral("tune.rav"), "lower"));
+    StartedWindow f;
+    f.write_file(QStringLiteral("tune.rav"), "lower");
     f.control<QPushButton>("Command11")->click();
-    select_file(f, QStringLiteral("tune.rav"));
+    f.click_file(QStringLiteral("tune.rav"));
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
     rename_through_dialog(f, QStringLiteral("Tune.rav"));
     QCOMPARE(f.dialogs.messages.size(), 1);
@@ -537,7 +467,7 @@ void TestFileOperations::rename_letter_case()
     QCOMPARE(f.read_bytes(QStringLiteral("Tune.rav")), QByteArray("lower"));
 
     // Where case counts and both names exist, they are two files: no rename.
-    QVERIFY(f.write_bytes(QStringLiteral("TUNE.rav"), "upper"));
+    f.write_file(QStringLiteral("TUNE.rav"), "upper");
     if (f.read_bytes(QStringLiteral("Tune.rav")) == "lower") { // the file system tells them apart
         QVERIFY(
             !rename_file_keeping_others(f.start_dir, QStringLiteral("Tune.rav"), QStringLiteral("TUNE.rav")));
@@ -580,16 +510,16 @@ void TestFileOperations::foreign_name()
     QFETCH(MessageAnswer, answer);
     QFETCH(QStringList, texts);
     QFETCH(QString, renamed);
-    MainWindowFixture f;
+    StartedWindow f;
     const QByteArray raw_path = QFile::encodeName(f.start_dir) + '/' + bytes;
     const int fd = ::open(raw_path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
     QVERIFY(fd >= 0 && ::write(fd, "cde\r\n", 5) == 5 && ::close(fd) == 0);
     if (taken)
-        QVERIFY(f.write_bytes(QStringLiteral("曲 ソ.rav"), "mine"));
-    QVERIFY(f.write_bytes(QStringLiteral("other.rav"), "other"));
+        f.write_file(QStringLiteral("曲 ソ.rav"), "mine");
+    f.write_file(QStringLiteral("other.rav"), "other");
     auto* list = f.control<FileList>("File1");
     list->refresh();
-    select_file(f, QStringLiteral("other.rav"));
+    f.click_file(QStringLiteral("other.rav"));
     const QString before = f.window->state().target_file;
 
     // Listed as its CP932 reading (beside a file of that name, when one is there).

@@ -2,9 +2,9 @@
 // option group being one stop; the preview takes no typing; Enter and Space press a button.
 
 #include "file_list.h"
-#include "main_window_fixture.h"
 #include "options_dialog.h"
 #include "rename_dialog.h"
+#include "started_window.h"
 #include "trial_window.h"
 
 #include <QClipboard>
@@ -84,7 +84,7 @@ void TestKeyboard::main_window_order_data()
 void TestKeyboard::main_window_order()
 {
     QFETCH(int, mode);
-    MainWindowFixture f;
+    StartedWindow f;
     activate(f.window.get());
     if (mode > 0) // 単曲 is selected from the start
         QTest::mouseClick(f.window->controls().Option1[mode], Qt::LeftButton);
@@ -108,7 +108,7 @@ void TestKeyboard::main_window_order()
 // file has it, and the text can still be copied.
 void TestKeyboard::preview_takes_no_typing()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     QFile tune(f.path(QStringLiteral("a.rav")));
     QVERIFY(tune.open(QIODevice::WriteOnly));
     tune.write("t120 o4 l8\r\ncdefgab>c\r\n");
@@ -145,7 +145,7 @@ void TestKeyboard::preview_takes_no_typing()
 
 namespace {
 
-std::unique_ptr<QWidget> make_window(MainWindowFixture& f, const QString& name)
+std::unique_ptr<QWidget> make_window(StartedWindow& f, const QString& name)
 {
     MainWindow& w = *f.window;
     if (name == QStringLiteral("Form2"))
@@ -173,7 +173,7 @@ void TestKeyboard::dialog_order()
 {
     QFETCH(QString, window);
     QFETCH(QStringList, order);
-    MainWindowFixture f;
+    StartedWindow f;
     const std::unique_ptr<QWidget> w = make_window(f, window);
     activate(w.get());
     QCOMPARE(QApplication::focusWidget(), w->findChild<QWidget*>(order.first()));
@@ -198,7 +198,7 @@ void TestKeyboard::keys_press_focused_button()
     QFETCH(QString, window);
     QFETCH(QString, button);
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
-        MainWindowFixture f;
+        StartedWindow f;
         const std::unique_ptr<QWidget> made =
             window == QStringLiteral("Form1") ? nullptr : make_window(f, window);
         QWidget* w = made ? made.get() : f.window.get();

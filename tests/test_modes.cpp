@@ -1,14 +1,25 @@
 // Selection modes, the list clear button, the double-click and folder and drive changes,
 // driven through the main window's controls with scripted answers.
 
-#include "browse_window.h"
 #include "desktop_services.h"
+#include "drive_list.h"
 #include "drives.h"
+#include "file_list.h"
+#include "folder_list.h"
 #include "selection_mode.h"
+#include "started_window.h"
 
 #include "visible_text.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -25,7 +36,7 @@ const QString kAlbumQuestion =
     QStringLiteral("リスト読込中です。パスを変更すると読み込んだクリアされますがよろしいですか？");
 
 // A folder "tunes" with two tunes and an album, a folder "other" with one tune.
-void make_tunes(BrowseWindow& w)
+void make_tunes(StartedWindow& w)
 {
     w.write_file(QStringLiteral("tunes/a.rav"), "A");
     w.write_file(QStringLiteral("tunes/b.txt"), "B");
@@ -70,7 +81,7 @@ private slots:
 
 void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_option(1);
     w.add_files({QStringLiteral("a.rav"), QStringLiteral("b.txt")});
@@ -96,7 +107,7 @@ void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
 
 void TestModes::leaving_list_mode_with_yes_enters_simple_mode()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_option(1);
     w.add_files({QStringLiteral("a.rav"), QStringLiteral("b.txt")});
@@ -124,7 +135,7 @@ void TestModes::leaving_list_mode_with_yes_enters_simple_mode()
 
 void TestModes::list_to_album_asks_only_with_a_list_in_use()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_option(1);
     QCOMPARE(w.controls().Command1->text(), QStringLiteral("アルバム演奏"));
@@ -171,7 +182,7 @@ void TestModes::list_to_album_asks_only_with_a_list_in_use()
 
 void TestModes::reselecting_the_current_mode_keeps_the_list()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_option(1);
     w.add_files({QStringLiteral("a.rav")});
@@ -191,7 +202,7 @@ void TestModes::reselecting_the_current_mode_keeps_the_list()
 
 void TestModes::album_with_empty_first_line_is_not_in_use()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_option(2);
     w.double_click_file(QStringLiteral("noalb.alb"));
@@ -209,7 +220,7 @@ void TestModes::album_with_empty_first_line_is_not_in_use()
 
 void TestModes::clear_button_asks_only_with_a_list_in_use()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_option(1);
     w.click(w.controls().Command6);
@@ -232,7 +243,7 @@ void TestModes::clear_button_asks_only_with_a_list_in_use()
 
 void TestModes::double_click_follows_the_mode()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
 
     w.click_option(1);
@@ -252,7 +263,7 @@ void TestModes::double_click_follows_the_mode()
 
 void TestModes::abnormal_mode_is_reported()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.state().select_mode = QStringLiteral("broken");
 
@@ -263,17 +274,17 @@ void TestModes::abnormal_mode_is_reported()
 
     // A folder change is reported too, then goes ahead.
     w.dialogs.clear();
-    w.open_folder(w.dir.path());
+    w.open_folder(w.temp.path());
     QCOMPARE(w.dialogs.texts(), QStringList({"状態が異常です"}));
-    QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(w.dir.path()));
-    QCOMPARE(w.controls().File1->path(), QDir::toNativeSeparators(w.dir.path()));
+    QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(w.temp.path()));
+    QCOMPARE(w.controls().File1->path(), QDir::toNativeSeparators(w.temp.path()));
 }
 
 void TestModes::folder_change_in_list_mode()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
-    const QString top = QDir::toNativeSeparators(w.dir.path());
+    const QString top = QDir::toNativeSeparators(w.temp.path());
     const QString other = QDir::toNativeSeparators(w.path(QStringLiteral("other")));
     w.click_option(1);
 
@@ -308,13 +319,13 @@ void TestModes::folder_change_in_list_mode()
 
 void TestModes::folder_change_keeps_the_target()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w);
     w.click_file(QStringLiteral("a.rav"));
     const QString target = QDir::toNativeSeparators(w.path(QStringLiteral("tunes/a.rav")));
     QCOMPARE(w.state().target_file, target);
 
-    w.open_folder(w.dir.path());
+    w.open_folder(w.temp.path());
     w.open_folder(w.path(QStringLiteral("other")));
     QCOMPARE(w.controls().File1->names(), QStringList({"c.rav"}));
     QCOMPARE(w.state().target_file, target);
@@ -323,7 +334,7 @@ void TestModes::folder_change_keeps_the_target()
     // Nothing is selected in the new folder, so nothing is added although a target is set.
     w.click_option(1);
     w.click_file(QStringLiteral("c.rav"));
-    w.open_folder(w.dir.path());
+    w.open_folder(w.temp.path());
     w.dialogs.clear();
     w.click(w.controls().Command5);
     QCOMPARE(w.dialogs.texts(), QStringList({"ファイルを選択してください"}));
@@ -332,7 +343,7 @@ void TestModes::folder_change_keeps_the_target()
 
 // Two folders standing in for drives: A holds the album and its tunes, B another folder.
 struct FakeDrives {
-    explicit FakeDrives(BrowseWindow& w, const QStringList& extra = {})
+    explicit FakeDrives(StartedWindow& w, const QStringList& extra = {})
     {
         a = w.make_folder(QStringLiteral("driveA"));
         b = w.make_folder(QStringLiteral("driveB"));
@@ -347,7 +358,7 @@ struct FakeDrives {
 
 void TestModes::album_mode_revert_returns_folder_and_drive()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     FakeDrives drives(w);
     w.write_file(QStringLiteral("driveA/music/x.rav"), "X");
     w.write_file(QStringLiteral("driveA/music/x.alb"), "x.rav\r\n");
@@ -397,7 +408,7 @@ void TestModes::album_mode_revert_returns_folder_and_drive()
 
 void TestModes::unavailable_drive_keeps_the_folder()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString gone = QDir::toNativeSeparators(w.path(QStringLiteral("gone")));
     FakeDrives drives(w, {gone});
     w.write_file(QStringLiteral("driveA/m/x.rav"), "X");
@@ -421,7 +432,7 @@ void TestModes::unavailable_drive_keeps_the_folder()
 
 void TestModes::drive_change_shows_the_drives_last_folder()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     FakeDrives drives(w);
     w.make_folder(QStringLiteral("driveA/one/two"));
     w.write_file(QStringLiteral("driveB/y.rav"), "Y");
@@ -473,7 +484,7 @@ void TestModes::vanished_volume_is_not_available()
 
 void TestModes::file_list_shows_matching_files_by_name()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     // Names that differ only in case are two files only where names are case-sensitive, and a
     // leading dot hides a file only on Unix.
 #ifdef Q_OS_WIN
@@ -545,7 +556,7 @@ void TestModes::folder_that_cannot_be_opened_data()
 void TestModes::folder_that_cannot_be_opened()
 {
     QFETCH(QString, reason);
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     make_tunes(w); // in "tunes"
     w.click_file(QStringLiteral("a.rav"));
     QString folder = w.make_folder(QStringLiteral("tunes/gone"));
@@ -554,7 +565,7 @@ void TestModes::folder_that_cannot_be_opened()
     if (QTest::currentDataTag() == QByteArray("path over 4096 bytes")) {
         deep = std::make_unique<DeepFolder>(w.path(QStringLiteral("tunes")));
         QVERIFY(deep->child.toUtf8().size() > 4096);
-        w.write_file(deep->path.mid(w.dir.path().size() + 1) + QStringLiteral("/d.rav"), "D");
+        w.write_file(deep->path.mid(w.temp.path().size() + 1) + QStringLiteral("/d.rav"), "D");
         QVERIFY(w.controls().Dir1->set_path(deep->path));
         folder = deep->child;
     }
@@ -587,7 +598,7 @@ void TestModes::folder_that_cannot_be_opened()
 
 void TestModes::control_characters_shown_visibly()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString folder = w.make_folder(QStringLiteral("曲\n集"));
     w.write_file(QStringLiteral("曲\n集/a\tb.rav"), "x");
     w.open_folder(folder);

@@ -2,10 +2,17 @@
 // root every permission holds, so CTest runs this through run_unprivileged.sh): each gets a
 // message that says what happened, and what is still there stays listed.
 
-#include "browse_window.h"
+#include "file_list.h"
+#include "folder_list.h"
+#include "started_window.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QFileDevice>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -59,7 +66,7 @@ void TestPermissions::initTestCase()
 
 void TestPermissions::unreadable_tune_keeps_its_row()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString open = w.write_file(QStringLiteral("open.rav"), "cde");
     const QString locked = w.write_file(QStringLiteral("locked.rav"), "efg");
     const Permissions none(locked, kNone);
@@ -89,7 +96,7 @@ void TestPermissions::folder_without_permission_data()
 void TestPermissions::folder_without_permission()
 {
     QFETCH(QFileDevice::Permissions, permissions);
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString folder = w.make_folder(QStringLiteral("locked"));
     w.write_file(QStringLiteral("a.rav"), "a");
     w.controls().File1->refresh();
@@ -99,14 +106,14 @@ void TestPermissions::folder_without_permission()
 
     QCOMPARE(w.dialogs.texts(), QStringList{QStringLiteral("フォルダを開けませんでした。\r") + folder
                                             + QStringLiteral("\rフォルダを開く権限がありません。")});
-    QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(w.dir.path()));
+    QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(w.temp.path()));
     QCOMPARE(w.controls().File1->names(), QStringList{QStringLiteral("a.rav")});
     QVERIFY(!w.controls().Dir1->findItems(QStringLiteral("locked"), Qt::MatchEndsWith).isEmpty());
 }
 
 void TestPermissions::album_in_read_only_folder()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     w.write_file(QStringLiteral("a.rav"), "a");
     const QString folder = w.make_folder(QStringLiteral("albums"));
     const Permissions read_only(folder, kReadOnlyFolder);
@@ -124,9 +131,9 @@ void TestPermissions::album_in_read_only_folder()
 
 void TestPermissions::read_only_settings_file()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString ini = w.path(QStringLiteral("ravfiler.ini"));
-    const QByteArray before = "[RavFiler]\r\nRavu=x\r\nEdit=y\r\n";
+    const QByteArray before = w.read_bytes(QStringLiteral("ravfiler.ini"));
     const Permissions read_only(ini, QFileDevice::ReadOwner);
 
     w.click(w.controls().Check3);

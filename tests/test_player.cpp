@@ -5,11 +5,9 @@
 #include "fake_player_log.h"
 #include "file_list.h"
 #include "folder_list.h"
-#include "main_window.h"
 #include "paths.h"
-#include "recording_services.h"
-#include "scripted_dialogs.h"
 #include "settings.h"
+#include "started_window.h"
 #include "test_files.h"
 
 #include <QCheckBox>
@@ -55,51 +53,58 @@ QString awkward_tune_name()
 #endif
 }
 
-// The main window in a folder of its own, starting real players (or recording the starts).
-struct Filer {
-    QTemporaryDir dir;
-    ScriptedDialogs dialogs;
-    DesktopServices desktop;
-    RecordingServices recording;
-    MainWindow window;
-    QString log = dir.filePath(QStringLiteral("player.log"));
-    QString release_file = dir.filePath(QStringLiteral("release"));
+// The stored player is the fake player; its starts are real, or recorded.
+StartOptions fake_player_options(bool record = false)
+{
+    return {.settings = settings_naming(kFakePlayer, QStringLiteral("editor")), .real_system = !record};
+}
 
-    // Started the way the program starts, with the fake player as the stored player.
-    explicit Filer(bool record = false)
-        : window(dir.path(), dialogs, record ? static_cast<SystemServices&>(recording) : desktop, [] {})
+// A started window whose players log into its folder.
+struct Filer : StartedWindow {
+    QString log = path(QStringLiteral("player.log"));
+    QString release_file = path(QStringLiteral("release"));
+
+    explicit Filer(const StartOptions& options = fake_player_options()) : StartedWindow(options)
     {
         qputenv("FAKE_PLAYER_LOG", log.toLocal8Bit());
-        write_file(dir.filePath(QStringLiteral("ravfiler.ini")),
-                   "[RavFiler]\r\nRavu=" + kFakePlayer.toUtf8() + "\r\nEdit=editor\r\n");
-        window.load();
     }
     ~Filer() { release(); }
 
-    AppState& state() { return window.state(); }
-    MainControls& controls() { return window.controls(); }
     QList<FakePlayerRun> runs() const { return read_fake_player_log(log); }
 
     // Players started from now on run until release().
     void hold() { qputenv("FAKE_PLAYER_HOLD_FILE", release_file.toLocal8Bit()); }
     void release() { QFile(release_file).open(QIODevice::WriteOnly); }
 
-    // A list play in a list mode with these entries, as add_list leaves them.
+    // The names made as files of the start folder and put into the play list as the user
+    // does: "lselect" mode, a click on each name in File1 and on "リスト選択".
     void set_list(const QStringList& names)
     {
-        state().select_mode = QStringLiteral("lselect");
-        for (int i = 0; i < names.size(); ++i)
-            state().play_list.list_entries[i] = names[i];
-        state().play_list.list_count = static_cast<std::int16_t>(names.size());
+        for (const QString& name : names)
+            write_file(name, QByteArray());
+        click_option(1);
+        add_files(names);
+        QCOMPARE(entries(), names);
     }
-    // What add_list does with a selected file: store it at list_count and raise the count.
-    void add_entry(const QString& name)
+    QString in_folder(const QString& name) const { return join_folder_file(start_dir, name); }
+};
+
+// The fake player's window started with a player of the test's choosing: a path in its
+// folder, or the folder itself when the name is empty.
+struct FilerWithPlayer : Filer {
+    explicit FilerWithPlayer(const QString& player) : Filer(unloaded())
     {
-        PlayList& list = state().play_list;
-        list.list_entries[list.list_count] = name;
-        ++list.list_count;
+        write_file(
+            QStringLiteral("ravfiler.ini"),
+            settings_naming(player.isEmpty() ? start_dir : in_folder(player), QStringLiteral("editor")));
+        load();
     }
-    QString in_folder(const QString& name) const { return join_folder_file(dir.path(), name); }
+    static StartOptions unloaded()
+    {
+        StartOptions options = fake_player_options();
+        options.load = false;
+        return options;
+    }
 };
 
 // Runs the action once the condition holds, checked from whatever event loop is running,
@@ -138,7 +143,6 @@ private slots:
     void list_entry_at_a_drive_root();
     void list_with_missing_player_data();
     void list_with_missing_player();
-    void list_with_empty_first_entry();
     void full_list_plays_every_entry();
     void list_answers_clicks_and_keeps_added_entries();
     void second_list_play_inside_the_first();
@@ -215,8 +219,9 @@ void TestPlayer::single_tune_starts_without_waiting()
 {
     Filer f;
     f.hold();
-    const QString tune = f.in_folder(awkward_tune_name());
-    f.state().target_file = tune;
+    const QString tune = f.write_file(awkward_tune_name(), "cde\r\n");
+    f.click_file(awkward_tune_name());
+    QCOMPARE(f.state().target_file, tune);
     f.controls().Check1->click();
     f.controls().Check2->click();
     QCOMPARE(f.state().select_mode, QStringLiteral("simple"));
@@ -241,15 +246,15 @@ void TestPlayer::single_tune_refusals()
     QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("ファイルを選択してください")});
 
     // A player that cannot be started is reported, not silently ignored.
-    f.dialogs.clear();
-    f.state().target_file = f.in_folder(QStringLiteral("a.rav"));
-    f.state().player_path = f.in_folder(QStringLiteral("no-such-player"));
-    f.controls().Command1->click();
-    QCOMPARE(f.dialogs.texts(), QStringList{kStartFailed});
-    QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::Ok);
-    QCOMPARE(f.dialogs.messages[0].icon, MessageIcon::None);
-    QVERIFY(f.dialogs.messages[0].title.isEmpty());
-    QVERIFY(f.runs().isEmpty());
+    FilerWithPlayer missing(QStringLiteral("no-such-player"));
+    missing.write_file(QStringLiteral("a.rav"), "cde\r\n");
+    missing.click_file(QStringLiteral("a.rav"));
+    missing.controls().Command1->click();
+    QCOMPARE(missing.dialogs.texts(), QStringList{kStartFailed});
+    QCOMPARE(missing.dialogs.messages[0].buttons, MessageButtons::Ok);
+    QCOMPARE(missing.dialogs.messages[0].icon, MessageIcon::None);
+    QVERIFY(missing.dialogs.messages[0].title.isEmpty());
+    QVERIFY(missing.runs().isEmpty());
 }
 
 void TestPlayer::list_plays_entries_in_order()
@@ -258,9 +263,9 @@ void TestPlayer::list_plays_entries_in_order()
     qputenv("FAKE_PLAYER_DELAY_MS", "50");
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b b.rav"), QStringLiteral("曲.txt")});
     f.controls().Check3->click(); // only the exit switch joins the fixed *P*E
-    const QString selected = f.in_folder(QStringLiteral("selected.rav"));
-    f.state().target_file = selected;
-    show_target(f.controls(), selected);
+    const QString selected = f.write_file(QStringLiteral("selected.rav"), QByteArray());
+    f.click_file(QStringLiteral("selected.rav"));
+    QCOMPARE(f.state().target_file, selected);
 
     f.controls().Command1->click(); // returns once the last run has ended
 
@@ -287,8 +292,8 @@ void TestPlayer::list_entry_at_a_drive_root()
 {
     Filer f;
     const QString root = QDir::toNativeSeparators(QDir::rootPath());
-    f.controls().File1->set_path(root);
     f.set_list({QStringLiteral("a.rav")});
+    f.controls().File1->set_path(root);
     f.controls().Command1->click();
     QCOMPARE(played_tunes(f.runs()), QStringList{root + QStringLiteral("a.rav")});
 }
@@ -304,52 +309,42 @@ void TestPlayer::list_with_missing_player_data()
 void TestPlayer::list_with_missing_player()
 {
     QFETCH(QString, player);
-    Filer f;
-    QFile(f.in_folder(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
-    f.state().player_path = player.isEmpty() ? f.dir.path() : f.in_folder(player);
+    FilerWithPlayer f(player);
+    f.write_file(QStringLiteral("notes.txt"), QByteArray());
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
     f.controls().Command1->click();
     QCOMPARE(f.dialogs.texts(), QStringList{kStartFailed});
     QVERIFY(f.runs().isEmpty());
 
     // The first failure ends the walk: no later entry is tried.
-    Filer recorded(true);
-    recorded.recording.fail_starts = true;
+    Filer recorded(fake_player_options(true));
+    recorded.system.fail_starts = true;
     recorded.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav"), QStringLiteral("c.rav")});
     recorded.controls().Command1->click();
-    QCOMPARE(recorded.recording.starts.size(), 1);
-    QVERIFY(recorded.recording.waits.isEmpty());
+    QCOMPARE(recorded.system.starts.size(), 1);
+    QVERIFY(recorded.system.waits.isEmpty());
     QCOMPARE(recorded.dialogs.texts(), QStringList{kStartFailed});
-}
-
-void TestPlayer::list_with_empty_first_entry()
-{
-    Filer f(true);
-    f.state().select_mode = QStringLiteral("ledit");
-    f.state().play_list.list_entries[1] = QStringLiteral("b.rav");
-    f.controls().Command1->click();
-    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("リストにファイルが選択されていません")});
-    QVERIFY(f.recording.starts.isEmpty());
 }
 
 void TestPlayer::full_list_plays_every_entry()
 {
-    Filer f(true);
+    Filer f(fake_player_options(true));
     QStringList names;
     for (int i = 0; i < kListCapacity; ++i)
         names << QStringLiteral("t%1.rav").arg(i);
     f.set_list(names);
     f.controls().Command1->click();
-    QCOMPARE(f.recording.starts.size(), kListCapacity);
-    QCOMPARE(f.recording.waits.size(), kListCapacity); // each run awaited
-    QCOMPARE(f.recording.starts.last().command.arguments.value(0), f.in_folder(QStringLiteral("t63.rav")));
-    QCOMPARE(f.recording.starts.last().style, WindowStyle::NoActivate);
+    QCOMPARE(f.system.starts.size(), kListCapacity);
+    QCOMPARE(f.system.waits.size(), kListCapacity); // each run awaited
+    QCOMPARE(f.system.starts.last().command.arguments.value(0), f.in_folder(QStringLiteral("t63.rav")));
+    QCOMPARE(f.system.starts.last().style, WindowStyle::NoActivate);
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestPlayer::list_answers_clicks_and_keeps_added_entries()
 {
     Filer f;
+    f.write_file(QStringLiteral("c.rav"), QByteArray());
     f.hold();
     f.set_list({QStringLiteral("a.rav"), QStringLiteral("b.rav")});
     QObject scope;
@@ -360,7 +355,7 @@ void TestPlayer::list_answers_clicks_and_keeps_added_entries()
             // The first run is still going: a click and an addition are handled meanwhile.
             f.controls().Check4->click();
             clicked_while_playing = f.state().icon_switch == QStringLiteral("*I") && !f.runs()[0].ended();
-            f.add_entry(QStringLiteral("c.rav"));
+            f.add_files({QStringLiteral("c.rav")});
             f.release();
         });
 
@@ -421,6 +416,10 @@ struct HostRun {
 
     HostRun()
     {
+        write_file(dir.filePath(QStringLiteral("ravfiler.ini")),
+                   settings_naming(kFakePlayer, QStringLiteral("editor")));
+        for (const char* name : {"a.rav", "b.rav"})
+            write_file(dir.filePath(QString::fromLatin1(name)), QByteArray());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("FAKE_PLAYER_LOG"), log);
         env.insert(QStringLiteral("FAKE_PLAYER_HOLD_FILE"), release);
@@ -429,7 +428,7 @@ struct HostRun {
         host.setStandardOutputFile(QProcess::nullDevice());
         host.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         host.start(QStringLiteral(LIST_PLAY_HOST_PATH),
-                   {close, kFakePlayer, dir.path(), QStringLiteral("a.rav"), QStringLiteral("b.rav")});
+                   {close, dir.path(), QStringLiteral("a.rav"), QStringLiteral("b.rav")});
     }
     ~HostRun() { QFile(release).open(QIODevice::WriteOnly); }
 };
@@ -497,7 +496,7 @@ void TestPlayer::signal_during_list_play_ends_like_closing()
 
 void TestPlayer::exit_switch_cleared_stays_in_settings()
 {
-    Filer f(true);
+    Filer f(fake_player_options(true));
     const QString ini = f.state().ini_path;
     f.controls().Check3->click();
     QCOMPARE(f.state().exit_switch, QStringLiteral("*X"));

@@ -1,11 +1,17 @@
 // Selecting a file in the file list: the target, its display, and the preview field's
 // lines, read through the real window from files in a temporary folder.
 
-#include "browse_window.h"
+#include "file_list.h"
 #include "paths.h"
 #include "preview_lines.h"
+#include "started_window.h"
 
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QtTest>
 
 #include <sys/stat.h>
 
@@ -77,7 +83,7 @@ void TestPreview::line_rule()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString file = w.write_file(QStringLiteral("t.rav"), bytes);
     w.click_file(QStringLiteral("t.rav"));
 
@@ -98,7 +104,7 @@ void TestPreview::first_200_lines_only_data()
 void TestPreview::first_200_lines_only()
 {
     QFETCH(QByteArray, line_end);
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     QByteArray bytes;
     for (int i = 1; i <= 300; ++i)
         bytes += "line " + QByteArray::number(i) + line_end;
@@ -117,7 +123,7 @@ void TestPreview::first_200_lines_only()
 
 void TestPreview::lf_tune_over_64_kib_is_shown()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     QByteArray bytes;
     while (bytes.size() < 100 * 1024)
         bytes += "t120 o4 l8 cdefgab>c<bagfedc r4 ; " + QByteArray::number(bytes.size()) + "\n";
@@ -131,7 +137,7 @@ void TestPreview::lf_tune_over_64_kib_is_shown()
 
 void TestPreview::tune_replaced_by_a_fifo_does_not_hold_up_the_window()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString tune = w.write_file(QStringLiteral("pipe.rav"), "cde");
     w.write_file(QStringLiteral("other.rav"), "o");
     w.click_file(QStringLiteral("other.rav"));
@@ -149,7 +155,7 @@ void TestPreview::tune_replaced_by_a_fifo_does_not_hold_up_the_window()
 
 void TestPreview::shift_jis_and_utf8_read_alike()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     // "ドレミ音" and "ｱ" in CP932, then the same text in UTF-8, then UTF-8 behind a BOM.
     w.write_file(QStringLiteral("sjis.rav"), "t120\r\n\x83\x68\x83\x8c\x83\x7e\x89\xb9 \xb1\r\n");
     w.write_file(QStringLiteral("utf8.rav"), "t120\r\nドレミ音 ｱ\r\n");
@@ -166,7 +172,7 @@ void TestPreview::shift_jis_and_utf8_read_alike()
 
 void TestPreview::vanished_file_is_reported_and_unlisted()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     const QString kept = w.write_file(QStringLiteral("kept.rav"), "k");
     const QString gone = w.write_file(QStringLiteral("gone.rav"), "g");
     w.click_file(QStringLiteral("kept.rav"));
@@ -193,9 +199,9 @@ void TestPreview::root_folder_gives_one_separator()
              QString(path_separator()) + QStringLiteral("a.rav"));
 
     // A folder text that ends in the separator, as a root's does.
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     w.write_file(QStringLiteral("r.rav"), "r");
-    w.controls().File1->set_path(QDir::toNativeSeparators(w.dir.path()) + path_separator());
+    w.controls().File1->set_path(QDir::toNativeSeparators(w.temp.path()) + path_separator());
     w.click_file(QStringLiteral("r.rav"));
     QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("r.rav"))));
     QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("r"));
@@ -203,7 +209,7 @@ void TestPreview::root_folder_gives_one_separator()
 
 void TestPreview::clicking_again_and_keys_reread()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     w.write_file(QStringLiteral("a.rav"), "first");
     w.write_file(QStringLiteral("b.rav"), "other");
     w.click_file(QStringLiteral("a.rav"));
@@ -223,7 +229,7 @@ void TestPreview::clicking_again_and_keys_reread()
 
 void TestPreview::huge_single_line_is_refused_after_a_bounded_read()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     // 1 GiB without a line end (a sparse file of NULs: a binary file of one line).
     const QString huge = w.write_file(QStringLiteral("huge.rav"), "x");
     QFile file(huge);
@@ -246,7 +252,7 @@ void TestPreview::huge_single_line_is_refused_after_a_bounded_read()
 
 void TestPreview::binary_file_is_shown_within_bounds()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     QByteArray bytes;
     for (int i = 0; i < 300; ++i)
         bytes += QByteArray("\x00\x01\xff\xfe"
@@ -267,7 +273,7 @@ void TestPreview::binary_file_is_shown_within_bounds()
 
 void TestPreview::too_much_text_for_the_field_is_refused()
 {
-    BrowseWindow w;
+    StartedWindow w({.show = true});
     // Each line within the line bound, together more than the field takes.
     const QByteArray line = QByteArray(kPreviewMaxLineBytes - 10, 'c') + "\r\n";
     const int fitting = int(kPreviewMaxBytes / line.size());

@@ -4,7 +4,8 @@
 #include "file_list.h"
 #include "layout_rules.h"
 #include "main_controls.h"
-#include "main_window_fixture.h"
+#include "modal_robot.h"
+#include "started_window.h"
 #include "twips.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -26,7 +26,7 @@ struct Sizes {
     bool operator==(const Sizes&) const = default;
 };
 
-Sizes sizes_of(MainWindowFixture& f)
+Sizes sizes_of(StartedWindow& f)
 {
     const MainControls& c = f.window->controls();
     return {c.Text1->width(), c.Text1->height(), c.List1->height(), c.File1->height()};
@@ -43,7 +43,7 @@ char* describe(const Sizes& s)
 
 // Sizes the window so that its outer width and its client height (below the menu bar,
 // status bar included) are the given pixels.
-void size_window(MainWindowFixture& f, int outer_width, int client_height)
+void size_window(StartedWindow& f, int outer_width, int client_height)
 {
     MainWindow& w = *f.window;
     const int frame_extra = w.frameGeometry().width() - w.width();
@@ -103,7 +103,7 @@ void TestResize::rule_arithmetic()
 
 void TestResize::designed_size()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     // Shown at its designed size the rule has already run.
@@ -134,7 +134,7 @@ void TestResize::designed_size()
 
 void TestResize::narrow_window()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     size_window(f, 715, 481);
@@ -153,7 +153,7 @@ void TestResize::narrow_window()
 
 void TestResize::low_window()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     size_window(f, 715, 481);
@@ -181,7 +181,7 @@ void TestResize::low_window()
 
 void TestResize::minimise_and_restore()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     size_window(f, 800, 600);
@@ -207,7 +207,7 @@ void TestResize::minimise_and_restore()
 
 void TestResize::free_surface_click()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->show();
     QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
     QLabel* panel = f.window->controls().panels[0];
@@ -242,7 +242,7 @@ void TestResize::free_surface_click()
 
 void TestResize::menus()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     const MainControls& c = f.window->controls();
     const QList<QAction*> top = f.window->menuBar()->actions();
     QCOMPARE(top.size(), 3);
@@ -262,34 +262,25 @@ void TestResize::menus()
 
 void TestResize::options_menu_opens_dialog()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->show();
     QString opened;
     bool modal = false;
-    auto* timer = new QTimer(this);
-    timer->setInterval(0);
-    connect(timer, &QTimer::timeout, timer, [&, timer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        opened = dialog->objectName();
-        modal = dialog->isModal();
-        dialog->reject();
-    });
-    timer->start();
+    ModalRobot<QDialog> robot({[&](QDialog& dialog) {
+        opened = dialog.objectName();
+        modal = dialog.isModal();
+        dialog.reject();
+    }});
     f.window->controls().mnuOpt->trigger();
     QCOMPARE(opened, QStringLiteral("Form2"));
     QVERIFY(modal);
     QVERIFY(f.dialogs.messages.isEmpty());
     QVERIFY(f.system.starts.isEmpty());
-    delete timer;
 }
 
 void TestResize::help_text_menu()
 {
-    MainWindowFixture f(QStringLiteral("/opt/player/ravu"), QStringLiteral("/opt/editor/edit"),
-                        QStringLiteral("my music"));
+    StartedWindow f({.subfolder = QStringLiteral("my music")});
     f.window->controls().mnuMftxt->trigger();
     const QString help = f.start_dir + QStringLiteral("/ravfiler.txt");
     QVERIFY(help.contains(QLatin1Char(' ')));
@@ -305,7 +296,7 @@ void TestResize::help_text_menu()
     QFile shipped(QStringLiteral(RAVU_SOURCE_DIR "/data/ravfiler.txt"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), shipped.readAll());
-    QVERIFY(f.write_bytes(QStringLiteral("ravfiler.txt"), "my notes\n"));
+    f.write_file(QStringLiteral("ravfiler.txt"), "my notes\n");
     f.window->controls().mnuMftxt->trigger();
     QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), QByteArray("my notes\n"));
     QCOMPARE(f.system.starts.size(), 2);
@@ -319,7 +310,7 @@ void TestResize::help_text_menu()
 
 void TestResize::version_menu()
 {
-    MainWindowFixture f;
+    StartedWindow f;
     f.window->controls().mnuVersion->trigger();
     QCOMPARE(f.dialogs.messages.size(), 1);
     const RecordedMessage& box = f.dialogs.messages[0];

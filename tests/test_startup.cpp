@@ -7,9 +7,8 @@
 #include "main_window.h"
 #include "modal_robot.h"
 #include "options_dialog.h"
-#include "recording_services.h"
-#include "scripted_dialogs.h"
 #include "settings.h"
+#include "started_window.h"
 #include "test_files.h"
 #include "window_placement.h"
 
@@ -27,25 +26,15 @@ namespace {
 
 const QByteArray kPaths = "[RavFiler]\r\nRavu=/opt/ravu/ravu\r\nEdit=/usr/bin/editor\r\n";
 
-// One start of the program in a folder of its own (or in the folder of an earlier run).
-struct Run {
-    QTemporaryDir dir;
-    QString start_dir = dir.path();
-    ScriptedDialogs dialogs;
-    RecordingServices system;
-    int ended = 0;
-    std::unique_ptr<MainWindow> window;
+// A start of the program that the test makes itself, in a folder with no settings file
+// unless the test writes one.
+const StartOptions kUnstarted{.settings = std::nullopt, .load = false};
 
-    QString ini() const { return QDir(start_dir).filePath(QStringLiteral("ravfiler.ini")); }
-    QString setting(const char* key) const { return read_setting(ini(), QString::fromLatin1(key)); }
-
-    MainWindow& start()
-    {
-        window = std::make_unique<MainWindow>(start_dir, dialogs, system, [this] { ++ended; });
-        window->load();
-        return *window;
-    }
-};
+MainWindow& start(StartedWindow& run)
+{
+    run.load();
+    return *run.window;
+}
 
 QByteArray cp932(const QString& text) { return QStringEncoder("windows-31j").encode(text); }
 
@@ -90,10 +79,10 @@ private slots:
 
 void TestStartup::first_run_cancelled_twice()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     ModalRobot<OptionsDialog> robot(
         {[](OptionsDialog& d) { d.Command2->click(); }, [](OptionsDialog& d) { d.Command2->click(); }});
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QCOMPARE(robot.seen(), 2);
     QCOMPARE(w.state().player_path, QStringLiteral("ravu.exe"));
     QVERIFY(!w.state().editor_path.isEmpty());
@@ -103,7 +92,7 @@ void TestStartup::first_run_cancelled_twice()
     QCOMPARE(w.windowTitle(), QStringLiteral("Ravu Filer Ver2.00"));
     QCOMPARE(w.controls().Label6->text(), QStringLiteral("simple"));
     QCOMPARE(w.controls().panels[0]->text(), QStringLiteral("対象ファイル："));
-    QCOMPARE(w.controls().panels[2]->text(), QStringLiteral("実行時ディレクトリ：") + run.dir.path());
+    QCOMPARE(w.controls().panels[2]->text(), QStringLiteral("実行時ディレクトリ：") + run.temp.path());
     QVERIFY(!w.controls().Command5->isEnabled() && !w.controls().Command7->isEnabled());
     QVERIFY(!QFile::exists(run.ini()));
 
@@ -112,15 +101,15 @@ void TestStartup::first_run_cancelled_twice()
     QCOMPARE(run.ended, 1);
     QCOMPARE(keys_of(read_file(run.ini())),
              (QStringList{"Lastpath", "PreTop", "PreLeft", "PreHeight", "PreWidth"}));
-    QCOMPARE(run.setting("Lastpath"), run.dir.path());
+    QCOMPARE(run.setting("Lastpath"), run.temp.path());
     QCOMPARE(run.setting("PreLeft"), QStringLiteral("300"));
 }
 
 void TestStartup::first_run_confirmed_with_empty_fields()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) { d.Command1->click(); }});
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QCOMPARE(robot.seen(), 1);
     QCOMPARE(read_file(run.ini()), QByteArray("[RavFiler]\r\nRavu=\r\nEdit=\r\nSvPosit=0\r\n"));
     QCOMPARE(w.state().player_path, QString());
@@ -130,9 +119,9 @@ void TestStartup::first_run_confirmed_with_empty_fields()
 
 void TestStartup::stored_switches_become_canonical()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     write_file(run.ini(), kPaths + "PlayOpt=yes\r\nEndOpt=\r\nExitOpt=*X\r\n");
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QVERIFY(w.controls().Check1->isChecked());
     QCOMPARE(w.state().play_switch, QStringLiteral("*P"));
     QCOMPARE(run.setting("PlayOpt"), QStringLiteral("*P"));
@@ -161,11 +150,11 @@ void TestStartup::geometry_restored_key_by_key()
 {
     QFETCH(QString, missing);
     // The designed geometry, for the keys that are missing.
-    Run plain;
+    StartedWindow plain(kUnstarted);
     write_file(plain.ini(), kPaths);
-    MainWindow& designed = plain.start();
+    MainWindow& designed = start(plain);
 
-    Run run;
+    StartedWindow run(kUnstarted);
     QByteArray ini = kPaths + "SvPosit=1\r\n";
     const QList<QPair<QString, QByteArray>> stored = {
         {"PreTop", "1500"}, {"PreLeft", "3000"}, {"PreHeight", "6000"}, {"PreWidth", "9000"}};
@@ -173,7 +162,7 @@ void TestStartup::geometry_restored_key_by_key()
         if (key != missing)
             ini += key.toLatin1() + "=" + value + "\r\n";
     write_file(run.ini(), ini);
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QCOMPARE(w.top_twips(), missing == "PreTop" ? designed.top_twips() : 1500.0);
     QCOMPARE(w.left_twips(), missing == "PreLeft" ? 300.0 : 3000.0);
     QCOMPARE(w.outer_height_twips(), missing == "PreHeight" ? designed.outer_height_twips() : 6000.0);
@@ -203,9 +192,9 @@ void TestStartup::geometry_not_restored()
     QFETCH(QByteArray, stored);
     QFETCH(double, left);
     QFETCH(double, width);
-    Run run;
+    StartedWindow run(kUnstarted);
     write_file(run.ini(), kPaths + "SvPosit=1\r\n" + stored + "\r\n");
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QCOMPARE(w.left_twips(), left);
     QCOMPARE(w.outer_width_twips(), width);
 }
@@ -258,9 +247,9 @@ void TestStartup::last_folder_restored_or_reported()
     QTemporaryDir elsewhere;
     QVERIFY(write_file(elsewhere.filePath("a.rav"), "cde\r\n"));
     {
-        Run run;
+        StartedWindow run(kUnstarted);
         write_file(run.ini(), kPaths + "Lastpath=" + elsewhere.path().toUtf8() + "\r\n");
-        MainWindow& w = run.start();
+        MainWindow& w = start(run);
         QVERIFY(run.dialogs.messages.isEmpty());
         QCOMPARE(w.controls().Dir1->path(), elsewhere.path());
         QCOMPARE(w.controls().File1->path(), elsewhere.path());
@@ -268,42 +257,42 @@ void TestStartup::last_folder_restored_or_reported()
         QCOMPARE(w.state().current_folder, elsewhere.path());
     }
     {
-        Run run;
+        StartedWindow run(kUnstarted);
         write_file(run.ini(), kPaths + "Lastpath=" + elsewhere.path().toUtf8() + "/gone\r\n");
-        MainWindow& w = run.start();
+        MainWindow& w = start(run);
         QCOMPARE(run.dialogs.texts(), QStringList{"Lastpath was no there."});
         const RecordedMessage& box = run.dialogs.messages.first();
         QVERIFY(box.buttons == MessageButtons::Ok && box.icon == MessageIcon::None && box.title.isEmpty());
-        QCOMPARE(w.controls().Dir1->path(), run.dir.path());
-        QCOMPARE(w.state().current_folder, run.dir.path());
+        QCOMPARE(w.controls().Dir1->path(), run.temp.path());
+        QCOMPARE(w.state().current_folder, run.temp.path());
     }
 }
 
 void TestStartup::closing_by_menu_or_window_ends_once()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     write_file(run.ini(), kPaths);
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     w.show();
     w.controls().mnuEnd->trigger();
     QCOMPARE(run.ended, 1);
     QVERIFY(!w.isVisible());
     w.close();
     QCOMPARE(run.ended, 1);
-    QCOMPARE(run.setting("Lastpath"), run.dir.path());
+    QCOMPARE(run.setting("Lastpath"), run.temp.path());
 }
 
 void TestStartup::unwritable_settings_file_is_reported_once()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     // A folder where the settings file should be: reads find nothing, writes fail.
-    QVERIFY(QDir(run.dir.path()).mkdir("ravfiler.ini"));
+    QVERIFY(QDir(run.temp.path()).mkdir("ravfiler.ini"));
     ModalRobot<OptionsDialog> robot({[](OptionsDialog& d) {
                                          d.Text1->setText("/opt/player");
                                          d.Command1->click();
                                      },
                                      [](OptionsDialog& d) { d.Command2->click(); }});
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QCOMPARE(robot.seen(), 2); // the key could not be stored, so the editor asks again
     QCOMPARE(w.state().player_path, QStringLiteral("/opt/player"));
     w.controls().Check3->click();
@@ -329,7 +318,7 @@ void TestStartup::settings_file_that_is_no_file_data()
 void TestStartup::settings_file_that_is_no_file()
 {
     QFETCH(QString, kind);
-    Run run;
+    StartedWindow run(kUnstarted);
     if (kind == QStringLiteral("fifo"))
         QCOMPARE(mkfifo(QFile::encodeName(run.ini()).constData(), 0600), 0);
     else
@@ -337,7 +326,7 @@ void TestStartup::settings_file_that_is_no_file()
     ModalRobot<OptionsDialog> robot(
         {[](OptionsDialog& d) { d.Command2->click(); }, [](OptionsDialog& d) { d.Command2->click(); }});
     // Neither waits for a writer nor reads without end: it counts as missing.
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QCOMPARE(robot.seen(), 2);
     QCOMPARE(w.state().player_path, QStringLiteral("ravu.exe"));
     w.show();
@@ -349,16 +338,16 @@ void TestStartup::settings_file_that_is_no_file()
 
 void TestStartup::cp932_settings_file_kept_byte_for_byte()
 {
-    Run run;
-    const QString old_folder = QDir(run.dir.path()).filePath(QStringLiteral("曲フォルダ"));
-    const QString new_folder = QDir(run.dir.path()).filePath(QStringLiteral("新しい曲"));
+    StartedWindow run(kUnstarted);
+    const QString old_folder = QDir(run.temp.path()).filePath(QStringLiteral("曲フォルダ"));
+    const QString new_folder = QDir(run.temp.path()).filePath(QStringLiteral("新しい曲"));
     QVERIFY(QDir().mkpath(old_folder) && QDir().mkpath(new_folder));
     const QByteArray head = "; " + cp932(QStringLiteral("設定")) + "\r\n[Foreign]\r\nname="
                             + cp932(QStringLiteral("日本語")) + "\r\nstray=\xff\r\n[RavFiler]\r\nRavu="
                             + cp932(QStringLiteral("C:\\ツール\\ravu.exe")) + "\r\nEdit=/usr/bin/editor\r\n";
     const QByteArray tail = "\r\n\r\n[Other]\r\nbytes=\x80\x80\r\n";
     write_file(run.ini(), head + "Lastpath=" + cp932(old_folder) + tail);
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     QVERIFY(run.dialogs.messages.isEmpty());
     QCOMPARE(w.state().player_path, QStringLiteral("C:\\ツール\\ravu.exe"));
     QCOMPARE(w.controls().Dir1->path(), old_folder);
@@ -387,30 +376,32 @@ void TestStartup::last_folder_of_any_name_restored_data()
 void TestStartup::last_folder_of_any_name_restored()
 {
     QFETCH(QString, name);
-    Run first;
+    StartedWindow first(kUnstarted);
     write_file(first.ini(), kPaths);
-    const QString folder = QDir(first.dir.path()).filePath(name);
+    const QString folder = QDir(first.temp.path()).filePath(name);
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(folder.toUtf8().size() > 300 || name.trimmed() != name);
-    MainWindow& w = first.start();
+    MainWindow& w = start(first);
     QVERIFY(w.controls().Dir1->set_path(folder));
     w.show();
     w.close();
 
-    Run second;
-    second.start_dir = first.start_dir;
-    MainWindow& again = second.start();
+    StartedWindow second({.settings = std::nullopt, .start_dir = first.start_dir, .load = false});
+    MainWindow& again = start(second);
     QVERIFY(second.dialogs.messages.isEmpty());
     QCOMPARE(again.controls().Dir1->path(), folder);
 }
 
 void TestStartup::options_dialog_reads_file_and_writes_all_keys()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     write_file(run.ini(), "[RavFiler]\r\nRavu=/from/file\r\nEdit=ERR\r\nSvPosit=2\r\n");
-    ModalRobot<OptionsDialog> at_start({[](OptionsDialog& d) { d.Command2->click(); }});
-    MainWindow& w = run.start();
-    QCOMPARE(at_start.seen(), 1); // "ERR" counts as missing
+    {
+        ModalRobot<OptionsDialog> at_start({[](OptionsDialog& d) { d.Command2->click(); }});
+        run.load();
+        QCOMPARE(at_start.seen(), 1); // "ERR" counts as missing
+    }
+    MainWindow& w = *run.window;
     w.state().player_path = QStringLiteral("/from/state");
 
     QString shown_player, shown_editor;
@@ -437,12 +428,12 @@ void TestStartup::options_dialog_reads_file_and_writes_all_keys()
 
 void TestStartup::options_dialog_cancel_and_browse()
 {
-    Run run;
+    StartedWindow run(kUnstarted);
     write_file(run.ini(), kPaths);
-    MainWindow& w = run.start();
+    MainWindow& w = start(run);
     const QByteArray before = read_file(run.ini());
     // An existing program is the normal answer: it goes into the field with no question.
-    const QString player = run.dir.filePath(QStringLiteral("player"));
+    const QString player = run.temp.filePath(QStringLiteral("player"));
     QVERIFY(write_file(player, "#!/bin/sh\n"));
     QVERIFY(QFile::setPermissions(player, QFile::permissions(player) | QFile::ExeOwner));
 

@@ -2,17 +2,21 @@
 // designed sizes: measured against the style's text area, with each box's click area ending
 // before the next control of its row; the status bar's text whole and shortened in the middle.
 
-#include "browse_window.h"
 #include "client_area.h"
 #include "main_window_layout.h"
 #include "options_dialog.h"
 #include "rename_dialog.h"
+#include "started_window.h"
 #include "status_panel.h"
 #include "trial_window.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QStyleOptionButton>
 #include <QToolTip>
@@ -24,7 +28,7 @@ namespace {
 
 // The four windows, made afresh.
 struct Windows {
-    BrowseWindow main;
+    StartedWindow main{StartOptions{.show = true}};
     OptionsDialog options{main.state(), main.controls(), main.dialogs};
     RenameDialog rename{main.state(), main.controls().File1, target_display(main.controls()), main.dialogs};
     TrialWindow trial{main.state(), main.dialogs, main.system};
@@ -232,7 +236,7 @@ void TestTextFit::top_row_hit_areas()
 
 void TestTextFit::status_bar_text()
 {
-    BrowseWindow b;
+    StartedWindow b({.show = true});
     const QString name = QStringLiteral("gypsy_jig_quartet_in_pieces.rav");
     const QString folder_name = QStringLiteral("とても長い名前のフォルダに入った曲の集まり");
     const QString folder = b.make_folder(folder_name);

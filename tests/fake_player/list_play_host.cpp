@@ -1,22 +1,23 @@
-// A filer for one test: the real main window with the real system services, ended the way
-// the program ends (QCoreApplication::exit from close_exe), its settings file in FOLDER. It
-// starts a list play of the given entries at once and closes its window once the file
-// CLOSE_FILE appears; SIGTERM, SIGINT and SIGHUP end it as the program's main() has them.
-// Usage: list_play_host CLOSE_FILE PLAYER FOLDER ENTRY...
+// A filer for one test: the real main window with the real system services, started in
+// FOLDER with the settings file there, ended the way the program ends (QCoreApplication::exit
+// from close_exe). It puts the given files of FOLDER into the play list as the user does,
+// starts the list play at once and closes its window once the file CLOSE_FILE appears;
+// SIGTERM, SIGINT and SIGHUP end it as the program's main() has them.
+// Usage: list_play_host CLOSE_FILE FOLDER ENTRY...
 
-#include "app_state.h"
 #include "desktop_services.h"
 #include "dialogs.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "main_controls.h"
 #include "main_window.h"
-#include "paths.h"
 #include "shutdown_requests.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <cstdio>
@@ -42,21 +43,21 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() < 5)
+    if (args.size() < 4)
         return 2;
-    const QString close_file = args[1];
+    const QString& close_file = args[1];
 
     PrintedDialogs dialogs;
     DesktopServices system;
-    MainWindow window(args[3], dialogs, system, [] { QCoreApplication::exit(0); });
-    AppState& s = window.state();
-    s.ini_path = own_file_path(args[3], QStringLiteral("ravfiler.ini"));
-    s.player_path = args[2];
-    s.select_mode = QStringLiteral("lselect");
-    for (int i = 4; i < args.size() && i - 4 < kListCapacity; ++i)
-        s.play_list.list_entries[i - 4] = args[i];
-    s.play_list.list_count = static_cast<std::int16_t>(args.size() - 4);
+    MainWindow window(args[2], dialogs, system, [] { QCoreApplication::exit(0); });
+    window.load();
     window.show();
+    MainControls& c = window.controls();
+    c.Option1[1]->click();
+    for (const QString& entry : args.mid(3)) {
+        c.File1->select_index(static_cast<int>(c.File1->names().indexOf(entry)));
+        c.Command5->click();
+    }
     ShutdownRequests shutdown;
     QObject::connect(&shutdown, &ShutdownRequests::end_requested, &window, &MainWindow::close_exe);
 

@@ -1,9 +1,11 @@
 #pragma once
-// Answers modal windows of the program (such as the options dialog) while a test is blocked
-// in their exec(): each time a new modal widget of the given class shows up, the next
-// scripted action runs on it.
+// The one way tests answer the program's own modal windows (options, rename, any QDialog)
+// while they are blocked in exec(): each time a new modal window of the given class shows
+// up, the next scripted action runs on it. A window the action leaves open, or one beyond
+// the script, is rejected, so a faulty dialog fails its test instead of hanging it.
 
 #include <QApplication>
+#include <QDialog>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -21,18 +23,22 @@ public:
         m_timer.start();
     }
 
+    // How many windows showed up (those beyond the script too).
     int seen() const { return m_seen; }
 
 private:
     void poll()
     {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog || dialog == m_last)
+        if (!dialog || dialog == m_last || !dialog->isVisible())
             return;
         m_last = dialog;
         ++m_seen;
+        QPointer<Dialog> guard(dialog);
         if (!m_actions.isEmpty())
             m_actions.takeFirst()(*dialog);
+        if (guard && guard->isVisible())
+            guard->reject();
     }
 
     QList<Action> m_actions;
