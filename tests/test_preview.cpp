@@ -224,6 +224,11 @@ void TestPreview::clicking_again_and_keys_reread()
     QTest::keyClick(w.controls().File1, Qt::Key_Down);
     QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("b.rav"))));
     QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("other"));
+
+    // Selecting the selected row from the program reads it afresh, as a click does.
+    w.write_file(QStringLiteral("b.rav"), "changed");
+    w.controls().File1->select_index(w.controls().File1->selected_index());
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("changed"));
 }
 
 void TestPreview::huge_single_line_is_refused_after_a_bounded_read()

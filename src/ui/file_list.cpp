@@ -232,5 +232,10 @@ void FileList::select_index(int index)
 {
     if (index < 0 || index >= m_model.rowCount())
         return;
-    selectionModel()->setCurrentIndex(m_model.index(index), QItemSelectionModel::ClearAndSelect);
+    // On the row already current the model stays silent; a click would still announce it.
+    const QModelIndex row = m_model.index(index);
+    const bool already_current = row == selectionModel()->currentIndex();
+    selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect);
+    if (already_current)
+        announce_selection();
 }
