@@ -175,10 +175,9 @@ void FileList::refresh()
     }
 }
 
-void FileList::reread()
+QStringList FileList::read_names(QList<QByteArray>& foreign) const
 {
     QStringList names;
-    QList<QByteArray> foreign; // for the names from index `ordinary` on
     if (!m_path.isEmpty()) {
         const NameMatcher matcher(m_pattern);
         FolderEntries entries = read_folder_entries(m_path, EntryKinds::Files);
@@ -193,6 +192,13 @@ void FileList::reread()
             }
         }
     }
+    return names;
+}
+
+void FileList::reread()
+{
+    QList<QByteArray> foreign; // for the names from index `ordinary` on
+    const QStringList names = read_names(foreign);
     const qsizetype ordinary = names.size() - foreign.size();
     QStringList sorted;
     sorted.reserve(names.size());

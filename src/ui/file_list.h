@@ -27,6 +27,8 @@ public:
     void set_pattern(const QString& pattern);
     // Re-reads the folder; the selected name stays selected, unannounced, while it is listed.
     void refresh();
+    // The same for a folder that changed a little: only the names that came or went move.
+    void relist();
 
     QStringList names() const { return m_model.stringList(); }
     int selected_index() const; // -1 when nothing is selected
@@ -55,6 +57,7 @@ protected:
 
 private:
     void reread();
+    QStringList read_names(QList<QByteArray>& foreign) const; // matching names, unsorted
     void announce_selection();
 
     FileNameModel m_model;
