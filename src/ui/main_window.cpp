@@ -3,10 +3,12 @@
 #include "desktop_system.h"
 #include "dialogs.h"
 #include "drive_list.h"
+#include "drop_target.h"
 #include "file_list.h"
 #include "file_operations.h"
 #include "folder_list.h"
 #include "launcher.h"
+#include "live_view.h"
 #include "main_window_layout.h"
 #include "mode_navigation.h"
 #include "options_dialog.h"
@@ -48,6 +50,8 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     m_file_operations = std::make_unique<FileOperations>(m_context);
     m_frame = std::make_unique<WindowFrame>(m_context);
     m_geometry = std::make_unique<WindowGeometry>(*this);
+    new LiveView(m_context); // owned by the window, as is the drop target
+    new DropTarget(m_context);
 
     connect(m_controls.mnuEnd, &QAction::triggered, this, [this] { close_exe(); });
     connect(m_controls.mnuOpt, &QAction::triggered, this, [this] { open_options(); });

@@ -15,9 +15,9 @@
 namespace {
 
 const QString kNoSuchFile = QStringLiteral("ファイルが存在しません");
-const QString kLineTooLong = QStringLiteral("１行の文字数が長すぎます");
 
-// A file that is there but could not be read: which one, and why.
+} // namespace
+
 QString unreadable_text(const QString& path, FileFailure failure)
 {
     QString reason;
@@ -38,8 +38,6 @@ QString unreadable_text(const QString& path, FileFailure failure)
     return QStringLiteral("ファイルを読み込めませんでした。\r") + visible_controls(path) + QLatin1Char('\r')
            + reason;
 }
-
-} // namespace
 
 QString preview_field_text(const QStringList& lines)
 {
@@ -91,7 +89,7 @@ void Preview::on_selection_changed()
     show_target(c, s.target_file);
 
     if (read.result == PreviewLines::Result::TooLong) {
-        m_context.dialogs.message(&m_context.window, kLineTooLong);
+        m_context.dialogs.message(&m_context.window, kLineTooLongMessage);
         c.Text1->clear();
         return;
     }

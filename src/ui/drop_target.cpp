@@ -1,0 +1,177 @@
+#include "drop_target.h"
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "drive_list.h"
+#include "file_list.h"
+#include "folder_list.h"
+#include "main_controls.h"
+#include "main_window.h"
+#include "selection_mode.h"
+#include "visible_text.h"
+#include "window_context.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace {
+
+QString folder_of(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absolutePath()); }
+
+QStringList local_paths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths << QDir::toNativeSeparators(QDir::cleanPath(url.toLocalFile()));
+    return paths;
+}
+
+bool matches_pattern(const QString& name, const QString& patterns)
+{
+    for (const QString& pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                               QRegularExpression::CaseInsensitiveOption)
+                .match(name)
+                .hasMatch())
+            return true;
+    return false;
+}
+
+bool same_folder(const QString& a, const QString& b)
+{
+    return a == b
+           || (QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath() && QFileInfo::exists(a));
+}
+
+} // namespace
+
+DropTarget::DropTarget(WindowContext& context) : QObject(&context.window), m_context(context)
+{
+    m_context.window.setAcceptDrops(true);
+    m_context.window.installEventFilter(this);
+}
+
+bool DropTarget::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != &m_context.window
+        || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList paths = local_paths(drop->mimeData());
+    if (paths.isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    // A copy: the file manager must never take the dropped files away.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    // Handled once the drop is over, so no box holds up the file manager's drag.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, paths] { take(paths); }, Qt::QueuedConnection);
+    return true;
+}
+
+void DropTarget::take(const QStringList& paths)
+{
+    if (m_context.state.select_mode == kModeListSelect) {
+        add_files(paths);
+        return;
+    }
+    if (paths.size() != 1) {
+        message(QStringLiteral(
+            "ドロップできるファイルは１つだけです。\r複数のファイルはリストモードでリストに追加できます。"));
+        return;
+    }
+    open_file(paths.first());
+}
+
+void DropTarget::message(const QString& text) { m_context.dialogs.message(&m_context.window, text); }
+
+// A regular file whose name the file list of this mode would show.
+bool DropTarget::listable(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    return info.isFile() && !name.startsWith(QLatin1Char('.'))
+           && matches_pattern(name, m_context.controls.File1->pattern());
+}
+
+void DropTarget::refuse(const QString& path)
+{
+    message(QStringLiteral("「") + visible_controls(QFileInfo(path).fileName())
+            + QStringLiteral("」は扱えません。\r今のモードで選べるファイル（")
+            + m_context.controls.File1->pattern() + QStringLiteral("）ではありません。"));
+}
+
+// The row of a name in the file list, read again when the name came too recently.
+int DropTarget::row_of(const QString& name)
+{
+    FileList* files = m_context.controls.File1;
+    if (!files->names().contains(name))
+        files->relist();
+    return static_cast<int>(files->names().indexOf(name));
+}
+
+// The lists move to the file's folder as a double-click on the folder would move them (with
+// the questions a play list in use asks), then the file is selected as a click selects it.
+void DropTarget::open_file(const QString& path)
+{
+    MainControls& c = m_context.controls;
+    if (!listable(path))
+        return refuse(path);
+    const QString folder = folder_of(path);
+    if (!same_folder(folder, c.File1->path())) {
+        if (!c.Dir1->set_path(folder)) {
+            message(QStringLiteral("フォルダを開けませんでした。\r") + visible_controls(folder));
+            return;
+        }
+        if (!same_folder(c.Dir1->path(), folder))
+            return; // the user kept the play list and the lists went back
+        c.Drive1->set_drive_from_path(c.Dir1->path());
+    }
+    const int row = row_of(QFileInfo(path).fileName());
+    if (row < 0)
+        return refuse(path);
+    c.File1->clear_selection(); // so the file already selected is read afresh too
+    c.File1->select_index(row);
+    c.File1->scrollTo(c.File1->model()->index(row, 0));
+}
+
+// Each as a click on it and "リスト選択" would add it; a full list is told once.
+void DropTarget::add_files(const QStringList& paths)
+{
+    AppState& s = m_context.state;
+    MainControls& c = m_context.controls;
+    for (const QString& path : paths) {
+        if (!listable(path)) {
+            refuse(path);
+            continue;
+        }
+        const QString name = QFileInfo(path).fileName();
+        if (!same_folder(folder_of(path), c.File1->path())) {
+            message(QStringLiteral("「") + visible_controls(name)
+                    + QStringLiteral("」は表示中のフォルダのファイルではないため、リストに追加できません。"));
+            continue;
+        }
+        const int row = row_of(name);
+        if (row < 0) {
+            refuse(path);
+            continue;
+        }
+        if (s.play_list.list_count >= s.play_list.list_capacity) {
+            m_context.window.add_list(); // says the list is full
+            return;
+        }
+        c.File1->clear_selection();
+        c.File1->select_index(row);
+        m_context.window.add_list();
+    }
+}

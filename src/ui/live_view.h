@@ -1,0 +1,43 @@
+#pragma once
+// The lists and the preview following the disk: the system's change notification for the
+// shown folder, the target file and the mounts, each change acted on once a burst settles.
+
+#include "regular_file.h"
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class FolderWatch;
+class QTimer;
+struct WindowContext;
+
+class LiveView : public QObject {
+    Q_OBJECT
+public:
+    // Owned by the window; watches from the start.
+    explicit LiveView(WindowContext& context);
+
+    // The folder and file lists take what their folder holds now.
+    void relist();
+    // The preview takes what the target file holds now (forced: also when it looks the same).
+    void reread_preview(bool forced);
+
+private:
+    void follow();
+    void follow_target();
+    void on_folder_changed(const QString& folder);
+    void on_file_changed(const QString& file);
+    void relist_folders();
+    void show_preview_failure(const QString& text);
+
+    WindowContext& m_context;
+    FolderWatch* m_watch;
+    QTimer* m_list_settle;
+    QTimer* m_preview_settle;
+    QString m_target; // the file the preview shows
+    std::optional<FileIdentity> m_target_state;
+    bool m_target_written = false;
+    QString m_told; // the failure last told for the target, so a save that keeps it is quiet
+    bool m_telling = false;
+};
