@@ -2,6 +2,7 @@
 // the window, through the real window on a temporary folder.
 
 #include "browse_window.h"
+#include "listing_change.h"
 
 #include <QMimeData>
 #include <QScrollBar>
@@ -53,12 +54,46 @@ QByteArray numbered_lines(const QByteArray& word)
 class TestLiveView : public QObject {
     Q_OBJECT
 private slots:
+    void listing_changes_data();
+    void listing_changes();
     void lists_follow_the_folder();
     void preview_follows_the_target();
     void drops_data();
     void drops();
     void idle_window_has_no_active_timer();
 };
+
+void TestLiveView::listing_changes_data()
+{
+    QTest::addColumn<QStringList>("listed"); // sorted as the list shows names
+    QTest::addColumn<QStringList>("now");
+    QTest::newRow("one added") << QStringList{"a", "c"} << QStringList{"c", "b", "a"};
+    QTest::newRow("one removed") << QStringList{"a", "b", "c"} << QStringList{"c", "a"};
+    QTest::newRow("case decides last") << QStringList{"B", "b"} << QStringList{"b", "a", "A", "B", "_"};
+    QTest::newRow("all replaced") << QStringList{"x", "y"} << QStringList{"Y", "X"};
+    QTest::newRow("emptied") << QStringList{"x"} << QStringList{};
+}
+
+// Applied to the listing, the change leaves what a whole sort of the new names gives,
+// whether the folder was read whole or only the changed names were looked at.
+void TestLiveView::listing_changes()
+{
+    QFETCH(QStringList, listed);
+    QFETCH(QStringList, now);
+    QStringList sorted = now;
+    std::sort(sorted.begin(), sorted.end(), listed_before);
+    QHash<QString, bool> there;
+    for (const QString& name : listed + now)
+        there.insert(name, now.contains(name));
+    for (const ListingChange& change : {listing_change(listed, now), listing_change(listed, there)}) {
+        QStringList applied = listed;
+        for (const qsizetype row : change.removed)
+            applied.removeAt(row);
+        for (const QString& name : change.added)
+            applied.insert(listing_row(applied, name), name);
+        QCOMPARE(applied, sorted);
+    }
+}
 
 void TestLiveView::lists_follow_the_folder()
 {

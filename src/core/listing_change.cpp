@@ -3,6 +3,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <functional>
 
 bool listed_before(const QString& a, const QString& b)
 {
@@ -35,4 +36,20 @@ ListingChange listing_change(const QStringList& listed, const QStringList& now)
 qsizetype listing_row(const QStringList& listed, const QString& name)
 {
     return std::lower_bound(listed.begin(), listed.end(), name, listed_before) - listed.begin();
+}
+
+ListingChange listing_change(const QStringList& listed, const QHash<QString, bool>& there)
+{
+    ListingChange change;
+    for (auto it = there.begin(); it != there.end(); ++it) {
+        const qsizetype row = listing_row(listed, it.key());
+        const bool is_listed = row < listed.size() && listed[row] == it.key();
+        if (it.value() && !is_listed)
+            change.added << it.key();
+        else if (!it.value() && is_listed)
+            change.removed.push_back(row);
+    }
+    std::sort(change.removed.begin(), change.removed.end(), std::greater<>());
+    std::sort(change.added.begin(), change.added.end(), listed_before);
+    return change;
 }

@@ -2,6 +2,7 @@
 // How a sorted listing of names becomes what a folder holds now, as rows to remove and
 // names to insert, so a list that follows the disk is not rebuilt for one new file.
 
+#include <QHash>
 #include <QStringList>
 
 #include <vector>
@@ -19,3 +20,6 @@ ListingChange listing_change(const QStringList& listed, const QStringList& now);
 
 // The row a name takes in a listing sorted by listed_before.
 qsizetype listing_row(const QStringList& listed, const QString& name);
+
+// The same for names known to have changed, each there now (true) or not.
+ListingChange listing_change(const QStringList& listed, const QHash<QString, bool>& there);

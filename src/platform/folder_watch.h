@@ -2,6 +2,7 @@
 // The operating system's change notification for the folders and files the window shows,
 // and for volumes mounted or unmounted. Nothing is polled: a signal comes only after a change.
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -18,21 +19,24 @@ public:
     // A file replaced or removed is no longer watched until it is named here again.
     void watch(const QStringList& folders, const QStringList& files);
 
-    // False where the system tells nothing of mounts (the drive list then re-reads the
-    // volumes when it is opened).
-    bool watches_mounts() const { return m_mounts != nullptr; }
-
 signals:
     // Entries were created, removed or renamed in the folder, or the folder itself went.
-    void folder_changed(const QString& folder);
+    // names: the entries concerned; empty when the system does not say (read it all then).
+    void folder_changed(const QString& folder, const QStringList& names);
     // The file was written, replaced or removed.
     void file_changed(const QString& file);
     void mounts_changed();
 
 private:
     void watch_mounts();
+    void watch_folders(const QStringList& folders);
+    void take_folder_events();
 
     QFileSystemWatcher* m_watcher;
     QSocketNotifier* m_mounts = nullptr;
     int m_mount_fd = -1;
+    // Folders through inotify where there is one, which names the entries that changed.
+    QSocketNotifier* m_folder_events = nullptr;
+    int m_inotify_fd = -1;
+    QHash<QString, int> m_watch_of; // folder -> watch descriptor
 };

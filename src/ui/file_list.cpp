@@ -4,6 +4,8 @@
 #include "text_codec.h"
 #include "visible_text.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -193,6 +195,12 @@ QStringList FileList::read_names(QList<QByteArray>& foreign) const
         }
     }
     return names;
+}
+
+bool FileList::lists(const QString& name) const
+{
+    const QFileInfo file(QDir(QDir::fromNativeSeparators(m_path)).filePath(name));
+    return !name.startsWith(QLatin1Char('.')) && file.isFile() && NameMatcher(m_pattern).matches(name);
 }
 
 void FileList::reread()

@@ -3,6 +3,10 @@
 #include "file_list.h"
 #include "listing_change.h"
 
+namespace {
+constexpr std::size_t kMostSteps = 256; // past this a whole read and sort is quicker
+}
+
 void FileList::relist()
 {
     QList<QByteArray> foreign;
@@ -10,10 +14,25 @@ void FileList::relist()
     // Foreign names are kept by row; a folder with any is read whole.
     if (!foreign.isEmpty() || !m_foreign.isEmpty())
         return refresh();
-    const ListingChange change = listing_change(names(), now);
-    constexpr std::size_t kMostSteps = 256; // past this a whole read and sort is quicker
+    apply(listing_change(names(), now));
+}
+
+void FileList::relist(const QStringList& changed)
+{
+    if (!m_foreign.isEmpty() || static_cast<std::size_t>(changed.size()) > kMostSteps)
+        return relist();
+    QHash<QString, bool> there;
+    for (const QString& name : changed)
+        there.insert(name, lists(name));
+    apply(listing_change(names(), there));
+}
+
+void FileList::apply(const ListingChange& change)
+{
     if (change.removed.size() + static_cast<std::size_t>(change.added.size()) > kMostSteps)
         return refresh();
+    if (change.removed.empty() && change.added.isEmpty())
+        return;
     const QString selected = selected_name();
     m_rereading = true;
     for (const qsizetype row : change.removed)

@@ -79,15 +79,22 @@ void LiveView::follow_target()
     follow();
 }
 
-void LiveView::on_folder_changed(const QString& folder)
+void LiveView::on_folder_changed(const QString& folder, const QStringList& names)
 {
     const QString changed = clean(folder);
     const MainControls& c = m_context.controls;
-    if (changed == clean(c.Dir1->path()) || changed == clean(c.File1->path())) {
+    const QString shown = clean(c.File1->path());
+    if (changed == shown || changed == clean(c.Dir1->path())) {
+        if (names.isEmpty() || changed != shown || shown != clean(c.Dir1->path()))
+            m_read_whole = true;
+        else
+            m_changed.unite(QSet<QString>(names.begin(), names.end()));
         if (!m_list_settle->isActive())
             m_list_settle->start();
     }
-    if (!m_target.isEmpty() && changed == clean(folder_of(m_target)))
+    const QString target_folder = clean(folder_of(m_target));
+    if (!m_target.isEmpty() && changed == target_folder
+        && (names.isEmpty() || names.contains(QFileInfo(m_target).fileName())))
         m_preview_settle->start();
 }
 
@@ -99,15 +106,28 @@ void LiveView::on_file_changed(const QString& file)
     m_preview_settle->start();
 }
 
+bool LiveView::relist_pending() const { return m_list_settle->isActive(); }
+
 void LiveView::relist()
 {
-    relist_folders();
-    m_context.controls.File1->relist();
+    m_list_settle->stop();
+    const bool whole = std::exchange(m_read_whole, false);
+    const QStringList changed(m_changed.begin(), m_changed.end());
+    m_changed.clear();
+    FileList* files = m_context.controls.File1;
+    if (whole) {
+        relist_folders(nullptr);
+        files->relist();
+    } else if (!changed.isEmpty()) {
+        relist_folders(&changed);
+        files->relist(changed);
+    }
     follow();
 }
 
-// Refilled only when its subfolders changed, keeping the row the user is on.
-void LiveView::relist_folders()
+// Refilled only when its subfolders changed (changed: the entries heard of, or null when
+// not known), keeping the row the user is on.
+void LiveView::relist_folders(const QStringList* changed)
 {
     FolderList* list = m_context.controls.Dir1;
     const QString open = list->path();
@@ -119,6 +139,11 @@ void LiveView::relist_folders()
             listed << QFileInfo(folder).fileName();
         below = below || folder == open;
     }
+    // With the names known, only one that is a folder now, or was one, changes the list.
+    if (changed && std::none_of(changed->begin(), changed->end(), [&](const QString& name) {
+            return listed.contains(name) || QFileInfo(QDir(open).filePath(name)).isDir();
+        }))
+        return;
     QStringList now = read_folder_entries(open, EntryKinds::Folders).folders;
     std::sort(listed.begin(), listed.end());
     std::sort(now.begin(), now.end());

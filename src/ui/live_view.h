@@ -5,6 +5,7 @@
 #include "regular_file.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -20,22 +21,26 @@ public:
 
     // The folder and file lists take what their folder holds now.
     void relist();
+    // A change was heard and is settling.
+    bool relist_pending() const;
     // The preview takes what the target file holds now (forced: also when it looks the same).
     void reread_preview(bool forced);
 
 private:
     void follow();
     void follow_target();
-    void on_folder_changed(const QString& folder);
+    void on_folder_changed(const QString& folder, const QStringList& names);
     void on_file_changed(const QString& file);
-    void relist_folders();
+    void relist_folders(const QStringList* changed);
     void show_preview_failure(const QString& text);
 
     WindowContext& m_context;
     FolderWatch* m_watch;
     QTimer* m_list_settle;
     QTimer* m_preview_settle;
-    QString m_target; // the file the preview shows
+    QSet<QString> m_changed;   // entries of the shown folder heard of since the last re-list
+    bool m_read_whole = false; // ... or the system did not say which
+    QString m_target;          // the file the preview shows
     std::optional<FileIdentity> m_target_state;
     bool m_target_written = false;
     QString m_told; // the failure last told for the target, so a save that keeps it is quiet
