@@ -219,6 +219,9 @@ void TestLiveView::drops()
     data.setUrls(urls);
     // Over the preview field, which takes no drop itself.
     QWidget* over = w.controls().Text1->viewport();
+    QDragEnterEvent move_only(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(over, &move_only);
+    QVERIFY(!move_only.isAccepted()); // the file manager would remove what it thinks moved
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
     QApplication::sendEvent(over, &enter);
     QVERIFY(enter.isAccepted());

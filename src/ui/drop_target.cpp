@@ -65,11 +65,11 @@ bool DropTarget::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
     const QStringList paths = local_paths(drop->mimeData());
-    if (paths.isEmpty()) {
+    // Only as a copy: a file manager that moves would take the dropped files away.
+    if (paths.isEmpty() || !(drop->possibleActions() & Qt::CopyAction)) {
         drop->ignore();
         return true;
     }
-    // A copy: the file manager must never take the dropped files away.
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
     // Handled once the drop is over, so no box holds up the file manager's drag.
