@@ -1,11 +1,13 @@
 // A folder of 100,000 ".rav" files: from setting the folder to the file list being filled,
 // against a bare QDirIterator walk of the folder with the same patterns, unsorted; and the
-// memory the filled list adds.
+// memory the filled list adds. Then one file added to that folder: re-listed as the window
+// follows the disk, against the whole re-read of both lists that "更新" makes.
 // Usage: bench_file_list [folder]  (default: a temporary folder; the files are made once)
 
 #include "bench_support.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "live_view.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -111,5 +113,36 @@ int main(int argc, char** argv)
                 "while filling the list\n",
                 rss_before, rss_after, rss_after - rss_before, peak_before, peak_after,
                 peak_after - peak_before);
+
+    // One file more each round, re-listed; then taken away again, untimed.
+    folders->set_path(folder);
+    auto* live = window.findChild<LiveView*>();
+    std::vector<double> relist_ms, reread_ms, file_list_ms;
+    qsizetype relisted = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        const QByteArray added = QFile::encodeName(folder) + "/added_" + QByteArray::number(round) + ".rav";
+        ::close(::open(added.constData(), O_WRONLY | O_CREAT, 0644));
+        while (!live->relist_pending()) // the system's word of it, not the settling
+            app.processEvents(QEventLoop::WaitForMoreEvents);
+        relist_ms.push_back(time_ms([&] { live->relist(); }));
+        relisted = files->names().size();
+        ::unlink(added.constData());
+        while (!live->relist_pending())
+            app.processEvents(QEventLoop::WaitForMoreEvents);
+        live->relist();
+        reread_ms.push_back(time_ms([&] {
+            folders->refresh();
+            files->refresh();
+        }));
+        file_list_ms.push_back(time_ms([&] { files->refresh(); }));
+    }
+    const double r = median(relist_ms);
+    const double full = median(reread_ms);
+    std::printf(
+        "one file added, re-listed as the window follows the disk (listed %lld), median of %d: %.2f ms\n",
+        static_cast<long long>(relisted), kRounds, r);
+    std::printf("whole re-read of both lists (更新): %.1f ms, of the file list alone: %.1f ms; "
+                "re-list/whole: %.2f\n",
+                full, median(file_list_ms), r / full);
     return 0;
 }

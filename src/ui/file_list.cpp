@@ -4,6 +4,8 @@
 #include "text_codec.h"
 #include "visible_text.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -175,10 +177,9 @@ void FileList::refresh()
     }
 }
 
-void FileList::reread()
+QStringList FileList::read_names(QList<QByteArray>& foreign) const
 {
     QStringList names;
-    QList<QByteArray> foreign; // for the names from index `ordinary` on
     if (!m_path.isEmpty()) {
         const NameMatcher matcher(m_pattern);
         FolderEntries entries = read_folder_entries(m_path, EntryKinds::Files);
@@ -193,6 +194,19 @@ void FileList::reread()
             }
         }
     }
+    return names;
+}
+
+bool FileList::lists(const QString& name) const
+{
+    const QFileInfo file(QDir(QDir::fromNativeSeparators(m_path)).filePath(name));
+    return !name.startsWith(QLatin1Char('.')) && file.isFile() && NameMatcher(m_pattern).matches(name);
+}
+
+void FileList::reread()
+{
+    QList<QByteArray> foreign; // for the names from index `ordinary` on
+    const QStringList names = read_names(foreign);
     const qsizetype ordinary = names.size() - foreign.size();
     QStringList sorted;
     sorted.reserve(names.size());

@@ -6,6 +6,8 @@
 #include <QListView>
 #include <QStringListModel>
 
+struct ListingChange;
+
 // The names as the list shows them: on one line, control characters made visible.
 class FileNameModel : public QStringListModel {
 public:
@@ -27,6 +29,10 @@ public:
     void set_pattern(const QString& pattern);
     // Re-reads the folder; the selected name stays selected, unannounced, while it is listed.
     void refresh();
+    // The same for a folder that changed a little: only the names that came or went move.
+    void relist();
+    // The same when the names that changed are known: only those are looked at.
+    void relist(const QStringList& changed);
 
     QStringList names() const { return m_model.stringList(); }
     int selected_index() const; // -1 when nothing is selected
@@ -55,6 +61,9 @@ protected:
 
 private:
     void reread();
+    QStringList read_names(QList<QByteArray>& foreign) const; // matching names, unsorted
+    bool lists(const QString& name) const;                    // a file of this name would be listed
+    void apply(const ListingChange& change);
     void announce_selection();
 
     FileNameModel m_model;

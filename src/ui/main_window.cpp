@@ -2,10 +2,12 @@
 
 #include "dialogs.h"
 #include "drive_list.h"
+#include "drop_target.h"
 #include "file_list.h"
 #include "file_operations.h"
 #include "folder_list.h"
 #include "launcher.h"
+#include "live_view.h"
 #include "main_menus.h"
 #include "main_window_layout.h"
 #include "mode_navigation.h"
@@ -68,6 +70,10 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     m_frame =
         std::make_unique<WindowFrame>(*this, FrameControls{c.client, c.Text1, c.List1, c.File1, c.panels[0]});
     m_geometry = std::make_unique<WindowGeometry>(*this);
+    // Both owned by the window.
+    new LiveView(m_state, LiveViewControls{c.Drive1, c.Dir1, c.File1, c.Text1}, target, boxes, this);
+    new DropTarget(
+        m_state, DropControls{c.Drive1, c.Dir1, c.File1}, boxes, [this] { add_list(); }, *this);
 
     connect(c.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
 }

@@ -120,3 +120,16 @@ QString version_message()
 {
     return version_caption() + QLatin1Char('\r') + QStringLiteral("Ravu 曲ファイル選択ツール");
 }
+
+QString drop_refused_message(const QString& name, const QString& pattern)
+{
+    return QStringLiteral("「") + visible_controls(name)
+           + QStringLiteral("」は扱えません。\r今のモードで選べるファイル（") + pattern
+           + QStringLiteral("）ではありません。");
+}
+
+QString drop_from_other_folder_message(const QString& name)
+{
+    return QStringLiteral("「") + visible_controls(name)
+           + QStringLiteral("」は表示中のフォルダのファイルではないため、リストに追加できません。");
+}

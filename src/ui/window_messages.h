@@ -29,6 +29,14 @@ inline const QString kLineTooLongMessage = QStringLiteral("１行の文字数が
 // A file that is there but could not be read: which one, and why.
 QString unreadable_file_message(const QString& path, FileFailure failure);
 
+// Files dropped onto the window.
+inline const QString kOneDropOnlyMessage = QStringLiteral(
+    "ドロップできるファイルは１つだけです。\r複数のファイルはリストモードでリストに追加できます。");
+// A dropped file the current mode does not list (pattern: the file list's patterns).
+QString drop_refused_message(const QString& name, const QString& pattern);
+// A dropped tune outside the shown folder, which a play-list entry cannot name.
+QString drop_from_other_folder_message(const QString& name);
+
 // Album files.
 inline const QString kNoFileNameMessage = QStringLiteral("ファイル名が指定されませんでした");
 QString album_written_message(const QString& album);

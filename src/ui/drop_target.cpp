@@ -1,0 +1,176 @@
+#include "drop_target.h"
+
+#include "access_faults.h"
+#include "app_state.h"
+#include "dialogs.h"
+#include "drive_list.h"
+#include "file_list.h"
+#include "folder_list.h"
+#include "selection_mode.h"
+#include "window_messages.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QUrl>
+
+#include <utility>
+
+namespace {
+
+QString folder_of(const QString& path) { return QDir::toNativeSeparators(QFileInfo(path).absolutePath()); }
+
+QStringList local_paths(const QMimeData* data)
+{
+    QStringList paths;
+    if (data && data->hasUrls())
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                paths << QDir::toNativeSeparators(QDir::cleanPath(url.toLocalFile()));
+    return paths;
+}
+
+bool matches_pattern(const QString& name, const QString& patterns)
+{
+    for (const QString& pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                               QRegularExpression::CaseInsensitiveOption)
+                .match(name)
+                .hasMatch())
+            return true;
+    return false;
+}
+
+bool same_folder(const QString& a, const QString& b)
+{
+    return a == b
+           || (QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath() && QFileInfo::exists(a));
+}
+
+} // namespace
+
+DropTarget::DropTarget(AppState& state, const DropControls& controls, const WindowDialogs& dialogs,
+                       std::function<void()> add_list, QWidget& window)
+    : QObject(&window), m_state(state), m_controls(controls), m_dialogs(dialogs),
+      m_add_list(std::move(add_list)), m_window(window)
+{
+    m_window.setAcceptDrops(true);
+    m_window.installEventFilter(this);
+}
+
+bool DropTarget::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched != &m_window
+        || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const QStringList paths = local_paths(drop->mimeData());
+    // Only as a copy: a file manager that moves would take the dropped files away.
+    if (paths.isEmpty() || !(drop->possibleActions() & Qt::CopyAction)) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    // Handled once the drop is over, so no box holds up the file manager's drag.
+    if (type == QEvent::Drop)
+        QMetaObject::invokeMethod(
+            this, [this, paths] { take(paths); }, Qt::QueuedConnection);
+    return true;
+}
+
+void DropTarget::take(const QStringList& paths)
+{
+    if (m_state.select_mode == kModeListSelect) {
+        add_files(paths);
+        return;
+    }
+    if (paths.size() != 1) {
+        message(kOneDropOnlyMessage);
+        return;
+    }
+    open_file(paths.first());
+}
+
+void DropTarget::message(const QString& text) { m_dialogs.tell(text); }
+
+// A regular file whose name the file list of this mode would show.
+bool DropTarget::listable(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    return info.isFile() && !name.startsWith(QLatin1Char('.'))
+           && matches_pattern(name, m_controls.files->pattern());
+}
+
+void DropTarget::refuse(const QString& path)
+{
+    message(drop_refused_message(QFileInfo(path).fileName(), m_controls.files->pattern()));
+}
+
+// The row of a name in the file list, read again when the name came too recently.
+int DropTarget::row_of(const QString& name)
+{
+    FileList* files = m_controls.files;
+    if (!files->names().contains(name))
+        files->relist();
+    return static_cast<int>(files->names().indexOf(name));
+}
+
+// The lists move to the file's folder as a double-click on the folder would move them (with
+// the questions a play list in use asks), then the file is selected as a click selects it.
+void DropTarget::open_file(const QString& path)
+{
+    const DropControls& c = m_controls;
+    if (!listable(path))
+        return refuse(path);
+    const QString folder = folder_of(path);
+    if (!same_folder(folder, c.files->path())) {
+        if (!c.folders->set_path(folder)) {
+            message(folder_fault_message(folder, folder_fault(folder)));
+            return;
+        }
+        if (!same_folder(c.folders->path(), folder))
+            return; // the user kept the play list and the lists went back
+        c.drives->set_drive_from_path(c.folders->path());
+    }
+    const int row = row_of(QFileInfo(path).fileName());
+    if (row < 0)
+        return refuse(path);
+    c.files->clear_selection(); // so the file already selected is read afresh too
+    c.files->select_index(row);
+    c.files->scrollTo(c.files->model()->index(row, 0));
+}
+
+// Each as a click on it and "リスト選択" would add it; a full list is told once.
+void DropTarget::add_files(const QStringList& paths)
+{
+    AppState& s = m_state;
+    const DropControls& c = m_controls;
+    for (const QString& path : paths) {
+        if (!listable(path)) {
+            refuse(path);
+            continue;
+        }
+        const QString name = QFileInfo(path).fileName();
+        if (!same_folder(folder_of(path), c.files->path())) {
+            message(drop_from_other_folder_message(name));
+            continue;
+        }
+        const int row = row_of(name);
+        if (row < 0) {
+            refuse(path);
+            continue;
+        }
+        if (s.play_list.list_count >= s.play_list.list_capacity) {
+            m_add_list(); // says the list is full
+            return;
+        }
+        c.files->clear_selection();
+        c.files->select_index(row);
+        m_add_list();
+    }
+}

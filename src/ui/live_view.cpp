@@ -1,0 +1,214 @@
+#include "live_view.h"
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "drive_list.h"
+#include "file_list.h"
+#include "folder_entries.h"
+#include "folder_list.h"
+#include "folder_watch.h"
+#include "preview.h"
+#include "preview_lines.h"
+#include "window_messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+// A save through a temporary file and a rename comes as a few events within milliseconds;
+// the preview waits for them to settle. The lists follow a long copy while it goes on.
+constexpr int kPreviewSettleMs = 250;
+constexpr int kListSettleMs = 100;
+
+QString clean(const QString& path) { return path.isEmpty() ? QString() : QDir::cleanPath(path); }
+
+QString folder_of(const QString& file) { return file.isEmpty() ? QString() : QFileInfo(file).absolutePath(); }
+
+QTimer* settle_timer(QObject* parent, int ms)
+{
+    auto* timer = new QTimer(parent);
+    timer->setSingleShot(true);
+    timer->setInterval(ms);
+    return timer;
+}
+
+} // namespace
+
+LiveView::LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
+                   const WindowDialogs& dialogs, QObject* parent)
+    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target), m_dialogs(dialogs),
+      m_watch(new FolderWatch(this)), m_list_settle(settle_timer(this, kListSettleMs)),
+      m_preview_settle(settle_timer(this, kPreviewSettleMs))
+{
+    const LiveViewControls& c = m_controls;
+    connect(m_watch, &FolderWatch::folder_changed, this, &LiveView::on_folder_changed);
+    connect(m_watch, &FolderWatch::file_changed, this, &LiveView::on_file_changed);
+    connect(m_watch, &FolderWatch::mounts_changed, c.drives, &DriveList::refresh_drives);
+    connect(m_list_settle, &QTimer::timeout, this, &LiveView::relist);
+    connect(m_preview_settle, &QTimer::timeout, this,
+            [this] { reread_preview(std::exchange(m_target_written, false)); });
+    // After the folder rule and the preview have done their part.
+    connect(c.folders, &FolderList::path_changed, this, &LiveView::follow);
+    connect(c.files, &FileList::selection_changed, this, &LiveView::follow_target);
+    follow();
+}
+
+// Watches the folder the folder list shows, the one the file list shows (the same but
+// for a moment), and the target with its folder, where a save by rename shows.
+void LiveView::follow()
+{
+    const LiveViewControls& c = m_controls;
+    if (m_state.target_file != m_target)
+        m_target.clear(); // given up elsewhere (mode change, delete, rename)
+    m_watch->watch({c.folders->path(), c.files->path(), folder_of(m_target)}, {m_target});
+}
+
+void LiveView::follow_target()
+{
+    m_target = m_state.target_file;
+    m_target_state = regular_file_identity(m_target);
+    m_target_written = false;
+    m_told.clear();
+    follow();
+}
+
+void LiveView::on_folder_changed(const QString& folder, const QStringList& names)
+{
+    const QString changed = clean(folder);
+    const LiveViewControls& c = m_controls;
+    const QString shown = clean(c.files->path());
+    if (changed == shown || changed == clean(c.folders->path())) {
+        if (names.isEmpty() || changed != shown || shown != clean(c.folders->path()))
+            m_read_whole = true;
+        else
+            m_changed.unite(QSet<QString>(names.begin(), names.end()));
+        if (!m_list_settle->isActive())
+            m_list_settle->start();
+    }
+    const QString target_folder = clean(folder_of(m_target));
+    if (!m_target.isEmpty() && changed == target_folder
+        && (names.isEmpty() || names.contains(QFileInfo(m_target).fileName())))
+        m_preview_settle->start();
+}
+
+void LiveView::on_file_changed(const QString& file)
+{
+    if (m_target.isEmpty() || clean(file) != clean(m_target))
+        return;
+    m_target_written = true;
+    m_preview_settle->start();
+}
+
+bool LiveView::relist_pending() const { return m_list_settle->isActive(); }
+
+void LiveView::relist()
+{
+    m_list_settle->stop();
+    const bool whole = std::exchange(m_read_whole, false);
+    const QStringList changed(m_changed.begin(), m_changed.end());
+    m_changed.clear();
+    FileList* files = m_controls.files;
+    if (whole) {
+        relist_folders(nullptr);
+        files->relist();
+    } else if (!changed.isEmpty()) {
+        relist_folders(&changed);
+        files->relist(changed);
+    }
+    follow();
+}
+
+// Refilled only when its subfolders changed (changed: the entries heard of, or null when
+// not known), keeping the row the user is on.
+void LiveView::relist_folders(const QStringList* changed)
+{
+    FolderList* list = m_controls.folders;
+    const QString open = list->path();
+    QStringList listed;
+    bool below = false;
+    for (int row = 0; row < list->count(); ++row) {
+        const QString folder = list->item(row)->data(Qt::UserRole).toString();
+        if (below)
+            listed << QFileInfo(folder).fileName();
+        below = below || folder == open;
+    }
+    // With the names known, only one that is a folder now, or was one, changes the list.
+    if (changed && std::none_of(changed->begin(), changed->end(), [&](const QString& name) {
+            return listed.contains(name) || QFileInfo(QDir(open).filePath(name)).isDir();
+        }))
+        return;
+    QStringList now = read_folder_entries(open, EntryKinds::Folders).folders;
+    std::sort(listed.begin(), listed.end());
+    std::sort(now.begin(), now.end());
+    if (listed == now)
+        return;
+    const QString current =
+        list->currentItem() ? list->currentItem()->data(Qt::UserRole).toString() : QString();
+    list->refresh();
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->data(Qt::UserRole).toString() == current)
+            list->setCurrentRow(row);
+}
+
+void LiveView::reread_preview(bool forced)
+{
+    AppState& s = m_state;
+    const LiveViewControls& c = m_controls;
+    if (m_telling) {
+        // A box of the last re-read is still open: once more when it closes.
+        m_target_written = true;
+        return;
+    }
+    if (m_target.isEmpty() || s.target_file != m_target)
+        return follow();
+    const std::optional<FileIdentity> state = regular_file_identity(m_target);
+    if (!forced && state == m_target_state)
+        return follow(); // another file of its folder changed
+    m_target_state = state;
+
+    const PreviewLines read = read_preview_lines(m_target);
+    if (read.result == PreviewLines::Result::CannotRead && read.error.failure == FileFailure::Missing) {
+        // Still gone once the burst settled: given up as a deleted target is. The user
+        // removed it, so nothing is told; the file list drops its name by itself.
+        s.target_file.clear();
+        m_target_display.show(s.target_file);
+        c.preview->clear();
+        return follow();
+    }
+    if (read.result == PreviewLines::Result::CannotRead)
+        show_preview_failure(unreadable_file_message(m_target, read.error.failure));
+    else if (read.result == PreviewLines::Result::TooLong)
+        show_preview_failure(kLineTooLongMessage);
+    else {
+        m_told.clear();
+        QScrollBar* down = c.preview->verticalScrollBar();
+        QScrollBar* across = c.preview->horizontalScrollBar();
+        const int line = down->value();
+        const int column = across->value();
+        c.preview->setPlainText(preview_field_text(read.lines));
+        down->setValue(std::min(line, down->maximum()));
+        across->setValue(std::min(column, across->maximum()));
+    }
+    follow();
+}
+
+// Told once while the failure lasts: an editor saving again and again says nothing new.
+void LiveView::show_preview_failure(const QString& text)
+{
+    m_controls.preview->clear();
+    if (text == m_told)
+        return;
+    m_told = text;
+    m_telling = true;
+    m_dialogs.tell(text);
+    m_telling = false;
+    if (m_target_written)
+        m_preview_settle->start();
+}

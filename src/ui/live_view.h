@@ -1,0 +1,66 @@
+#pragma once
+// The lists and the preview following the disk: the system's change notification for the
+// shown folder, the target file and the mounts, each change acted on once a burst settles.
+
+#include "regular_file.h"
+#include "target_display.h"
+#include "window_dialogs.h"
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <optional>
+
+class DriveList;
+class FileList;
+class FolderList;
+class FolderWatch;
+class QPlainTextEdit;
+class QTimer;
+struct AppState;
+
+// What the live view keeps up to date.
+struct LiveViewControls {
+    DriveList* drives = nullptr;
+    FolderList* folders = nullptr;
+    FileList* files = nullptr;
+    QPlainTextEdit* preview = nullptr;
+};
+
+class LiveView : public QObject {
+    Q_OBJECT
+public:
+    // Owned by parent (the window); watches from the start.
+    LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
+             const WindowDialogs& dialogs, QObject* parent);
+
+    // The folder and file lists take what their folder holds now.
+    void relist();
+    // A change was heard and is settling.
+    bool relist_pending() const;
+    // The preview takes what the target file holds now (forced: also when it looks the same).
+    void reread_preview(bool forced);
+
+private:
+    void follow();
+    void follow_target();
+    void on_folder_changed(const QString& folder, const QStringList& names);
+    void on_file_changed(const QString& file);
+    void relist_folders(const QStringList* changed);
+    void show_preview_failure(const QString& text);
+
+    AppState& m_state;
+    LiveViewControls m_controls;
+    TargetDisplay m_target_display;
+    WindowDialogs m_dialogs;
+    FolderWatch* m_watch;
+    QTimer* m_list_settle;
+    QTimer* m_preview_settle;
+    QSet<QString> m_changed;   // entries of the shown folder heard of since the last re-list
+    bool m_read_whole = false; // ... or the system did not say which
+    QString m_target;          // the file the preview shows
+    std::optional<FileIdentity> m_target_state;
+    bool m_target_written = false;
+    QString m_told; // the failure last told for the target, so a save that keeps it is quiet
+    bool m_telling = false;
+};
