@@ -1,16 +1,7 @@
 #include "folder_watch.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QSet>
-#include <QSocketNotifier>
-
-#ifdef Q_OS_LINUX
-#include <fcntl.h>
-#include <sys/inotify.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -37,116 +28,15 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent), m_watcher(new QFile
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this,
             [this](const QString& folder) { emit folder_changed(folder, {}); });
     connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &FolderWatch::file_changed);
-#ifdef Q_OS_LINUX
-    m_inotify_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (m_inotify_fd >= 0) {
-        m_folder_events = new QSocketNotifier(m_inotify_fd, QSocketNotifier::Read);
-        connect(m_folder_events, &QSocketNotifier::activated, this, &FolderWatch::take_folder_events);
-    }
-#endif
-    watch_mounts();
+    open_system_watches();
 }
 
-FolderWatch::~FolderWatch()
-{
-#ifdef Q_OS_LINUX
-    delete m_mounts;
-    if (m_mount_fd >= 0)
-        ::close(m_mount_fd);
-    delete m_folder_events;
-    if (m_inotify_fd >= 0)
-        ::close(m_inotify_fd);
-#endif
-}
+FolderWatch::~FolderWatch() { close_system_watches(); }
 
 void FolderWatch::watch(const QStringList& folders, const QStringList& files)
 {
-    if (m_inotify_fd >= 0)
-        watch_folders(folders);
-    else
+    // The system's own folder events name the entries; the portable watcher does not.
+    if (!watch_folders_by_name(folders))
         replace_paths(*m_watcher, m_watcher->directories(), folders);
     replace_paths(*m_watcher, m_watcher->files(), files);
-}
-
-// The kernel marks its table of mounts as an exceptional condition for poll() whenever a
-// volume is mounted or unmounted; the mark is taken by the poll that sees it.
-void FolderWatch::watch_mounts()
-{
-#ifdef Q_OS_LINUX
-    m_mount_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
-    if (m_mount_fd < 0)
-        return;
-    m_mounts = new QSocketNotifier(m_mount_fd, QSocketNotifier::Exception);
-    connect(m_mounts, &QSocketNotifier::activated, this, &FolderWatch::mounts_changed);
-#endif
-}
-
-void FolderWatch::watch_folders([[maybe_unused]] const QStringList& folders)
-{
-#ifdef Q_OS_LINUX
-    const QList<QString> watched = m_watch_of.keys();
-    for (const QString& folder : watched) {
-        if (folders.contains(folder))
-            continue;
-        const int wd = m_watch_of.take(folder);
-        // Two names of one folder share its descriptor.
-        if (!QList<int>(m_watch_of.values()).contains(wd))
-            inotify_rm_watch(m_inotify_fd, wd);
-    }
-    constexpr uint32_t kMask =
-        IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
-    for (const QString& folder : folders) {
-        if (folder.isEmpty() || m_watch_of.contains(folder))
-            continue;
-        const int wd = inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
-        if (wd >= 0)
-            m_watch_of.insert(folder, wd);
-    }
-#endif
-}
-
-// One signal a folder for all the events read at once.
-void FolderWatch::take_folder_events()
-{
-#ifdef Q_OS_LINUX
-    QHash<int, QSet<QString>> names_of;
-    QSet<int> whole; // folders to be read whole
-    QSet<int> ended; // watches the system has dropped: the folder went
-    bool overflow = false;
-    alignas(inotify_event) char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t length = ::read(m_inotify_fd, buffer, sizeof buffer);
-        if (length <= 0)
-            break;
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-            if (event->mask & IN_Q_OVERFLOW) {
-                overflow = true;
-            } else if (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED)) {
-                whole.insert(event->wd);
-                if (event->mask & IN_IGNORED)
-                    ended.insert(event->wd);
-            } else if (event->len > 0) {
-                const QByteArray bytes(event->name);
-                const QString name = QFile::decodeName(bytes);
-                // A name that does not come back from its text is read with the folder.
-                if (QFile::encodeName(name) == bytes)
-                    names_of[event->wd].insert(name);
-                else
-                    whole.insert(event->wd);
-            }
-        }
-    }
-    const QHash<QString, int> watched = m_watch_of;
-    // Watched again once named again (a folder made anew under the same name).
-    for (auto it = m_watch_of.begin(); it != m_watch_of.end();)
-        it = ended.contains(it.value()) ? m_watch_of.erase(it) : std::next(it);
-    for (auto it = watched.begin(); it != watched.end(); ++it) {
-        if (overflow || whole.contains(it.value()))
-            emit folder_changed(it.key(), {});
-        else if (names_of.contains(it.value()))
-            emit folder_changed(it.key(), names_of.value(it.value()).values());
-    }
-#endif
 }

@@ -28,14 +28,18 @@ signals:
     void mounts_changed();
 
 private:
+    // The system's own part (a file per system): its folder events and its notice of mounts.
+    void open_system_watches();
+    void close_system_watches();
     void watch_mounts();
-    void watch_folders(const QStringList& folders);
+    // False where the system has no folder events that name the entries.
+    bool watch_folders_by_name(const QStringList& folders);
     void take_folder_events();
 
     QFileSystemWatcher* m_watcher;
     QSocketNotifier* m_mounts = nullptr;
     int m_mount_fd = -1;
-    // Folders through inotify where there is one, which names the entries that changed.
+    // Folders through the system's own events where they name the entries that changed.
     QSocketNotifier* m_folder_events = nullptr;
     int m_inotify_fd = -1;
     QHash<QString, int> m_watch_of; // folder -> watch descriptor
