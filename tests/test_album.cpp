@@ -1,8 +1,8 @@
 // The play list (リスト選択, List1) and album files (alb保存, alb読込), through the real
 // window with scripted answers and save dialogs, checking the bytes written.
 
+#include "fifos.h"
 #include "file_list.h"
-#include "special_files.h"
 #include "started_window.h"
 
 #include <QDir>

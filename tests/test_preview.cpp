@@ -1,10 +1,10 @@
 // Selecting a file in the file list: the target, its display, and the preview field's
 // lines, read through the real window from files in a temporary folder.
 
+#include "fifos.h"
 #include "file_list.h"
 #include "paths.h"
 #include "preview_lines.h"
-#include "special_files.h"
 #include "started_window.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "drop_privileges.h"
+#include "fifos.h"
 #include "file_size_limit.h"
 #include "profile_file.h"
 #include "profile_store.h"
 #include "settings.h"
-#include "special_files.h"
 
 #include <QFile>
 #include <QRandomGenerator>

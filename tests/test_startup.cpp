@@ -2,13 +2,13 @@
 // folder with scripted dialogs.
 
 #include "drive_list.h"
+#include "fifos.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "main_window.h"
 #include "modal_robot.h"
 #include "options_dialog.h"
 #include "settings.h"
-#include "special_files.h"
 #include "started_window.h"
 #include "test_files.h"
 #include "window_placement.h"
