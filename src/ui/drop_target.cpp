@@ -13,7 +13,6 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QUrl>
 
 #include <utility>
@@ -30,17 +29,6 @@ QStringList local_paths(const QMimeData* data)
             if (url.isLocalFile())
                 paths << QDir::toNativeSeparators(QDir::cleanPath(url.toLocalFile()));
     return paths;
-}
-
-bool matches_pattern(const QString& name, const QString& patterns)
-{
-    for (const QString& pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-        if (QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
-                               QRegularExpression::CaseInsensitiveOption)
-                .match(name)
-                .hasMatch())
-            return true;
-    return false;
 }
 
 bool same_folder(const QString& a, const QString& b)
@@ -98,13 +86,7 @@ void DropTarget::take(const QStringList& paths)
 void DropTarget::message(const QString& text) { m_dialogs.tell(text); }
 
 // A regular file whose name the file list of this mode would show.
-bool DropTarget::listable(const QString& path)
-{
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    return info.isFile() && !name.startsWith(QLatin1Char('.'))
-           && matches_pattern(name, m_controls.files->pattern());
-}
+bool DropTarget::listable(const QString& path) { return m_controls.files->would_list(path); }
 
 void DropTarget::refuse(const QString& path)
 {

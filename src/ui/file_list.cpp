@@ -197,10 +197,16 @@ QStringList FileList::read_names(QList<QByteArray>& foreign) const
     return names;
 }
 
+bool FileList::would_list(const QString& path) const
+{
+    const QFileInfo file(QDir::fromNativeSeparators(path));
+    const QString name = file.fileName();
+    return !name.startsWith(QLatin1Char('.')) && file.isFile() && NameMatcher(m_pattern).matches(name);
+}
+
 bool FileList::lists(const QString& name) const
 {
-    const QFileInfo file(QDir(QDir::fromNativeSeparators(m_path)).filePath(name));
-    return !name.startsWith(QLatin1Char('.')) && file.isFile() && NameMatcher(m_pattern).matches(name);
+    return would_list(QDir(QDir::fromNativeSeparators(m_path)).filePath(name));
 }
 
 void FileList::reread()

@@ -23,6 +23,9 @@ public:
 
     QString path() const { return m_path; }
     QString pattern() const { return m_pattern; }
+    // Whether the regular file at path, in whichever folder, is one this list shows by its
+    // name (its pattern, no hidden names).
+    bool would_list(const QString& path) const;
 
     // Each of these re-reads the folder, which drops the selection.
     void set_path(const QString& folder);
