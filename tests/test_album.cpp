@@ -2,8 +2,8 @@
 // window with scripted answers and save dialogs, checking the bytes written.
 
 #include "fifos.h"
-#include "file_size_limit.h"
 #include "file_list.h"
+#include "file_size_limit.h"
 #include "started_window.h"
 
 #include <QDir>
@@ -329,10 +329,11 @@ void TestAlbum::existing_album_is_replaced_only_after_yes_data()
                          << QStringList{"best.alb" + kWritten};
     QTest::newRow("no, then cancel") << QList<A>{A::No} << QStringList{"best", ""} << QString()
                                      << QStringList{"ファイルが指定されませんでした"};
-    QTest::newRow("no, then another name") << QList<A>{A::No} << QStringList{"best.alb", "other"} << "other.alb"
-                                           << QStringList{"other.alb" + kWritten};
-    QTest::newRow("no twice, then yes") << QList<A>{A::No, A::No, A::Yes} << QStringList{"best", "best", "best"}
-                                        << "best.alb" << QStringList{"best.alb" + kWritten};
+    QTest::newRow("no, then another name") << QList<A>{A::No} << QStringList{"best.alb", "other"}
+                                           << "other.alb" << QStringList{"other.alb" + kWritten};
+    QTest::newRow("no twice, then yes")
+        << QList<A>{A::No, A::No, A::Yes} << QStringList{"best", "best", "best"} << "best.alb"
+        << QStringList{"best.alb" + kWritten};
 }
 
 // Typing the name of an album that is there asks first, naming the file with its
@@ -353,8 +354,8 @@ void TestAlbum::existing_album_is_replaced_only_after_yes()
     w.dialogs.on_message = [&](const RecordedMessage&) { asked << QString::fromLatin1(read_bytes(best)); };
     w.dialogs.answers.append(answers);
     for (const QString& name : typed)
-        w.dialogs.save_results.enqueue(name.isEmpty() ? std::nullopt
-                                                      : std::optional(w.path(QStringLiteral("tunes/") + name)));
+        w.dialogs.save_results.enqueue(
+            name.isEmpty() ? std::nullopt : std::optional(w.path(QStringLiteral("tunes/") + name)));
 
     w.click(w.controls().Command4);
 

@@ -154,7 +154,8 @@ QByteArray raw(const QString& path) { return QFile::encodeName(path); }
 void make_raw_file(const QByteArray& path, const QByteArray& content)
 {
     QFile file;
-    QVERIFY(file.open(std::fopen(path.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    QVERIFY(
+        file.open(std::fopen(path.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
     file.write(content);
 }
 
@@ -243,7 +244,8 @@ void TestRecycle::file_manager_reads_back_each_name()
         make_raw_file(file, "tune");
         QString error;
         const std::optional<TrashFolder> trash = trash_for(file, &error);
-        QVERIFY2(trash && move_into_trash(file, *trash, QDateTime::currentDateTime(), &error), qPrintable(error));
+        QVERIFY2(trash && move_into_trash(file, *trash, QDateTime::currentDateTime(), &error),
+                 qPrintable(error));
         // gio shows a backslash and a path's bytes outside printable ASCII as \xNN.
         QByteArray shown;
         for (const char c : file) {
@@ -259,7 +261,8 @@ void TestRecycle::file_manager_reads_back_each_name()
     list.start(session, {QStringLiteral("--"), gio, QStringLiteral("trash"), QStringLiteral("--list")});
     QVERIFY(list.waitForFinished(30000));
     if (list.exitCode() != 0)
-        QSKIP(qPrintable(QStringLiteral("gio cannot list the trash here: ") + QString::fromLocal8Bit(list.readAllStandardError())));
+        QSKIP(qPrintable(QStringLiteral("gio cannot list the trash here: ")
+                         + QString::fromLocal8Bit(list.readAllStandardError())));
     QList<QByteArray> listed;
     for (const QByteArray& line : list.readAllStandardOutput().split('\n'))
         if (const qsizetype tab = line.indexOf('\t'); tab >= 0)
@@ -281,7 +284,8 @@ void TestRecycle::names_never_collide()
     for (int i = 0; i < 3; ++i) {
         make_raw_file(tune, QByteArray::number(i));
         QByteArray entry;
-        QVERIFY2(move_into_trash(tune, *trash, QDateTime::currentDateTime(), &error, &entry), qPrintable(error));
+        QVERIFY2(move_into_trash(tune, *trash, QDateTime::currentDateTime(), &error, &entry),
+                 qPrintable(error));
         entries << entry;
     }
     QCOMPARE(entries, (QList<QByteArray>{"a.rav", "a.rav.2", "a.rav.3"}));
@@ -299,8 +303,8 @@ void TestRecycle::names_never_collide()
     // 80 three-byte characters: 240 bytes, past what a record's name may hold.
     const QByteArray long_name = QString(80, QChar(0x66F2)).toUtf8() + ".rav";
     make_raw_file(raw(path(QString())) + '/' + long_name, "long");
-    QVERIFY2(move_into_trash(raw(path(QString())) + '/' + long_name, *trash, QDateTime::currentDateTime(), &error,
-                             &entry),
+    QVERIFY2(move_into_trash(raw(path(QString())) + '/' + long_name, *trash, QDateTime::currentDateTime(),
+                             &error, &entry),
              qPrintable(error));
     QVERIFY(entry.size() + 10 <= 255);
     QVERIFY(long_name.startsWith(entry));

@@ -91,12 +91,13 @@ void TestShutdown::signal_during_modal_window_data()
     QTest::newRow("options dialog") << "options" << kFullSettings << QByteArray("OptionsDialog") << SIGTERM;
     // The load's own windows, before the window is shown; the second options dialog (no
     // editor either) must not wait either.
-    QTest::newRow("options at start") << "none" << QByteArray("[RavFiler]\r\n") << QByteArray("OptionsDialog")
-                                      << SIGTERM;
+    QTest::newRow("options at start")
+        << "none" << QByteArray("[RavFiler]\r\n") << QByteArray("OptionsDialog") << SIGTERM;
     QTest::newRow("last folder gone at start")
         << "none" << gone_folder << QByteArray("QMessageBox") << SIGTERM;
     QTest::newRow("save dialog, SIGINT") << "save" << kFullSettings << QByteArray("QFileDialog") << SIGINT;
-    QTest::newRow("delete question, SIGHUP") << "question" << kFullSettings << QByteArray("QMessageBox") << SIGHUP;
+    QTest::newRow("delete question, SIGHUP")
+        << "question" << kFullSettings << QByteArray("QMessageBox") << SIGHUP;
 }
 
 // The program ends within the bound, as closing ends it: the folder shown is stored, and
