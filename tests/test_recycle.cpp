@@ -355,6 +355,10 @@ void TestRecycle::volume_trash()
     QVERIFY2(move_into_trash(tune, *trash, QDateTime::currentDateTime(), &error), qPrintable(error));
     QCOMPARE(read_raw(trash->path + "/files/a%b.rav"), QByteArray("v"));
     QVERIFY(read_raw(trash->path + "/info/a%b.rav.trashinfo").contains("\nPath=sub%20dir/a%25b.rav\n"));
+    const QByteArray at_top = raw(top + QStringLiteral("/top.rav"));
+    make_raw_file(at_top, "t");
+    QVERIFY2(move_into_trash(at_top, *trash, QDateTime::currentDateTime(), &error), qPrintable(error));
+    QVERIFY(read_raw(trash->path + "/info/top.rav.trashinfo").contains("\nPath=top.rav\n"));
 }
 
 #endif

@@ -31,6 +31,8 @@ QByteArray joined(const QByteArray& folder, QByteArrayView name)
     return path.append(name);
 }
 
+QByteArray with_slash(const QByteArray& folder) { return folder.endsWith('/') ? folder : folder + '/'; }
+
 QString shown(const QByteArray& path) { return QFile::decodeName(path); }
 
 // A folder only this user may enter, made when missing; an existing one must be a real
@@ -196,13 +198,12 @@ bool move_into_trash(const QByteArray& file, const TrashFolder& trash, const QDa
         // A volume's trash records the path below its top folder, so that it still holds
         // where the volume is mounted elsewhere.
         const QByteArray folder = canonical(parent_of(file));
-        const QByteArray top = trash.top_dir.endsWith('/') ? trash.top_dir : trash.top_dir + '/';
-        const QByteArray below = (folder + '/').startsWith(top) ? folder.mid(top.size()) : QByteArray();
-        if (folder.isEmpty() || (below.isEmpty() && folder + '/' != top)) {
+        const QByteArray top = with_slash(trash.top_dir);
+        if (folder.isEmpty() || !with_slash(folder).startsWith(top)) {
             set_error(error, kNoTrashMessage);
             return false;
         }
-        recorded = below.isEmpty() ? name : below + '/' + name;
+        recorded = with_slash(folder).mid(top.size()) + name;
     }
     const QByteArray text = trash_info_text(recorded, deleted);
     const QByteArray info = joined(trash.path, "info");
