@@ -3,6 +3,7 @@
 
 #include "fifos.h"
 #include "file_list.h"
+#include "file_size_limit.h"
 #include "started_window.h"
 
 #include <QDir>
@@ -12,10 +13,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#ifdef Q_OS_LINUX
-#include <csignal>
-#include <sys/resource.h>
-#endif
+#include <cerrno>
+#include <optional>
 
 namespace {
 
@@ -79,8 +78,10 @@ private slots:
     void loading_stops_at_the_first_empty_line_data();
     void loading_stops_at_the_first_empty_line();
     void fifo_album_does_not_hold_up_the_load();
-    void save_that_cannot_be_written_reports_failure();
-    void failed_replace_keeps_the_old_album();
+    void existing_album_is_replaced_only_after_yes_data();
+    void existing_album_is_replaced_only_after_yes();
+    void failed_save_gives_its_reason_data();
+    void failed_save_gives_its_reason();
     void failed_read_keeps_what_was_read();
 };
 
@@ -317,48 +318,108 @@ void TestAlbum::fifo_album_does_not_hold_up_the_load()
     QVERIFY(w.entries().isEmpty());
 }
 
-void TestAlbum::save_that_cannot_be_written_reports_failure()
+void TestAlbum::existing_album_is_replaced_only_after_yes_data()
 {
-    StartedWindow w({.show = true});
-    list_mode_with_tunes(w);
-    w.add_files({QStringLiteral("a.rav")});
-    w.dialogs.clear();
-    // A path through a regular file cannot be created, even by root.
-    const QString album = QDir::toNativeSeparators(w.path(QStringLiteral("tunes/a.rav/x.alb")));
-    save_as(w, album);
-    QCOMPARE(w.dialogs.texts(), QStringList({album + kNotWritten}));
-    QCOMPARE(read_bytes(w.path(QStringLiteral("tunes/a.rav"))), QByteArray("A"));
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QStringList>("typed"); // one name a save dialog; "" cancels it
+    QTest::addColumn<QString>("written");   // the album that gets the list, or none
+    QTest::addColumn<QStringList>("told");  // after the question(s)
+    using A = MessageAnswer;
+    QTest::newRow("yes") << QList<A>{A::Yes} << QStringList{"best"} << "best.alb"
+                         << QStringList{"best.alb" + kWritten};
+    QTest::newRow("no, then cancel") << QList<A>{A::No} << QStringList{"best", ""} << QString()
+                                     << QStringList{"ファイルが指定されませんでした"};
+    QTest::newRow("no, then another name") << QList<A>{A::No} << QStringList{"best.alb", "other"}
+                                           << "other.alb" << QStringList{"other.alb" + kWritten};
+    QTest::newRow("no twice, then yes")
+        << QList<A>{A::No, A::No, A::Yes} << QStringList{"best", "best", "best"} << "best.alb"
+        << QStringList{"best.alb" + kWritten};
 }
 
-void TestAlbum::failed_replace_keeps_the_old_album()
+// Typing the name of an album that is there asks first, naming the file with its
+// extension; No goes back to the dialog with the name kept, and nothing is written before Yes.
+void TestAlbum::existing_album_is_replaced_only_after_yes()
 {
-#ifndef Q_OS_LINUX
-    QSKIP("needs a file size limit to make the write fail");
-#else
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QStringList, typed);
+    QFETCH(QString, written);
+    QFETCH(QStringList, told);
+    StartedWindow w({.show = true});
+    list_mode_with_tunes(w);
+    const QByteArray old_album("old.rav\r\n");
+    const QString best = w.write_file(QStringLiteral("tunes/best.alb"), old_album);
+    w.add_files({QStringLiteral("a.rav")});
+    w.dialogs.clear();
+    QStringList asked; // the album's bytes while each question is open
+    w.dialogs.on_message = [&](const RecordedMessage&) { asked << QString::fromLatin1(read_bytes(best)); };
+    w.dialogs.answers.append(answers);
+    for (const QString& name : typed)
+        w.dialogs.save_results.enqueue(
+            name.isEmpty() ? std::nullopt : std::optional(w.path(QStringLiteral("tunes/") + name)));
+
+    w.click(w.controls().Command4);
+
+    const QString tunes = QDir::toNativeSeparators(w.path(QStringLiteral("tunes"))) + QDir::separator();
+    QStringList expected(answers.size(), QStringLiteral("「best.alb」は既にあります。上書きしますか？"));
+    for (const QString& text : told)
+        expected << (text.endsWith(kWritten) ? tunes + text : text);
+    QCOMPARE(w.dialogs.texts(), expected);
+    const RecordedMessage& question = w.dialogs.messages.first();
+    QCOMPARE(question.buttons, MessageButtons::YesNo);
+    QCOMPARE(question.default_answer, MessageAnswer::No);
+    QCOMPARE(asked.first(answers.size()), QStringList(answers.size(), QString::fromLatin1(old_album)));
+    // Each dialog after a No offers the name just refused, in its folder.
+    QCOMPARE(w.dialogs.save_requests.size(), typed.size());
+    for (qsizetype i = 1; i < typed.size(); ++i) {
+        QCOMPARE(w.dialogs.save_requests[i].initial_name, QStringLiteral("best.alb"));
+        QCOMPARE(QDir(w.dialogs.save_requests[i].initial_folder), QDir(w.path(QStringLiteral("tunes"))));
+    }
+    QCOMPARE(read_bytes(best), written == QStringLiteral("best.alb") ? QByteArray("a.rav\r\n") : old_album);
+    if (!written.isEmpty())
+        QCOMPARE(read_bytes(w.path(QStringLiteral("tunes/") + written)), QByteArray("a.rav\r\n"));
+    QCOMPARE(QDir(w.path(QStringLiteral("tunes"))).entryList({QStringLiteral("*.alb*")}).size(),
+             written.isEmpty() || written == QStringLiteral("best.alb") ? 1 : 2);
+}
+
+void TestAlbum::failed_save_gives_its_reason_data()
+{
+    QTest::addColumn<QString>("album");
+    QTest::addColumn<int>("size_limit"); // bytes a write may reach; 0 for none
+    QTest::addColumn<QString>("reason");
+    // A path through a regular file cannot be created, even by root.
+    QTest::newRow("folder is a file") << "tunes/a.rav/x.alb" << 0 << qt_error_string(ENOTDIR);
+    // The file size limit makes the write fail part way, as a full disk would.
+    QTest::newRow("past the size limit") << "tunes/keep.alb" << 64 << qt_error_string(EFBIG);
+}
+
+// A save that fails says why, on a line of its own, and the old album stays whole.
+void TestAlbum::failed_save_gives_its_reason()
+{
+    QFETCH(QString, album);
+    QFETCH(int, size_limit);
+    QFETCH(QString, reason);
+    if (size_limit > 0 && !FileSizeLimit::available())
+        QSKIP("needs a file size limit");
     StartedWindow w({.show = true});
     list_mode_with_tunes(w);
     const QByteArray old_album("old.rav\r\nolder.rav\r\n");
-    const QString album = QDir::toNativeSeparators(w.write_file(QStringLiteral("tunes/keep.alb"), old_album));
+    w.write_file(QStringLiteral("tunes/keep.alb"), old_album);
     for (int i = 0; i < 30; ++i)
         w.add_files({QStringLiteral("a.rav")});
     w.dialogs.clear();
-
-    // A file size limit makes the write of the new album fail part way, even for root.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    save_as(w, album);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, saved_handler);
-
-    QCOMPARE(w.dialogs.texts(), QStringList({album + kNotWritten}));
-    QCOMPARE(read_bytes(album), old_album);
+    w.dialogs.answers.enqueue(MessageAnswer::Yes); // to replace keep.alb
+    const QString path = QDir::toNativeSeparators(w.path(album));
+    {
+        std::optional<FileSizeLimit> limit;
+        if (size_limit > 0)
+            QVERIFY(limit.emplace(size_limit).active());
+        save_as(w, path);
+    }
+    QCOMPARE(w.dialogs.texts().last(), path + kNotWritten + QLatin1Char('\r') + reason);
+    QCOMPARE(read_bytes(w.path(QStringLiteral("tunes/keep.alb"))), old_album);
+    QCOMPARE(read_bytes(w.path(QStringLiteral("tunes/a.rav"))), QByteArray("A"));
     QCOMPARE(QDir(w.path(QStringLiteral("tunes"))).entryList({QStringLiteral("*.alb*")}),
              QStringList({"keep.alb"}));
-#endif
 }
 
 void TestAlbum::failed_read_keeps_what_was_read()

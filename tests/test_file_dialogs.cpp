@@ -87,6 +87,7 @@ private slots:
     void initTestCase();
     void open_takes_existing_program_without_question();
     void save_over_existing_album_without_question();
+    void ended_dialogs_close_and_answer_at_once();
 
 private:
     QTemporaryDir m_dir;
@@ -139,6 +140,41 @@ void TestFileDialogs::save_over_existing_album_without_question()
                               QString()};
     QCOMPARE(dialogs.save_file(nullptr, request), std::optional<QString>(album));
     QCOMPARE(robot.questions, QStringList());
+}
+
+// Once the program ends, the open dialog is closed by the dialogs themselves (a desktop's own
+// file dialog runs a loop that ending Qt's loops does not end), and later ones never show.
+void TestFileDialogs::ended_dialogs_close_and_answer_at_once()
+{
+    QtDialogs dialogs;
+    QStringList shown; // modal windows seen after the end
+    QTimer poll;
+    poll.setInterval(5);
+    bool ended = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        if (!ended) {
+            ended = true;
+            dialogs.end_all();
+            return;
+        }
+        shown << QString::fromLatin1(modal->metaObject()->className());
+        modal->close();
+    });
+    poll.start();
+    const FileDialogRequest request{QStringLiteral("アルバムファイルの保存"),
+                                    QStringLiteral("RavuFilerアルバムファイル (*.alb)|*.alb"), m_dir.path(),
+                                    QStringLiteral("x.alb")};
+    QCOMPARE(dialogs.save_file(nullptr, request), std::nullopt);
+    QVERIFY(ended);
+    QCOMPARE(dialogs.message(nullptr, QStringLiteral("q"), MessageButtons::YesNo, MessageIcon::Warning,
+                             QString(), MessageAnswer::Yes),
+             MessageAnswer::No);
+    QCOMPARE(static_cast<Dialogs&>(dialogs).message(nullptr, QStringLiteral("m")), MessageAnswer::Ok);
+    QCOMPARE(dialogs.open_file(nullptr, request), std::nullopt);
+    QCOMPARE(shown, QStringList());
 }
 
 QTEST_MAIN(TestFileDialogs)

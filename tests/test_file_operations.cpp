@@ -39,14 +39,20 @@ struct RenameRun {
     bool open_after_ok = false;
 };
 
-// Opens the rename dialog with Command8, types name and presses OK.
-RenameRun rename_through_dialog(StartedWindow& f, const QString& name)
+// Opens the rename dialog with Command8, types name and presses OK: a click, or the key
+// given (pressed in the name field).
+RenameRun rename_through_dialog(StartedWindow& f, const QString& name, Qt::Key key = Qt::Key_unknown)
 {
     RenameRun run;
     ModalRobot<RenameDialog> robot({[&](RenameDialog& dialog) {
         run.initial_text = dialog.Txt_NewName->text();
         dialog.Txt_NewName->setText(name);
-        dialog.Cmd_OK->click();
+        if (key == Qt::Key_unknown) {
+            dialog.Cmd_OK->click();
+        } else {
+            dialog.Txt_NewName->setFocus();
+            QTest::keyClick(dialog.Txt_NewName, key);
+        }
         run.open_after_ok = dialog.isVisible();
     }});
     f.control<QPushButton>("Command8")->click();
@@ -65,6 +71,7 @@ private slots:
     void delete_declined_or_failed_still_clears_target();
     void refresh();
     void rename_dialog_layout_and_cancel();
+    void rename_confirmed_data();
     void rename_confirmed();
     void rename_to_existing_name_overwrites_nothing();
     void rename_answered_no();
@@ -302,15 +309,24 @@ void TestFileOperations::rename_dialog_layout_and_cancel()
     QCOMPARE(f.window->state().target_file, target);
 }
 
+void TestFileOperations::rename_confirmed_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("OK clicked") << int(Qt::Key_unknown);
+    QTest::newRow("Return in the name field") << int(Qt::Key_Return);
+    QTest::newRow("Enter in the name field") << int(Qt::Key_Enter);
+}
+
 void TestFileOperations::rename_confirmed()
 {
+    QFETCH(int, key);
     StartedWindow f;
     f.write_file(QStringLiteral("old.rav"), "old content");
     f.control<QPushButton>("Command11")->click();
     f.click_file(QStringLiteral("old.rav"));
 
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
-    const RenameRun run = rename_through_dialog(f, QStringLiteral("new name.txt"));
+    const RenameRun run = rename_through_dialog(f, QStringLiteral("new name.txt"), Qt::Key(key));
     QCOMPARE(run.initial_text, QStringLiteral("old.rav"));
     QVERIFY(!run.open_after_ok);
 

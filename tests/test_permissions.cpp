@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <cerrno>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -52,7 +54,8 @@ private slots:
     void unreadable_tune_keeps_its_row();
     void folder_without_permission_data();
     void folder_without_permission();
-    void album_in_read_only_folder();
+    void album_not_writable_data();
+    void album_not_writable();
     void read_only_settings_file();
 };
 
@@ -111,21 +114,38 @@ void TestPermissions::folder_without_permission()
     QVERIFY(!w.controls().Dir1->findItems(QStringLiteral("locked"), Qt::MatchEndsWith).isEmpty());
 }
 
-void TestPermissions::album_in_read_only_folder()
+void TestPermissions::album_not_writable_data()
 {
+    QTest::addColumn<bool>("existing"); // the album is there (read-only) in a writable folder
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only folder") << false << qt_error_string(EACCES);
+    QTest::newRow("read-only album") << true << QStringLiteral("書き込みが許可されていません");
+}
+
+// Nothing written, and the message says why, as a settings write that fails does.
+void TestPermissions::album_not_writable()
+{
+    QFETCH(bool, existing);
+    QFETCH(QString, reason);
     StartedWindow w({.show = true});
     w.write_file(QStringLiteral("a.rav"), "a");
     const QString folder = w.make_folder(QStringLiteral("albums"));
-    const Permissions read_only(folder, kReadOnlyFolder);
+    const QString album = QDir(folder).filePath(QStringLiteral("mine.alb"));
+    if (existing)
+        w.write_file(QStringLiteral("albums/mine.alb"), "old.rav\r\n");
+    const Permissions read_only(existing ? album : folder,
+                                existing ? QFileDevice::ReadOwner : kReadOnlyFolder);
     w.click_option(1);
     w.add_files({QStringLiteral("a.rav")});
-    const QString album = QDir(folder).filePath(QStringLiteral("mine.alb"));
+    w.dialogs.answers.enqueue(MessageAnswer::Yes); // to replace it
     w.dialogs.save_results.enqueue(album);
 
     w.click(w.controls().Command4);
 
-    QCOMPARE(w.dialogs.texts(), QStringList{album + QStringLiteral("にリストを書き込めませんでした")});
-    QVERIFY(QDir(folder).isEmpty());
+    QCOMPARE(w.dialogs.texts().last(), album + QStringLiteral("にリストを書き込めませんでした\r") + reason);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), existing ? QStringList{"mine.alb"} : QStringList());
+    if (existing)
+        QCOMPARE(w.read_bytes(QStringLiteral("albums/mine.alb")), QByteArray("old.rav\r\n"));
     QCOMPARE(w.entries(), QStringList{QStringLiteral("a.rav")});
 }
 

@@ -7,8 +7,19 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#ifdef RAVU_DESKTOP_TRASH
+#include "desktop_trash.h"
+#include "trash_info.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -31,6 +42,14 @@ private slots:
     void declined_stays();
     void missing_file_is_reported();
     void no_trash_leaves_file();
+#ifdef RAVU_DESKTOP_TRASH
+    void record_of_each_name_data();
+    void record_of_each_name();
+    void file_manager_reads_back_each_name();
+    void names_never_collide();
+    void volume_trash_data();
+    void volume_trash();
+#endif
 
 private:
     QTemporaryDir* m_dir = nullptr;
@@ -125,6 +144,224 @@ void TestRecycle::no_trash_leaves_file()
     QVERIFY(m_dialogs.messages[1].text.startsWith(QStringLiteral("ごみ箱に移動できませんでした。\r")));
     QCOMPARE(m_dialogs.messages[1].buttons, MessageButtons::Ok);
 }
+
+#ifdef RAVU_DESKTOP_TRASH
+
+namespace {
+
+QByteArray raw(const QString& path) { return QFile::encodeName(path); }
+
+void make_raw_file(const QByteArray& path, const QByteArray& content)
+{
+    QFile file;
+    QVERIFY(
+        file.open(std::fopen(path.constData(), "wb"), QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    file.write(content);
+}
+
+QByteArray read_raw(const QByteArray& path)
+{
+    QFile file;
+    std::FILE* handle = std::fopen(path.constData(), "rb");
+    if (!handle || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return "<missing>";
+    return file.readAll();
+}
+
+// Names that a record written without escaping would get wrong, each with its escaped form.
+const struct {
+    const char* row;
+    QByteArray name;
+    QByteArray escaped;
+} kNames[] = {
+    {"escape-like", "a%41b.rav", "a%2541b.rav"},
+    {"lone percent", "100%.rav", "100%25.rav"},
+    {"blank", "a b.rav", "a%20b.rav"},
+    {"Japanese", "\xE6\x9B\xB2.rav", "%E6%9B%B2.rav"},
+    {"Latin-1 byte", "caf\xE9.rav", "caf%E9.rav"},
+    {"not UTF-8", "bad\xFF\xFE.rav", "bad%FF%FE.rav"},
+    {"URL marks", "x#?&=+;,[]@$.rav", "x%23%3F%26%3D%2B%3B%2C%5B%5D%40%24.rav"},
+    {"backslash", "back\\slash.rav", "back%5Cslash.rav"},
+    {"kept marks", "a-_.!~*'()z.rav", "a-_.!~*'()z.rav"},
+};
+
+} // namespace
+
+void TestRecycle::record_of_each_name_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("escaped");
+    for (const auto& n : kNames)
+        QTest::newRow(n.row) << n.name << n.escaped;
+}
+
+// The record holds the file's exact path, escaped, and the file is in files/ under its name.
+void TestRecycle::record_of_each_name()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, escaped);
+    const QByteArray folder = raw(path(QStringLiteral("tunes dir")));
+    QVERIFY(QDir().mkpath(QFile::decodeName(folder)));
+    const QByteArray file = folder + '/' + name;
+    make_raw_file(file, "tune");
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+
+    QString error;
+    const std::optional<TrashFolder> trash = trash_for(file, &error);
+    QVERIFY2(trash, qPrintable(error));
+    QCOMPARE(trash->path, raw(path(QStringLiteral("home/.local/share/Trash"))));
+    QByteArray entry;
+    QVERIFY2(move_into_trash(file, *trash, QDateTime::currentDateTime(), &error, &entry), qPrintable(error));
+
+    QCOMPARE(entry, name);
+    QCOMPARE(read_raw(trash->path + "/files/" + name), QByteArray("tune"));
+    QCOMPARE(read_raw(file), QByteArray("<missing>"));
+    const QByteArray record = read_raw(trash->path + "/info/" + name + ".trashinfo");
+    const QList<QByteArray> lines = record.split('\n');
+    QCOMPARE(lines.size(), 4); // and a line end after the last
+    QCOMPARE(lines[0], QByteArray("[Trash Info]"));
+    QCOMPARE(lines[1], "Path=" + trash_escaped_path(folder) + '/' + escaped);
+    QVERIFY(lines[1].contains("/tunes%20dir/"));
+    QVERIFY(lines[2].startsWith("DeletionDate="));
+    const QDateTime deleted = QDateTime::fromString(QString::fromLatin1(lines[2].mid(13)), Qt::ISODate);
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\d$"))
+                .match(QString::fromLatin1(lines[2].mid(13)))
+                .hasMatch());
+    QVERIFY(deleted >= before && deleted <= QDateTime::currentDateTime().addSecs(1));
+}
+
+// A file manager's own listing of the trash gives back every original path byte for byte.
+void TestRecycle::file_manager_reads_back_each_name()
+{
+    const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
+    const QString session = QStandardPaths::findExecutable(QStringLiteral("dbus-run-session"));
+    if (gio.isEmpty() || session.isEmpty())
+        QSKIP("needs gio and dbus-run-session");
+    QList<QByteArray> originals;
+    for (const auto& n : kNames) {
+        const QByteArray file = raw(path(QStringLiteral("dir"))) + '/' + n.name;
+        QVERIFY(QDir().mkpath(path(QStringLiteral("dir"))));
+        make_raw_file(file, "tune");
+        QString error;
+        const std::optional<TrashFolder> trash = trash_for(file, &error);
+        QVERIFY2(trash && move_into_trash(file, *trash, QDateTime::currentDateTime(), &error),
+                 qPrintable(error));
+        // gio shows a backslash and a path's bytes outside printable ASCII as \xNN.
+        QByteArray shown;
+        for (const char c : file) {
+            const auto b = static_cast<unsigned char>(c);
+            if (c == '\\' || b < 0x20 || b >= 0x7F)
+                shown += "\\x" + QByteArray::number(b, 16).rightJustified(2, '0');
+            else
+                shown += c;
+        }
+        originals << shown;
+    }
+    QProcess list;
+    list.start(session, {QStringLiteral("--"), gio, QStringLiteral("trash"), QStringLiteral("--list")});
+    QVERIFY(list.waitForFinished(30000));
+    if (list.exitCode() != 0)
+        QSKIP(qPrintable(QStringLiteral("gio cannot list the trash here: ")
+                         + QString::fromLocal8Bit(list.readAllStandardError())));
+    QList<QByteArray> listed;
+    for (const QByteArray& line : list.readAllStandardOutput().split('\n'))
+        if (const qsizetype tab = line.indexOf('\t'); tab >= 0)
+            listed << line.mid(tab + 1);
+    std::sort(listed.begin(), listed.end());
+    std::sort(originals.begin(), originals.end());
+    QCOMPARE(listed, originals);
+}
+
+// Each entry gets a name of its own, also beside an entry another program left without a
+// record, and a name too long for its record is cut.
+void TestRecycle::names_never_collide()
+{
+    QString error;
+    const std::optional<TrashFolder> trash = home_trash(&error);
+    QVERIFY2(trash, qPrintable(error));
+    const QByteArray tune = raw(path(QStringLiteral("a.rav")));
+    QList<QByteArray> entries;
+    for (int i = 0; i < 3; ++i) {
+        make_raw_file(tune, QByteArray::number(i));
+        QByteArray entry;
+        QVERIFY2(move_into_trash(tune, *trash, QDateTime::currentDateTime(), &error, &entry),
+                 qPrintable(error));
+        entries << entry;
+    }
+    QCOMPARE(entries, (QList<QByteArray>{"a.rav", "a.rav.2", "a.rav.3"}));
+    QCOMPARE(read_raw(trash->path + "/files/a.rav.2"), QByteArray("1"));
+
+    make_raw_file(trash->path + "/files/b.rav", "orphan");
+    const QByteArray b = raw(path(QStringLiteral("b.rav")));
+    make_raw_file(b, "b");
+    QByteArray entry;
+    QVERIFY(move_into_trash(b, *trash, QDateTime::currentDateTime(), &error, &entry));
+    QCOMPARE(entry, QByteArray("b.rav.2"));
+    QCOMPARE(read_raw(trash->path + "/files/b.rav"), QByteArray("orphan"));
+    QVERIFY(!QFile::exists(QFile::decodeName(trash->path + "/info/b.rav.trashinfo")));
+
+    // 80 three-byte characters: 240 bytes, past what a record's name may hold.
+    const QByteArray long_name = QString(80, QChar(0x66F2)).toUtf8() + ".rav";
+    make_raw_file(raw(path(QString())) + '/' + long_name, "long");
+    QVERIFY2(move_into_trash(raw(path(QString())) + '/' + long_name, *trash, QDateTime::currentDateTime(),
+                             &error, &entry),
+             qPrintable(error));
+    QVERIFY(entry.size() + 10 <= 255);
+    QVERIFY(long_name.startsWith(entry));
+    QCOMPARE(QString::fromUtf8(entry).toUtf8(), entry); // cut between characters
+    QVERIFY(read_raw(trash->path + "/info/" + entry + ".trashinfo").contains(trash_escaped_path(long_name)));
+    QCOMPARE(trash_entry_name(long_name, 12).right(3), QByteArray(".12"));
+}
+
+void TestRecycle::volume_trash_data()
+{
+    QTest::addColumn<QString>("shared");   // what .Trash is: "", "sticky", "plain", "link"
+    QTest::addColumn<QString>("expected"); // the trash below the top folder
+    const QString own = QStringLiteral(".Trash-") + QString::number(geteuid());
+    const QString in_shared = QStringLiteral(".Trash/") + QString::number(geteuid());
+    QTest::newRow("none") << QString() << own;
+    QTest::newRow("sticky .Trash") << QStringLiteral("sticky") << in_shared;
+    QTest::newRow(".Trash without sticky bit") << QStringLiteral("plain") << own;
+    QTest::newRow(".Trash a link") << QStringLiteral("link") << own;
+}
+
+// A volume's trash, and its records relative to the volume's top folder.
+void TestRecycle::volume_trash()
+{
+    QFETCH(QString, shared);
+    QFETCH(QString, expected);
+    const QString top = path(QStringLiteral("volume"));
+    QVERIFY(QDir().mkpath(top + QStringLiteral("/sub dir")));
+    const QByteArray shared_path = raw(top + QStringLiteral("/.Trash"));
+    if (shared == QStringLiteral("sticky") || shared == QStringLiteral("plain")) {
+        QCOMPARE(mkdir(shared_path.constData(), 0777), 0);
+        QCOMPARE(chmod(shared_path.constData(), shared == QStringLiteral("sticky") ? 01777 : 0777), 0);
+    } else if (shared == QStringLiteral("link")) {
+        const QByteArray elsewhere = raw(path(QStringLiteral("elsewhere")));
+        QCOMPARE(mkdir(elsewhere.constData(), 01777), 0);
+        QCOMPARE(chmod(elsewhere.constData(), 01777), 0);
+        QCOMPARE(symlink(elsewhere.constData(), shared_path.constData()), 0);
+    }
+    QString error;
+    const std::optional<TrashFolder> trash = ::volume_trash(raw(top), geteuid(), &error);
+    QVERIFY2(trash, qPrintable(error));
+    QCOMPARE(trash->path, raw(top + QLatin1Char('/') + expected));
+    struct stat st {};
+    QCOMPARE(lstat(trash->path.constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, mode_t(0700));
+
+    const QByteArray tune = raw(top + QStringLiteral("/sub dir/a%b.rav"));
+    make_raw_file(tune, "v");
+    QVERIFY2(move_into_trash(tune, *trash, QDateTime::currentDateTime(), &error), qPrintable(error));
+    QCOMPARE(read_raw(trash->path + "/files/a%b.rav"), QByteArray("v"));
+    QVERIFY(read_raw(trash->path + "/info/a%b.rav.trashinfo").contains("\nPath=sub%20dir/a%25b.rav\n"));
+    const QByteArray at_top = raw(top + QStringLiteral("/top.rav"));
+    make_raw_file(at_top, "t");
+    QVERIFY2(move_into_trash(at_top, *trash, QDateTime::currentDateTime(), &error), qPrintable(error));
+    QVERIFY(read_raw(trash->path + "/info/top.rav.trashinfo").contains("\nPath=top.rav\n"));
+}
+
+#endif
 
 QTEST_MAIN(TestRecycle)
 #include "test_recycle.moc"

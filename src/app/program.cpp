@@ -1,6 +1,7 @@
 #include "program.h"
 
 #include "desktop_services.h"
+#include "file_size_signal.h"
 #include "main_window.h"
 #include "qt_dialogs.h"
 #include "shutdown_requests.h"
@@ -24,6 +25,8 @@ bool install_qt_translations(QCoreApplication& app)
 
 int run_program(QApplication& app, const CommandLineRequest& request)
 {
+    // Before anything is written: a write past the file size limit is then reported.
+    ignore_file_size_signal();
     QApplication::setApplicationName(QStringLiteral("Ravu Filer"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/ravufiler.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("ravufiler"));
@@ -38,11 +41,16 @@ int run_program(QApplication& app, const CommandLineRequest& request)
     // Programs started from here see the start folder as current, as from a terminal.
     QDir::setCurrent(folders.start_dir);
 
-    // Closing ends every event loop at once, also one that awaits a player.
-    MainWindow window(folders.start_dir, dialogs, system, [] { QCoreApplication::exit(0); });
-    window.open_lists_at(folders.list_folder);
-    window.load();
+    // Closing ends every event loop at once, also one that awaits a player or runs a dialog;
+    // no dialog opens after it.
+    bool ended = false;
+    MainWindow window(folders.start_dir, dialogs, system, [&ended, &qt_dialogs] {
+        ended = true;
+        qt_dialogs.end_all();
+        QCoreApplication::exit(0);
+    });
     // SIGTERM, SIGINT, SIGHUP end the program as closing does; the session's end saves first.
+    // Taken before the load, whose dialogs (options, a last folder gone) may wait for the user.
     ShutdownRequests shutdown;
     // Ended from outside, where nobody may be there to answer a box: a failed settings write
     // is not told then.
@@ -54,6 +62,11 @@ int run_program(QApplication& app, const CommandLineRequest& request)
         window.state().settings_writes.silence();
         window.write_shutdown_settings();
     });
+    window.open_lists_at(folders.list_folder);
+    window.load();
+    // Ended during the load: an event loop started now would not know.
+    if (ended)
+        return 0;
     window.show();
     return QApplication::exec();
 }

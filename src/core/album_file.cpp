@@ -33,6 +33,14 @@ QByteArray album_bytes(const PlayList& list) { return encode_text(album_text(lis
 
 bool write_album(const QString& path, const PlayList& list, QString* error)
 {
+    // A replace would succeed on a file made read-only; it is kept, as the settings file is.
+    if (regular_file_identity(path)) {
+        if (const FileError writable = check_writable(path); !writable.ok()) {
+            if (error)
+                *error = writable.reason;
+            return false;
+        }
+    }
     return write_text_file(path, album_text(list), error);
 }
 

@@ -18,8 +18,8 @@ QString album_text(const PlayList& list);
 // lacks (a name must match the file on disk exactly, so no look-alike is taken).
 QByteArray album_bytes(const PlayList& list);
 
-// Replaces the file with album_bytes (write_text_file). On failure the old file stays whole and error says
-// why.
+// Replaces the file with album_bytes (write_text_file); a file this program may not write
+// is not replaced. On failure the old file stays whole and error says why.
 bool write_album(const QString& path, const PlayList& list, QString* error = nullptr);
 
 // The names of an album: its lines up to the first empty one, at most max_lines of them.

@@ -1,5 +1,6 @@
 #include "qt_dialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -93,9 +94,19 @@ std::optional<QString> run(QFileDialog& dialog)
 
 } // namespace
 
+void QtDialogs::end_all()
+{
+    m_ended = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+            dialog->reject();
+}
+
 MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageButtons buttons,
                                  MessageIcon icon, const QString& title, MessageAnswer default_answer)
 {
+    if (m_ended)
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
     box.setText(display_text(text));
@@ -114,6 +125,8 @@ MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageBu
 
 std::optional<QString> QtDialogs::save_file(QWidget* parent, const FileDialogRequest& request)
 {
+    if (m_ended)
+        return std::nullopt;
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -126,6 +139,8 @@ std::optional<QString> QtDialogs::save_file(QWidget* parent, const FileDialogReq
 
 std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileDialogRequest& request)
 {
+    if (m_ended)
+        return std::nullopt;
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -18,3 +18,15 @@ inline QString no_trash_moved_message(const QString& moved_to)
 {
     return kNoTrashMessage + QStringLiteral("ファイルは次の場所にあります：") + moved_to;
 }
+
+// The trash's record of the file could not be written (reason: the system's words).
+inline QString trash_record_not_written_message(const QString& reason)
+{
+    return QStringLiteral("ごみ箱に記録を書き込めません：") + reason;
+}
+
+// The file could not be moved into the trash (reason: the system's words).
+inline QString trash_move_failed_message(const QString& reason)
+{
+    return QStringLiteral("ファイルをごみ箱に移動できません：") + reason;
+}

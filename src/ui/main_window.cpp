@@ -225,7 +225,9 @@ void MainWindow::write_shutdown_settings()
         store_setting(m_state, m_dialogs, this, key, value);
     };
     store(kLastFolderKey, m_controls.Dir1->path());
-    m_geometry->save(store);
+    // Ended before it was ever shown (during the load): no frame of its own to remember.
+    if (isVisible())
+        m_geometry->save(store);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -82,26 +82,50 @@ void PlayListPanel::save_list()
         m_dialogs.tell(kListEmptyMessage);
         return;
     }
-    // Starts in the folder shown and offers the name chosen the time before.
-    const FileDialogRequest request{kSaveTitle, kSaveFilter, m_controls.folders->path(), m_last_album_name};
-    const std::optional<QString> chosen = m_dialogs.dialogs.save_file(m_dialogs.parent, request);
-    if (!chosen) {
-        m_dialogs.tell(kNoFileChosenMessage);
+    const std::optional<QString> chosen = ask_album_path();
+    if (!chosen)
         return;
-    }
-    // A path that ends in a separator names a folder, not a file.
-    if (chosen->isEmpty() || QFileInfo(*chosen).fileName().isEmpty()) {
-        m_dialogs.tell(kNoFileNameMessage);
-        return;
-    }
-    s.album_file = with_album_extension(*chosen);
+    s.album_file = *chosen;
     m_last_album_name = QFileInfo(s.album_file).fileName();
     // The album replaces the old file only once it is written whole.
-    if (write_album(s.album_file, s.play_list))
+    QString reason;
+    if (write_album(s.album_file, s.play_list, &reason))
         m_dialogs.tell(album_written_message(s.album_file));
     else
-        m_dialogs.tell(album_not_written_message(s.album_file));
+        m_dialogs.tell(album_not_written_message(s.album_file, reason));
     s.album_file.clear();
+}
+
+std::optional<QString> PlayListPanel::ask_album_path()
+{
+    // Starts in the folder shown and offers the name chosen the time before.
+    FileDialogRequest request{kSaveTitle, kSaveFilter, m_controls.folders->path(), m_last_album_name};
+    for (;;) {
+        const std::optional<QString> chosen = m_dialogs.dialogs.save_file(m_dialogs.parent, request);
+        if (!chosen) {
+            m_dialogs.tell(kNoFileChosenMessage);
+            return std::nullopt;
+        }
+        // A path that ends in a separator names a folder, not a file.
+        if (chosen->isEmpty() || QFileInfo(*chosen).fileName().isEmpty()) {
+            m_dialogs.tell(kNoFileNameMessage);
+            return std::nullopt;
+        }
+        // The name is only complete once the extension is added, so the dialog cannot ask
+        // about replacing a file itself.
+        const QString path = with_album_extension(*chosen);
+        const QFileInfo info(path);
+        if (!info.exists() && !info.isSymLink())
+            return path;
+        if (m_dialogs.dialogs.message(m_dialogs.parent, album_exists_question(info.fileName()),
+                                      MessageButtons::YesNo, MessageIcon::Warning, QString(),
+                                      MessageAnswer::No)
+            == MessageAnswer::Yes)
+            return path;
+        // Back to the dialog, where the user left it.
+        request.initial_folder = info.absolutePath();
+        request.initial_name = info.fileName();
+    }
 }
 
 void PlayListPanel::load_list()

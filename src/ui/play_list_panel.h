@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class FileList;
 class FolderList;
 class QListWidget;
@@ -34,6 +36,10 @@ public:
     void load_list();
 
 private:
+    // The album's path from the save dialog, ".alb" added; a file of that name is replaced
+    // only once the user agrees. Nothing when the user gave none (and was told so).
+    std::optional<QString> ask_album_path();
+
     AppState& m_state;
     PlayListControls m_controls;
     WindowDialogs m_dialogs;

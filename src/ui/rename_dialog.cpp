@@ -50,10 +50,11 @@ RenameDialog::RenameDialog(AppState& state, FileList* files, TargetDisplay targe
     Cmd_OK->setText(QStringLiteral("OK"));
     Cmd_Cnl = place_control<QPushButton>(this, "Cmd_Cnl", 1800, 600, 1275, 315);
     Cmd_Cnl->setText(QStringLiteral("キャンセル"));
-    // The buttons act on clicks; Enter in the name field does not press one, Enter on a
-    // focused button does.
+    // Enter in the name field presses OK, as in the options dialog; Enter on a focused
+    // button presses that button.
     Cmd_OK->setAutoDefault(false);
     Cmd_Cnl->setAutoDefault(false);
+    Cmd_OK->setDefault(true);
     auto* enter = new EnterPressesButton(this);
     Cmd_OK->installEventFilter(enter);
     Cmd_Cnl->installEventFilter(enter);

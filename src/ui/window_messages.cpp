@@ -68,9 +68,17 @@ QString album_written_message(const QString& album)
     return album + QStringLiteral("にリストを書き込みました");
 }
 
-QString album_not_written_message(const QString& album)
+QString album_not_written_message(const QString& album, const QString& reason)
 {
-    return album + QStringLiteral("にリストを書き込めませんでした");
+    QString text = album + QStringLiteral("にリストを書き込めませんでした");
+    if (!reason.isEmpty())
+        text += QLatin1Char('\r') + reason;
+    return text;
+}
+
+QString album_exists_question(const QString& name)
+{
+    return QStringLiteral("「") + name + QStringLiteral("」は既にあります。上書きしますか？");
 }
 
 QString album_not_read_message(const QString& album)

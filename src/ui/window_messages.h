@@ -40,7 +40,10 @@ QString drop_from_other_folder_message(const QString& name);
 // Album files.
 inline const QString kNoFileNameMessage = QStringLiteral("ファイル名が指定されませんでした");
 QString album_written_message(const QString& album);
-QString album_not_written_message(const QString& album);
+// The reason, where known, on a line of its own, as settings failures give theirs.
+QString album_not_written_message(const QString& album, const QString& reason);
+// Asked before an album replaces a file of its name.
+QString album_exists_question(const QString& name);
 QString album_not_read_message(const QString& album);
 
 // Renaming.

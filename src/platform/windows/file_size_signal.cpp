@@ -1,0 +1,4 @@
+#include "file_size_signal.h"
+
+// Windows has no file size limit that ends a process.
+void ignore_file_size_signal() {}
