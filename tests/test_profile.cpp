@@ -46,6 +46,10 @@ private slots:
     void missing_file_section_or_key();
     void other_bytes_kept_on_write();
     void names_quotes_and_duplicates();
+    void added_lines_take_the_files_line_end_data();
+    void added_lines_take_the_files_line_end();
+    void copies_of_killed_writes_removed_data();
+    void copies_of_killed_writes_removed();
     void values_round_trip_data();
     void values_round_trip();
     void values_read_whole_up_to_the_bound();
@@ -109,9 +113,10 @@ void TestProfile::other_bytes_kept_on_write()
     QVERIFY(after.ok());
     after = with(after.bytes, QStringLiteral("SvPosit"), QStringLiteral("1"));
     after = with(after.bytes, QStringLiteral("k"), QStringLiteral("v"), QStringLiteral("Third"));
+    // Added lines end as the file's first line does.
     QCOMPARE(after.bytes,
-             QByteArray("; settings\ntop=1\n[RavFiler]\nEdit=vi\njunk line\nRavu=new\nSvPosit=1\r\n\n"
-                        "[Other]\rRavu=other\r\n[Third]\r\nk=v\r\n"));
+             QByteArray("; settings\ntop=1\n[RavFiler]\nEdit=vi\njunk line\nRavu=new\nSvPosit=1\n\n"
+                        "[Other]\rRavu=other\n[Third]\nk=v\n"));
     // A BOM written by an editor stays.
     QCOMPARE(with("\xEF\xBB\xBF[RavFiler]\r\n", QStringLiteral("a"), QStringLiteral("b")).bytes,
              QByteArray("\xEF\xBB\xBF[RavFiler]\r\na=b\r\n"));
@@ -139,6 +144,98 @@ void TestProfile::names_quotes_and_duplicates()
     QCOMPARE(written.count("Ravu=new"), 1);
     QCOMPARE(value(written, "Ravu"), QStringLiteral("new"));
     QVERIFY(written.contains("Ravu=second\r\n"));
+}
+
+void TestProfile::added_lines_take_the_files_line_end_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QByteArray>("after");
+    const QString own = QStringLiteral("RavFiler");
+    QTest::newRow("cr alone") << QByteArray("[RavFiler]\rRavu=a\r") << own
+                              << QByteArray("[RavFiler]\rRavu=a\rk=v\r");
+    QTest::newRow("lf") << QByteArray("[RavFiler]\nRavu=a\n") << own
+                        << QByteArray("[RavFiler]\nRavu=a\nk=v\n");
+    QTest::newRow("cr lf") << QByteArray("[RavFiler]\r\nRavu=a\r\n") << own
+                           << QByteArray("[RavFiler]\r\nRavu=a\r\nk=v\r\n");
+    QTest::newRow("cr, last line unended")
+        << QByteArray("[RavFiler]\rRavu=a") << own << QByteArray("[RavFiler]\rRavu=a\rk=v\r");
+    QTest::newRow("cr, new section") << QByteArray("[Other]\rx=1") << own
+                                     << QByteArray("[Other]\rx=1\r[RavFiler]\rk=v\r");
+    QTest::newRow("cr, section at the end")
+        << QByteArray("x=1\r[RavFiler]") << own << QByteArray("x=1\r[RavFiler]\rk=v\r");
+    QTest::newRow("first line decides")
+        << QByteArray("; c\n[RavFiler]\r\n") << own << QByteArray("; c\n[RavFiler]\r\nk=v\n");
+    QTest::newRow("no line end: cr lf")
+        << QByteArray("; c") << own << QByteArray("; c\r\n[RavFiler]\r\nk=v\r\n");
+    QTest::newRow("empty: cr lf") << QByteArray() << own << QByteArray("[RavFiler]\r\nk=v\r\n");
+}
+
+void TestProfile::added_lines_take_the_files_line_end()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QByteArray, after);
+    QCOMPARE(with(before, QStringLiteral("k"), QStringLiteral("v"), section).bytes, after);
+    // The same through the file on disk.
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
+    write_all(ini, before);
+    QVERIFY(write_setting(ini, QStringLiteral("k"), QStringLiteral("v")));
+    QCOMPARE(read_all(ini), after);
+}
+
+void TestProfile::copies_of_killed_writes_removed_data()
+{
+    // What stands beside the settings file: its name, what it is, whether it goes.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("own copy") << "ravfiler.ini.AbCdEf"
+                              << "file" << true;
+    QTest::newRow("digits") << "ravfiler.ini.a1B2c3"
+                            << "file" << false;
+    QTest::newRow("five letters") << "ravfiler.ini.AbCdE"
+                                  << "file" << false;
+    QTest::newRow("seven letters") << "ravfiler.ini.AbCdEfG"
+                                   << "file" << false;
+    QTest::newRow("not letters") << "ravfiler.ini.Ab-d_f"
+                                 << "file" << false;
+    QTest::newRow("another file's copy") << "album.alb.AbCdEf"
+                                         << "file" << false;
+    QTest::newRow("other case") << "RAVFILER.INI.AbCdEf"
+                                << "file" << false;
+    QTest::newRow("folder") << "ravfiler.ini.FoLdEr"
+                            << "folder" << false;
+    QTest::newRow("link") << "ravfiler.ini.LiNkSs"
+                          << "link" << false;
+    QTest::newRow("another user's") << "ravfiler.ini.OtHeRs"
+                                    << "foreign" << false;
+}
+
+void TestProfile::copies_of_killed_writes_removed()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("ravfiler.ini"));
+    write_all(ini, "[RavFiler]\r\nRavu=old\r\n");
+    const QString path = dir.filePath(name);
+    const QString target = dir.filePath(QStringLiteral("target.txt"));
+    write_all(target, "kept");
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(name));
+    else if (kind == QLatin1String("link"))
+        QVERIFY(QFile::link(target, path));
+    else
+        write_all(path, "[RavFiler]\r\nRavu=new\r\n");
+    if (kind == QLatin1String("foreign") && !give_to_another_user(path))
+        QSKIP("cannot give a file to another user here");
+    remove_left_copies(ini);
+    QCOMPARE(QFileInfo::exists(path), !removed);
+    QCOMPARE(read_all(ini), QByteArray("[RavFiler]\r\nRavu=old\r\n"));
+    QCOMPARE(read_all(target), QByteArray("kept"));
 }
 
 void TestProfile::values_round_trip_data()

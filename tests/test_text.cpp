@@ -1,5 +1,6 @@
 #include "cp932.h"
 #include "file_size_limit.h"
+#include "preview_lines.h"
 #include "text_codec.h"
 #include "text_lines.h"
 
@@ -187,18 +188,25 @@ void TestText::line_rule_data()
     QTest::newRow("two final crlf") << "a\r\n\r\n" << QStringList{"a", ""};
     QTest::newRow("cr cr lf") << "a\r\r\n" << QStringList{"a", ""};
     QTest::newRow("empty") << "" << QStringList{};
+    QTest::newRow("two crlf after lines") << "a\r\nb\r\n\r\n" << QStringList{"a", "b", ""};
+    QTest::newRow("no line end at the end") << "a\r\nb" << QStringList{"a", "b"};
+    QTest::newRow("two lone cr") << "a\rb\r\rc" << QStringList{"a", "b", "", "c"};
+    QTest::newRow("lf at the end") << "a\nb\nc\n" << QStringList{"a", "b", "c"};
 }
 
 void TestText::line_rule()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
-    QCOMPARE(split_text_lines(text), lines);
     QBuffer buffer;
     buffer.setData(text.toUtf8());
     const TextLines read = read_text_lines(buffer, -1, -1);
     QCOMPARE(read.lines, lines);
     QCOMPARE(split_byte_lines(read.bytes).size(), lines.size());
+    QCOMPARE(text_lines(text.toUtf8(), LineBounds{}, true).lines, lines);
+    QBuffer preview_buffer;
+    preview_buffer.setData(text.toUtf8());
+    QCOMPARE(read_preview_lines(preview_buffer).lines, lines);
 }
 
 void TestText::bounded_reader()

@@ -3,6 +3,7 @@
 #include "desktop_services.h"
 #include "file_size_signal.h"
 #include "main_window.h"
+#include "profile_store.h"
 #include "qt_dialogs.h"
 #include "shutdown_requests.h"
 #include "start_folder.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 bool install_qt_translations(QCoreApplication& app)
@@ -68,5 +70,8 @@ int run_program(QApplication& app, const CommandLineRequest& request)
     if (ended)
         return 0;
     window.show();
+    // Copies that a killed settings write left behind go once the window shows: looking
+    // through the start folder is no start-up work.
+    QTimer::singleShot(0, &window, [&window] { remove_left_copies(window.state().ini_path); });
     return QApplication::exec();
 }

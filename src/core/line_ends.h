@@ -1,51 +1,45 @@
 #pragma once
-// Finding the line ends of the line rule (CR LF, a lone CR, a lone LF) in raw bytes. CR and
-// LF never occur inside a multibyte character of UTF-8 or CP932, so lines can be found
-// before the code page is known.
+// The program's line rule on raw bytes: a line ends at CR LF, at a lone CR or at a lone LF,
+// the line end not part of the line; a last line without a line end still counts. CR and LF
+// never occur inside a multibyte character of UTF-8 or CP932, so lines are found before the
+// code page is known.
 
 #include <QByteArrayView>
 
 #include <algorithm>
 #include <cstring>
 
-// The next CR or LF in bytes that may grow at their end. Each kind of byte is searched for
-// once over the bytes not searched yet, so a file with one kind of line end never makes the
-// search for the other kind go over the rest of it again and again.
-class LineEndFinder {
-public:
-    // The first CR or LF at or after from (from never goes back), or -1.
-    qsizetype find(QByteArrayView bytes, qsizetype from)
-    {
-        const qsizetype cr = m_cr.next(bytes, from, '\r');
-        const qsizetype lf = m_lf.next(bytes, from, '\n');
-        if (cr < 0 || lf < 0)
-            return std::max(cr, lf);
-        return std::min(cr, lf);
-    }
-
-private:
-    struct Next {
-        qsizetype at = -1;      // where the byte is, or -1: not in the bytes searched
-        qsizetype searched = 0; // the bytes before this have been searched
-        qsizetype next(QByteArrayView bytes, qsizetype from, char byte)
-        {
-            if (at >= from)
-                return at;
-            const qsizetype start = std::max(from, searched);
-            if (start >= bytes.size())
-                return -1;
-            const void* hit = std::memchr(bytes.data() + start, byte, size_t(bytes.size() - start));
-            at = hit ? static_cast<const char*>(hit) - bytes.data() : -1;
-            searched = at >= 0 ? at + 1 : bytes.size();
-            return at;
-        }
-    };
-    Next m_cr;
-    Next m_lf;
+// One line: its text is bytes [begin, end), the next line starts at next.
+struct ByteLine {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    qsizetype next = 0;
 };
 
-// Where the line that ends at end (a CR or LF at end) is followed by the next line.
-inline qsizetype after_line_end(QByteArrayView bytes, qsizetype end)
+// Calls visit(line) for each line of bytes from byte from on, until visit returns false.
+template <typename Visit>
+void for_each_line(QByteArrayView bytes, Visit visit, qsizetype from = 0)
 {
-    return bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? end + 2 : end + 1;
+    // Each of CR and LF is searched for once over the bytes, so a file with one kind of line
+    // end never makes the search for the other go over the rest of it again and again.
+    const qsizetype size = bytes.size();
+    qsizetype cr = -2, lf = -2; // the next one at or after begin; -1: none left; -2: not known
+    const auto next = [&](qsizetype& at, char byte, qsizetype begin) {
+        if (at == -1 || at >= begin)
+            return at;
+        const void* hit = std::memchr(bytes.data() + begin, byte, size_t(size - begin));
+        at = hit ? static_cast<const char*>(hit) - bytes.data() : -1;
+        return at;
+    };
+    for (qsizetype begin = from; begin < size;) {
+        const qsizetype at_cr = next(cr, '\r', begin), at_lf = next(lf, '\n', begin);
+        const qsizetype end = at_cr < 0 || at_lf < 0 ? std::max(at_cr, at_lf) : std::min(at_cr, at_lf);
+        ByteLine line{begin, size, size};
+        if (end >= 0)
+            line = {begin, end,
+                    end + (bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n' ? 2 : 1)};
+        if (!visit(line))
+            return;
+        begin = line.next;
+    }
 }

@@ -28,58 +28,15 @@ View trimmed(View text)
 // A name as names are compared: blanks around it removed, case folded.
 QString folded(QStringView name) { return trimmed(name).toString().toCaseFolded(); }
 
-// Bytes of the file in its code page to text; ASCII needs no converter.
+// Bytes of the file in its code page to text.
 QString decode_piece(QByteArrayView bytes, TextCodec codec)
 {
-    if (!has_non_ascii(bytes))
-        return QString::fromLatin1(bytes);
     if (codec == TextCodec::Cp932)
         return cp932_decode(bytes);
     // Within the file a BOM is a character like any other (the file's own is skipped before).
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(bytes);
-}
-
-// Whether raw names the folded name wanted (ASCII, nearly every name, without converting).
-bool matches(QByteArrayView raw, const QString& wanted, TextCodec codec)
-{
-    if (has_non_ascii(raw))
-        return folded(decode_piece(raw, codec)) == wanted;
-    if (raw.size() != wanted.size())
-        return false;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        char c = raw[i];
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-        if (QChar(QLatin1Char(c)) != wanted[i])
-            return false;
-    }
-    return true;
-}
-
-// One line of the bytes: its text is [begin, end), the next line starts at next.
-struct RawLine {
-    qsizetype begin = 0;
-    qsizetype end = 0;
-    qsizetype next = 0;
-};
-
-// Calls visit(line) for each line from byte from on until it returns false. Lines end at
-// CR, LF or CR LF.
-template <typename Visit>
-void for_each_raw_line(QByteArrayView bytes, qsizetype from, Visit visit)
-{
-    LineEndFinder finder;
-    qsizetype start = from;
-    while (start < bytes.size()) {
-        const qsizetype end = finder.find(bytes, start);
-        const RawLine line = end < 0 ? RawLine{start, bytes.size(), bytes.size()}
-                                     : RawLine{start, end, after_line_end(bytes, end)};
-        if (!visit(line))
-            return;
-        start = line.next;
-    }
 }
 
 // One line of a profile file as far as lookups care.
@@ -161,57 +118,83 @@ QString stored_value(const QString& value)
     return value;
 }
 
+// The line end of the file's first line; CR LF when the file has none.
+QByteArrayView first_line_end(QByteArrayView bytes)
+{
+    QByteArrayView end("\r\n");
+    for_each_line(bytes, [&](const ByteLine& line) {
+        if (line.next > line.end)
+            end = bytes.sliced(line.end, line.next - line.end);
+        return false;
+    });
+    return end;
+}
+
 } // namespace
 
 QString folded_profile_name(QStringView name) { return folded(name); }
 
 TextCodec profile_codec(QByteArrayView bytes)
 {
-    return is_valid_utf8(bytes) ? TextCodec::Utf8 : TextCodec::Cp932;
+    return bytes.isValidUtf8() ? TextCodec::Utf8 : TextCodec::Cp932;
 }
 
-QString profile_value(const QByteArray& bytes, const QString& section, const QString& key,
+ProfileSection profile_section(QByteArrayView bytes, const QString& section)
+{
+    ProfileSection values;
+    const TextCodec codec = profile_codec(bytes);
+    const QString wanted_section = folded(section);
+    bool in_section = false;
+    for_each_line(
+        bytes,
+        [&](const ByteLine& raw) {
+            const Line line = parse_line(bytes.sliced(raw.begin, raw.end - raw.begin));
+            if (line.kind == Line::Section) {
+                if (in_section)
+                    return false; // past the end of the first section of that name
+                in_section = names_section(line.body, wanted_section, codec);
+            } else if (in_section && line.kind == Line::Key) {
+                const QString name = folded(decode_piece(line.name, codec));
+                if (!values.contains(name))
+                    values.insert(name, read_value(line.value, codec));
+            }
+            return true;
+        },
+        text_start(bytes, codec));
+    return values;
+}
+
+QString profile_value(const ProfileSection& values, const QString& key, const QString& fallback)
+{
+    return values.value(folded(key)).value_or(fallback);
+}
+
+QString profile_value(QByteArrayView bytes, const QString& section, const QString& key,
                       const QString& fallback)
 {
-    const TextCodec codec = profile_codec(bytes);
-    const QString wanted_section = folded(section), wanted_key = folded(key);
-    bool in_section = false;
-    std::optional<QString> found;
-    for_each_raw_line(bytes, text_start(bytes, codec), [&](const RawLine& raw) {
-        const Line line = parse_line(QByteArrayView(bytes).sliced(raw.begin, raw.end - raw.begin));
-        if (line.kind == Line::Section) {
-            if (in_section)
-                return false; // past the end of the first section of that name
-            in_section = names_section(line.body, wanted_section, codec);
-        } else if (in_section && line.kind == Line::Key && matches(line.name, wanted_key, codec)) {
-            found = read_value(line.value, codec);
-            if (!found)
-                found = fallback;
-            return false;
-        }
-        return true;
-    });
-    return found.value_or(fallback);
+    return profile_value(profile_section(bytes, section), key, fallback);
 }
 
-ProfileWrite profile_with_value(const QByteArray& bytes, const QString& section, const QString& key,
+ProfileRefusal profile_entry_refusal(const QString& section, const QString& key, const QString& value)
+{
+    const QStringView name = trimmed(QStringView(key));
+    if (!one_line(section) || !one_line(key) || !one_line(value))
+        return ProfileRefusal::NotOneLine;
+    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.startsWith(QLatin1Char(';'))
+        || name.startsWith(QLatin1Char('[')))
+        return ProfileRefusal::BadKey;
+    if (value.size() > kProfileValueMaxChars)
+        return ProfileRefusal::ValueTooLong;
+    return ProfileRefusal::None;
+}
+
+ProfileWrite profile_with_value(QByteArrayView bytes, const QString& section, const QString& key,
                                 const QString& value)
 {
     ProfileWrite result;
-    const QStringView name = trimmed(QStringView(key));
-    if (!one_line(section) || !one_line(key) || !one_line(value)) {
-        result.refusal = ProfileRefusal::NotOneLine;
+    result.refusal = profile_entry_refusal(section, key, value);
+    if (!result.ok())
         return result;
-    }
-    if (name.isEmpty() || name.contains(QLatin1Char('=')) || name.startsWith(QLatin1Char(';'))
-        || name.startsWith(QLatin1Char('['))) {
-        result.refusal = ProfileRefusal::BadKey;
-        return result;
-    }
-    if (value.size() > kProfileValueMaxChars) {
-        result.refusal = ProfileRefusal::ValueTooLong;
-        return result;
-    }
 
     // The new text in the file's own code page; a character it lacks is refused rather than
     // written in another code page, which would garble the line for every reader.
@@ -227,55 +210,60 @@ ProfileWrite profile_with_value(const QByteArray& bytes, const QString& section,
         return encoded;
     };
     const std::optional<QByteArray> key_line =
-        encode(name.toString() + QLatin1Char('=') + stored_value(value));
+        encode(trimmed(QStringView(key)).toString() + QLatin1Char('=') + stored_value(value));
     if (!key_line)
         return result;
 
     // Where the section and the key are.
     const QString wanted_section = folded(section), wanted_key = folded(key);
     bool section_found = false;
-    std::optional<RawLine> key_at;
-    RawLine last_filled; // the section's last line that is not blank
-    for_each_raw_line(bytes, text_start(bytes, codec), [&](const RawLine& raw) {
-        const QByteArrayView text = QByteArrayView(bytes).sliced(raw.begin, raw.end - raw.begin);
-        const Line line = parse_line(text);
-        if (!section_found) {
-            if (line.kind == Line::Section && names_section(line.body, wanted_section, codec)) {
-                section_found = true;
-                last_filled = raw;
+    std::optional<ByteLine> key_at;
+    ByteLine last_filled; // the section's last line that is not blank
+    for_each_line(
+        bytes,
+        [&](const ByteLine& raw) {
+            const QByteArrayView text = bytes.sliced(raw.begin, raw.end - raw.begin);
+            const Line line = parse_line(text);
+            if (!section_found) {
+                if (line.kind == Line::Section && names_section(line.body, wanted_section, codec)) {
+                    section_found = true;
+                    last_filled = raw;
+                }
+                return true;
             }
+            if (line.kind == Line::Section)
+                return false;
+            if (line.kind == Line::Key && folded(decode_piece(line.name, codec)) == wanted_key) {
+                key_at = raw;
+                return false;
+            }
+            if (!trimmed(text).isEmpty())
+                last_filled = raw;
             return true;
-        }
-        if (line.kind == Line::Section)
-            return false;
-        if (line.kind == Line::Key && matches(line.name, wanted_key, codec)) {
-            key_at = raw;
-            return false;
-        }
-        if (!trimmed(text).isEmpty())
-            last_filled = raw;
-        return true;
-    });
+        },
+        text_start(bytes, codec));
+    const QByteArray line_end = first_line_end(bytes).toByteArray();
 
     // Only the key's line changes, or one line or section is added; every other byte stays.
     QByteArray out;
     if (key_at) {
-        out = bytes.first(key_at->begin) + *key_line + bytes.sliced(key_at->end);
+        out = bytes.first(key_at->begin).toByteArray() + *key_line + bytes.sliced(key_at->end).toByteArray();
     } else if (section_found) {
         // After the section's last filled line, so blank lines before the next section stay.
-        QByteArray added = *key_line + "\r\n";
+        QByteArray added = *key_line + line_end;
         if (last_filled.next == last_filled.end) // the file's last line, without a line end
-            added.prepend("\r\n");
-        out = bytes.first(last_filled.next) + added + bytes.sliced(last_filled.next);
+            added.prepend(line_end);
+        out = bytes.first(last_filled.next).toByteArray() + added
+              + bytes.sliced(last_filled.next).toByteArray();
     } else {
         const std::optional<QByteArray> section_line =
             encode(QLatin1Char('[') + trimmed(QStringView(section)).toString() + QLatin1Char(']'));
         if (!section_line)
             return result;
-        out = bytes;
+        out = bytes.toByteArray();
         if (out.size() > text_start(bytes, codec) && !out.endsWith('\r') && !out.endsWith('\n'))
-            out += "\r\n";
-        out += *section_line + "\r\n" + *key_line + "\r\n";
+            out += line_end;
+        out += *section_line + line_end + *key_line + line_end;
     }
     // The new line's CP932 bytes may have been all that made the file not UTF-8.
     if (codec == TextCodec::Cp932 && profile_codec(out) == TextCodec::Utf8 && has_non_ascii(out)) {
@@ -304,52 +292,4 @@ QString profile_refusal_text(const ProfileWrite& write)
         return QStringLiteral("Shift-JISの設定ファイルがUTF-8として読まれるようになるため、書き込めません");
     }
     return QString();
-}
-
-ProfileSectionIndex::ProfileSectionIndex(const QByteArray& bytes, const QString& section, int max_keys,
-                                         qsizetype max_chars)
-{
-    const TextCodec codec = profile_codec(bytes);
-    const QString wanted_section = folded(section);
-    bool in_section = false;
-    qsizetype chars = 0;
-    for_each_raw_line(bytes, text_start(bytes, codec), [&](const RawLine& raw) {
-        const Line line = parse_line(QByteArrayView(bytes).sliced(raw.begin, raw.end - raw.begin));
-        if (line.kind == Line::Section) {
-            if (in_section)
-                return false;
-            in_section = names_section(line.body, wanted_section, codec);
-            return true;
-        }
-        if (!in_section || line.kind != Line::Key)
-            return true;
-        QString name = folded(decode_piece(line.name, codec));
-        if (m_values.contains(name))
-            return true; // the first of duplicate keys counts
-        std::optional<QString> value = read_value(line.value, codec);
-        chars += name.size() + (value ? value->size() : 0);
-        if (m_values.size() >= max_keys || chars > max_chars) {
-            m_complete = false;
-            return false;
-        }
-        m_values.insert(name, value);
-        return true;
-    });
-}
-
-ProfileSectionIndex::Lookup ProfileSectionIndex::find(const QString& key, QString* value) const
-{
-    const auto it = m_values.constFind(folded(key));
-    if (it == m_values.constEnd())
-        return m_complete ? Lookup::Missing : Lookup::Unknown;
-    if (!*it)
-        return Lookup::Missing;
-    if (value)
-        *value = **it;
-    return Lookup::Found;
-}
-
-void ProfileSectionIndex::set(const QString& key, const QString& value)
-{
-    m_values.insert(folded(key), value);
 }

@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringView>
 
 #include <optional>
 
@@ -21,11 +22,18 @@
 // value cut short is of no use, a path least of all) and is never written.
 inline constexpr qsizetype kProfileValueMaxChars = 32 * 1024;
 
+// The values of the keys of the first section of one name, by folded key name (the first of
+// duplicate keys counts): one pass over the bytes serves every lookup in the section. A value
+// longer than kProfileValueMaxChars is held as nothing and reads as missing.
+using ProfileSection = QHash<QString, std::optional<QString>>;
+ProfileSection profile_section(QByteArrayView bytes, const QString& section);
+
 // The key's value (spaces and tabs around it and one pair of matching quotes removed, cut at
 // a NUL character), or fallback when the section or key is missing or the value is longer
 // than kProfileValueMaxChars.
-QString profile_value(const QByteArray& bytes, const QString& section, const QString& key,
+QString profile_value(QByteArrayView bytes, const QString& section, const QString& key,
                       const QString& fallback);
+QString profile_value(const ProfileSection& values, const QString& key, const QString& fallback);
 
 // A section or key name as names are compared: blanks around it removed, case folded.
 QString folded_profile_name(QStringView name);
@@ -43,6 +51,10 @@ enum class ProfileRefusal {
     CodePageWouldChange // the CP932 file would read as UTF-8 afterwards
 };
 
+// What refuses the write of value to key in section in any file: NotOneLine, BadKey,
+// ValueTooLong, or None.
+ProfileRefusal profile_entry_refusal(const QString& section, const QString& key, const QString& value);
+
 struct ProfileWrite {
     ProfileRefusal refusal = ProfileRefusal::None;
     QByteArray bytes;  // the new file, when not refused
@@ -52,29 +64,11 @@ struct ProfileWrite {
 
 // The file's bytes with the key set to value: the text of the key's line replaced (its line
 // end kept), or a new line after the section's last line that is not blank, or a new section
-// at the end. New lines end with CR LF. A value with a blank or tab at either edge, or one
-// pair of matching quotes around it, is written inside double quotes, so it reads back as
-// given.
-ProfileWrite profile_with_value(const QByteArray& bytes, const QString& section, const QString& key,
+// at the end. New lines end as the file's first line does (CR LF in a file without one). A
+// value with a blank or tab at either edge, or one pair of matching quotes around it, is
+// written inside double quotes, so it reads back as given.
+ProfileWrite profile_with_value(QByteArrayView bytes, const QString& section, const QString& key,
                                 const QString& value);
 
 // The reason of a refusal, for the user.
 QString profile_refusal_text(const ProfileWrite& write);
-
-// The keys of the first section of one name, so that many lookups cost one pass over the
-// bytes. Holds at most a fixed number of keys and characters; past that, a key it does not
-// hold is Unknown and needs profile_value.
-class ProfileSectionIndex {
-public:
-    enum class Lookup { Found, Missing, Unknown };
-
-    ProfileSectionIndex(const QByteArray& bytes, const QString& section, int max_keys = 1024,
-                        qsizetype max_chars = 1024 * 1024);
-    Lookup find(const QString& key, QString* value) const;
-    // What a write that succeeded put into the file.
-    void set(const QString& key, const QString& value);
-
-private:
-    QHash<QString, std::optional<QString>> m_values; // folded key: value, none when too long
-    bool m_complete = true;
-};

@@ -22,3 +22,8 @@ QString read_profile_string(const QString& path, const QString& section, const Q
 // file, cannot be read, or may not be written is never replaced.
 bool write_profile_string(const QString& path, const QString& section, const QString& key,
                           const QString& value, QString* reason = nullptr);
+
+// Removes the copies that writes of the file at path left beside it when the program was
+// killed between making the complete new file and putting it in place: regular files of this
+// user named as the program names them ("ravfiler.ini.AbCdEf"). Anything else stays.
+void remove_left_copies(const QString& path);

@@ -23,19 +23,14 @@ QString file_failure_text(FileFailure failure)
 
 FileError file_error(FileFailure failure) { return {failure, file_failure_text(failure)}; }
 
-FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
+FileError read_up_to(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
 {
     constexpr qint64 kChunkBytes = 1 << 20;
     bytes.clear();
     if (!device.isSequential())
-        bytes.reserve(std::clamp<qint64>(device.size() - device.pos(), 0, max_bytes) + 1);
-    for (;;) {
-        // One byte past the bound tells a file that goes on beyond it.
-        const qint64 want = std::min<qint64>(kChunkBytes, max_bytes + 1 - bytes.size());
-        if (want <= 0) {
-            bytes.clear();
-            return file_error(FileFailure::TooLarge);
-        }
+        bytes.reserve(std::clamp<qint64>(device.size() - device.pos(), 0, max_bytes));
+    while (bytes.size() < max_bytes) {
+        const qint64 want = std::min<qint64>(kChunkBytes, max_bytes - bytes.size());
         const qsizetype old_size = bytes.size();
         bytes.resize(old_size + want);
         const qint64 got = device.read(bytes.data() + old_size, want);
@@ -43,8 +38,20 @@ FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
         if (got < 0)
             return {FileFailure::Other, device.errorString()};
         if (got == 0)
-            return {};
+            break;
     }
+    return {};
+}
+
+FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
+{
+    // One byte past the bound tells a file that goes on beyond it.
+    FileError error = read_up_to(device, max_bytes + 1, bytes);
+    if (error.ok() && bytes.size() > max_bytes)
+        error = file_error(FileFailure::TooLarge);
+    if (!error.ok())
+        bytes.clear();
+    return error;
 }
 
 FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes, FileIdentity* identity)

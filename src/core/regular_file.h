@@ -36,6 +36,9 @@ struct FileIdentity {
 // identity (when given) describes what was opened.
 FileError open_regular_file(QFile& file, const QString& path, FileIdentity* identity = nullptr);
 
+// The rest of device up to max_bytes: all of it when bytes ends up shorter.
+FileError read_up_to(QIODevice& device, qint64 max_bytes, QByteArray& bytes);
+
 // The whole rest of device, when it holds at most max_bytes; else TooLarge.
 FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes);
 
@@ -48,3 +51,7 @@ std::optional<FileIdentity> regular_file_identity(const QString& path);
 
 // Whether this program may write the existing file at path; nothing is changed by asking.
 FileError check_writable(const QString& path);
+
+// Whether path names a regular file itself (not a link to one) owned by the user this program
+// runs as.
+bool is_own_regular_file(const QString& path);

@@ -3,9 +3,8 @@
 #include "cp932.h"
 
 #include <QStringDecoder>
-#include <QtCore/qstringalgorithms.h>
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -35,59 +34,35 @@ QChar cp932_lookalike(QChar c)
 
 } // namespace
 
-bool has_non_ascii(QByteArrayView bytes) { return !QtPrivate::isAscii(QLatin1StringView(bytes)); }
+bool has_non_ascii(QByteArrayView bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) > 0x7F; });
+}
 
 bool is_valid_utf8(QByteArrayView bytes, bool complete)
 {
-    // Well-formed sequences as Unicode defines them: no overlong forms, no surrogates,
-    // nothing past U+10FFFF. One pass without building any text, so a settings file of
-    // many megabytes is judged quickly.
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const qsizetype size = bytes.size();
-    qsizetype i = 0;
-    while (i < size) {
-        if (i + 8 <= size) {
-            quint64 word;
-            std::memcpy(&word, p + i, 8);
-            if ((word & 0x8080808080808080ULL) == 0) {
-                i += 8;
-                continue;
-            }
-        }
-        const unsigned char lead = p[i];
-        if (lead < 0x80) {
-            ++i;
+    if (complete)
+        return bytes.isValidUtf8();
+    // A sequence cut off by the end counts when the bytes it has are right: they are judged
+    // with the least continuation that would complete them.
+    for (qsizetype back = 1; back <= std::min<qsizetype>(3, bytes.size()); ++back) {
+        const uchar byte = uchar(bytes[bytes.size() - back]);
+        if ((byte & 0xC0) == 0x80)
             continue;
-        }
-        int length = 0;
-        unsigned char low = 0x80, high = 0xBF; // bounds of the second byte
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0;
-            else if (lead == 0xED)
-                high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90;
-            else if (lead == 0xF4)
-                high = 0x8F;
-        } else {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            if (i + k >= size)
-                return !complete;
-            const unsigned char byte = p[i + k];
-            if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF))
-                return false;
-        }
-        i += length;
+        const qsizetype length = byte >= 0xC2 && byte <= 0xDF   ? 2
+                                 : byte >= 0xE0 && byte <= 0xEF ? 3
+                                 : byte >= 0xF0 && byte <= 0xF4 ? 4
+                                                                : 0;
+        if (length <= back)
+            break;
+        QByteArray tail = bytes.last(back).toByteArray();
+        // The second byte of these leads has a narrower range than any continuation byte.
+        if (back == 1)
+            tail += byte == 0xE0 ? '\xA0' : byte == 0xF0 ? '\x90' : '\x80';
+        tail += QByteArray(length - tail.size(), '\x80');
+        return bytes.chopped(back).isValidUtf8() && QByteArrayView(tail).isValidUtf8();
     }
-    return true;
+    return bytes.isValidUtf8();
 }
 
 TextCodec detect_text_codec(QByteArrayView bytes, bool complete)

@@ -27,13 +27,16 @@ struct TextLines {
     TextCodec codec = TextCodec::Cp932;
 };
 
-// The program's line rule: a line ends at CR LF, at a lone CR or at a lone LF, the line end
-// not part of the line; a last line without a line end still counts. An empty text has no
-// lines.
-QStringList split_text_lines(QStringView text);
+// The lines of bytes by the line rule (line_ends.h).
 QByteArrayList split_byte_lines(QByteArrayView bytes);
 
-// Reads lines from device within bounds, reading only as far as they need. A line over
+// The lines of bytes within bounds (max_total_bytes aside), decoded in the code page the bytes
+// show (detect_text_codec). complete: the bytes are the whole file; else a last line without
+// a line end is left out.
+TextLines text_lines(QByteArray bytes, const LineBounds& bounds, bool complete);
+
+// Reads lines from device within bounds, reading no further than max_lines lines of
+// max_line_bytes could reach. A line over
 // max_line_bytes stops the read; the lines before it are returned with line_too_long set.
 // With stop_at_empty_line the first empty line ends the read (it is not returned). The code
 // page is decided from the bytes read (detect_text_codec). A device that is not open is

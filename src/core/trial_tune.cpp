@@ -42,21 +42,11 @@ QString definition_file_text() { return definition_template() + kCrLf; }
 
 QString trial_text_with_crlf(const QString& field_text)
 {
-    QString text;
-    text.reserve(field_text.size() + field_text.size() / 16);
-    for (qsizetype i = 0; i < field_text.size(); ++i) {
-        const QChar c = field_text.at(i);
-        if (c == QLatin1Char('\r')) {
-            if (i + 1 < field_text.size() && field_text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-            text += kCrLf;
-        } else if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator) {
-            text += kCrLf;
-        } else {
-            text += c;
-        }
-    }
-    return text;
+    // Every line break to LF first, then every LF to CR LF.
+    QString text = field_text;
+    text.replace(kCrLf, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text.replace(QLatin1Char('\n'), kCrLf);
 }
 
 std::optional<QByteArray> trial_tune_bytes(const TextLines& definition, const QString& trial_text,

@@ -50,30 +50,60 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     const TargetDisplay target = target_display(c);
     m_switch_boxes =
         std::make_unique<SwitchBoxes>(m_state, std::array{c.Check1, c.Check2, c.Check3, c.Check4}, boxes);
-    m_play_list = std::make_unique<PlayListPanel>(
-        m_state, PlayListControls{c.Command5, c.Command6, c.Command4, c.Command7, c.List1, c.File1, c.Dir1},
-        boxes);
+    // Each control is named where it is handed over: a swap shows in the code.
+    m_play_list = std::make_unique<PlayListPanel>(m_state,
+                                                  PlayListControls{.add = c.Command5,
+                                                                   .clear = c.Command6,
+                                                                   .save = c.Command4,
+                                                                   .load = c.Command7,
+                                                                   .list = c.List1,
+                                                                   .files = c.File1,
+                                                                   .folders = c.Dir1},
+                                                  boxes);
     m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
-    m_launcher =
-        std::make_unique<Launcher>(m_state, LauncherControls{c.Command1, c.File1, c.Dir1}, system, boxes);
-    const ModeControls mode_controls{c.Option1,  c.Option1_group, c.Drive1,   c.Dir1,     c.File1,
-                                     c.Command1, c.Command5,      c.Command6, c.Command4, c.Command7,
-                                     c.Check1,   c.Check2,        c.Label6};
+    m_launcher = std::make_unique<Launcher>(
+        m_state, LauncherControls{.launch = c.Command1, .files = c.File1, .folders = c.Dir1}, system, boxes);
+    const ModeControls mode_controls{.options = c.Option1,
+                                     .option_group = c.Option1_group,
+                                     .drives = c.Drive1,
+                                     .folders = c.Dir1,
+                                     .files = c.File1,
+                                     .launch = c.Command1,
+                                     .add = c.Command5,
+                                     .clear = c.Command6,
+                                     .save = c.Command4,
+                                     .load = c.Command7,
+                                     .play_at_once = c.Check1,
+                                     .quit_after = c.Check2,
+                                     .mode_label = c.Label6};
     m_modes =
         std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher, boxes);
-    m_file_operations = std::make_unique<FileOperations>(
-        m_state,
-        FileOperationControls{c.Command3, c.Command10, c.Command9, c.Command11, c.Command8, c.Dir1, c.File1},
-        target, system, boxes);
+    m_file_operations = std::make_unique<FileOperations>(m_state,
+                                                         FileOperationControls{.edit = c.Command3,
+                                                                               .open = c.Command10,
+                                                                               .remove = c.Command9,
+                                                                               .refresh = c.Command11,
+                                                                               .rename = c.Command8,
+                                                                               .folders = c.Dir1,
+                                                                               .files = c.File1},
+                                                         target, system, boxes);
     m_menus = std::make_unique<MainMenus>(
-        c, m_state, system, boxes, MenuOperations{[this] { close_exe(); }, [this] { open_options(); }});
-    m_frame =
-        std::make_unique<WindowFrame>(*this, FrameControls{c.client, c.Text1, c.List1, c.File1, c.panels[0]});
+        c, m_state, system, boxes,
+        MenuOperations{.end = [this] { close_exe(); }, .options = [this] { open_options(); }});
+    m_frame = std::make_unique<WindowFrame>(*this, FrameControls{.client = c.client,
+                                                                 .preview = c.Text1,
+                                                                 .list = c.List1,
+                                                                 .files = c.File1,
+                                                                 .first_panel = c.panels[0]});
     m_geometry = std::make_unique<WindowGeometry>(*this);
     // Both owned by the window.
-    new LiveView(m_state, LiveViewControls{c.Drive1, c.Dir1, c.File1, c.Text1}, target, boxes, this);
+    new LiveView(
+        m_state,
+        LiveViewControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1, .preview = c.Text1}, target,
+        boxes, this);
     new DropTarget(
-        m_state, DropControls{c.Drive1, c.Dir1, c.File1}, boxes, [this] { add_list(); }, *this);
+        m_state, DropControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1}, boxes,
+        [this] { add_list(); }, *this);
 
     connect(c.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
 }

@@ -17,7 +17,14 @@ QRect StatusPanel::text_area() const
 
 QString StatusPanel::shown_text() const
 {
-    return fontMetrics().elidedText(text(), Qt::ElideMiddle, text_area().width());
+    // Ink may reach a pixel past the advance that eliding counts (glyphs at fractional places,
+    // a last letter's overhang), and the clip would cut it: shortened until the ink fits too.
+    const QFontMetrics metrics = fontMetrics();
+    const int room = text_area().width();
+    QString shown = metrics.elidedText(text(), Qt::ElideMiddle, room);
+    for (int width = room - 1; width > 0 && metrics.boundingRect(shown).right() >= room; --width)
+        shown = metrics.elidedText(text(), Qt::ElideMiddle, width);
+    return shown;
 }
 
 // The panel's width comes from the status bar's stretch, never from its text.

@@ -2,6 +2,8 @@
 // Runs a check in a child process without root's privileges, for permission faults that
 // root would never meet (tests run as root in CI).
 
+#include <QFile>
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
@@ -36,5 +38,17 @@ std::optional<int> exit_code_unprivileged(Check check)
     if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) == 125)
         return std::nullopt;
     return WEXITSTATUS(status);
+#endif
+}
+
+// Gives the file at path (not a link's target) to user and group 65534; false where that
+// cannot be done (not root, or no such users here).
+inline bool give_to_another_user(const QString& path)
+{
+#ifndef Q_OS_UNIX
+    Q_UNUSED(path);
+    return false;
+#else
+    return geteuid() == 0 && lchown(QFile::encodeName(path).constData(), 65534, 65534) == 0;
 #endif
 }

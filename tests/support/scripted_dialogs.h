@@ -23,8 +23,8 @@ public:
     std::optional<QString> save_file(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> open_file(QWidget* parent, const FileDialogRequest& request) override;
 
-    // Answers for Yes/No boxes, in order. With none queued a Yes/No box is answered No
-    // and counted in unanswered.
+    // Answers for Yes/No boxes, in order. A Yes/No box with none queued fails the test (and
+    // is answered No).
     QQueue<MessageAnswer> answers;
     // Results of save and open dialogs, in order; nothing queued means cancel.
     QQueue<std::optional<QString>> save_results;
@@ -35,7 +35,6 @@ public:
     QList<RecordedMessage> messages;
     QList<FileDialogRequest> save_requests;
     QList<FileDialogRequest> open_requests;
-    int unanswered = 0;
 
     QStringList texts() const;
     void clear();

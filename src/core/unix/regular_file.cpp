@@ -109,3 +109,10 @@ FileError check_writable(const QString& path)
     ::close(fd);
     return {};
 }
+
+bool is_own_regular_file(const QString& path)
+{
+    struct stat st {};
+    return usable_path(path) && lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode)
+           && st.st_uid == geteuid();
+}

@@ -69,3 +69,10 @@ FileError check_writable(const QString& path)
         return {FileFailure::NoPermission, QStringLiteral("書き込みが許可されていません")};
     return {};
 }
+
+bool is_own_regular_file(const QString& path)
+{
+    // The settings folder is the user's own; files of other users there are not told apart.
+    const QFileInfo info(path);
+    return usable_path(path) && info.isFile() && !info.isSymLink();
+}
