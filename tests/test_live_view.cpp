@@ -322,7 +322,8 @@ void TestLiveView::shown_folder_gone()
     if (shown == QLatin1String("a/b")) {
         QVERIFY(notice.isEmpty());
     } else {
-        QVERIFY2(notice.contains(QDir::toNativeSeparators(b)) && notice.contains(expected), qPrintable(notice));
+        QVERIFY2(notice.contains(QDir::toNativeSeparators(b)) && notice.contains(expected),
+                 qPrintable(notice));
         QCOMPARE(notice.contains(QStringLiteral("演奏リストはクリアしました")), list_in_use);
         QVERIFY(w.entries().isEmpty());
         // Made again and shown again: followed again.
@@ -382,7 +383,8 @@ void TestLiveView::without_watches_the_lists_still_follow()
     FolderWatch::limit_folder_watches(0);
     const auto unlimited = qScopeGuard([] { FolderWatch::limit_folder_watches(-1); });
     StartedWindow w({.show = true});
-    QCOMPARE(w.controls().panels[1]->text(), QStringLiteral("変更通知の上限に達したため、フォルダを約２秒ごとに確かめています。"));
+    QCOMPARE(w.controls().panels[1]->text(),
+             QStringLiteral("変更通知の上限に達したため、フォルダを約２秒ごとに確かめています。"));
     QVERIFY(!timers_idle(w.window.get()));
 
     w.write_file(QStringLiteral("new.rav"), "n");

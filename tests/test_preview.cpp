@@ -329,7 +329,8 @@ void TestPreview::foreign_name_is_told_once_an_action()
     QFETCH(bool, by_key);
     QFETCH(QString, told);
     StartedWindow w({.show = true});
-    const int fd = ::open((QFile::encodeName(w.start_dir) + '/' + bytes).constData(), O_WRONLY | O_CREAT, 0644);
+    const int fd =
+        ::open((QFile::encodeName(w.start_dir) + '/' + bytes).constData(), O_WRONLY | O_CREAT, 0644);
     QVERIFY(fd >= 0 && ::close(fd) == 0);
     w.write_file(QStringLiteral("other.rav"), "o");
     FileList* list = w.controls().File1;
@@ -342,9 +343,11 @@ void TestPreview::foreign_name_is_told_once_an_action()
         if (by_key)
             QTest::keyClick(list, Qt::Key_Home);
         else
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->model()->index(0, 0)).center());
         QTRY_COMPARE(w.dialogs.messages.size(), action);
-        for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::TabFocusReason, Qt::OtherFocusReason}) {
+        for (const Qt::FocusReason reason :
+             {Qt::ActiveWindowFocusReason, Qt::TabFocusReason, Qt::OtherFocusReason}) {
             QFocusEvent back(QEvent::FocusIn, reason);
             QApplication::sendEvent(list, &back);
         }

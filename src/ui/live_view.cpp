@@ -43,7 +43,8 @@ QTimer* settle_timer(QObject* parent, int ms)
 
 } // namespace
 
-LiveView::LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target, QObject* parent)
+LiveView::LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
+                   QObject* parent)
     : QObject(parent), m_state(state), m_controls(controls), m_target_display(target),
       m_watch(new FolderWatch(this)), m_list_settle(settle_timer(this, kListSettleMs)),
       m_preview_settle(settle_timer(this, kPreviewSettleMs)), m_poll(new QTimer(this))

@@ -71,8 +71,10 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
         std::make_unique<WindowFrame>(*this, FrameControls{c.client, c.Text1, c.List1, c.File1, c.panels[0]});
     m_geometry = std::make_unique<WindowGeometry>(*this);
     // Both owned by the window.
-    auto* live = new LiveView(m_state, LiveViewControls{c.Drive1, c.Dir1, c.File1, c.Text1, c.panels[1]}, target, this);
-    connect(live, &LiveView::folder_gone, this, [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
+    auto* live = new LiveView(m_state, LiveViewControls{c.Drive1, c.Dir1, c.File1, c.Text1, c.panels[1]},
+                              target, this);
+    connect(live, &LiveView::folder_gone, this,
+            [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
     new DropTarget(
         m_state, DropControls{c.Drive1, c.Dir1, c.File1}, boxes, [this] { add_list(); }, *this);
 

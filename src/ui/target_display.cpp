@@ -15,7 +15,10 @@ void TargetDisplay::show(const QString& target_file) const
         preview->clear();
 }
 
-TargetDisplay target_display(const MainControls& controls) { return {controls.Label3, controls.panels[0], controls.Text1}; }
+TargetDisplay target_display(const MainControls& controls)
+{
+    return {controls.Label3, controls.panels[0], controls.Text1};
+}
 
 void show_target(MainControls& controls, const QString& target_file)
 {

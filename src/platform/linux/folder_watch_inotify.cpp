@@ -63,8 +63,8 @@ bool FolderWatch::watch_folders_by_name(const QStringList& folders, bool& comple
             continue;
         const int limit = folder_watch_limit_now();
         const int wd = limit >= 0 && m_watch_of.size() >= limit
-            ? (errno = ENOSPC, -1)
-            : inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
+                           ? (errno = ENOSPC, -1)
+                           : inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
         if (wd >= 0)
             m_watch_of.insert(folder, wd);
         else if (errno == ENOSPC || errno == ENOMEM)
