@@ -14,8 +14,10 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 namespace {
 

@@ -117,8 +117,7 @@ void LiveView::notice(const QString& text)
         return;
     QString line = text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    m_controls.notice->setText(line);
-    m_controls.notice->setToolTip(line);
+    m_controls.notice->setText(line); // the panel's tooltip shows a line too long for it
 }
 
 void LiveView::follow_target()
