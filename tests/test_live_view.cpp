@@ -1,11 +1,15 @@
 // The lists and the preview following the disk with no click, and tune files dropped onto
 // the window, through the real window on a temporary folder.
 
+#include "fifos.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "folder_watch.h"
 #include "listing_change.h"
+#include "preview_lines.h"
 #include "started_window.h"
 
+#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -65,6 +69,11 @@ private slots:
     void drops_data();
     void drops();
     void idle_window_has_no_active_timer();
+    void shown_folder_gone_data();
+    void shown_folder_gone();
+    void unasked_reread_failure_is_no_box_data();
+    void unasked_reread_failure_is_no_box();
+    void without_watches_the_lists_still_follow();
 };
 
 void TestLiveView::listing_changes_data()
@@ -258,6 +267,139 @@ void TestLiveView::idle_window_has_no_active_timer()
     QTRY_COMPARE(w.controls().Text1->toPlainText(), QStringLiteral("b"));
     // The window's timers (the watch's among them) run only while a change settles.
     QVERIFY(!w.window->findChildren<QTimer*>().isEmpty());
+    QTRY_VERIFY(timers_idle(w.window.get()));
+}
+
+void TestLiveView::shown_folder_gone_data()
+{
+    QTest::addColumn<QString>("change"); // done to the shown folder "a/b"
+    QTest::addColumn<bool>("list_in_use");
+    QTest::addColumn<QString>("shown"); // where the lists are then ("": the start folder)
+    QTest::newRow("removed") << "remove b" << false << "a";
+    QTest::newRow("renamed") << "rename b" << false << "a";
+    QTest::newRow("removed with its parent") << "remove a" << false << "";
+    QTest::newRow("removed, a play list of it") << "remove b" << true << "a";
+    QTest::newRow("removed and made again at once") << "remake b" << false << "a/b";
+}
+
+// No box (the user did nothing); the status bar says where the lists went; the folder made
+// again is followed once shown again.
+void TestLiveView::shown_folder_gone()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, list_in_use);
+    QFETCH(QString, shown);
+    StartedWindow w({.show = true});
+    w.write_file(QStringLiteral("a/b/t.rav"), "t");
+    w.open_folder(w.path(QStringLiteral("a")));
+    w.open_folder(w.path(QStringLiteral("a/b")));
+    if (list_in_use) {
+        w.click_option(1);
+        w.add_files({QStringLiteral("t.rav")});
+        QCOMPARE(w.entries(), QStringList{"t.rav"});
+    }
+    const QString b = w.path(QStringLiteral("a/b"));
+    if (change == QLatin1String("remove b"))
+        QVERIFY(QDir(b).removeRecursively());
+    else if (change == QLatin1String("rename b"))
+        QVERIFY(QDir().rename(b, w.path(QStringLiteral("a/c"))));
+    else if (change == QLatin1String("remove a"))
+        QVERIFY(QDir(w.path(QStringLiteral("a"))).removeRecursively());
+    else if (change == QLatin1String("remake b")) {
+        QVERIFY(QDir(b).removeRecursively());
+        w.write_file(QStringLiteral("a/b/new.rav"), "n");
+    }
+
+    const QString expected = QDir::toNativeSeparators(shown.isEmpty() ? w.start_dir : w.path(shown));
+    if (shown == QLatin1String("a/b"))
+        QTRY_COMPARE(w.controls().File1->names(), QStringList{"new.rav"});
+    QTRY_COMPARE(w.controls().Dir1->path(), expected);
+    QTRY_VERIFY(timers_idle(w.window.get()));
+    QCOMPARE(w.controls().File1->path(), expected);
+    QCOMPARE(w.state().current_folder, expected);
+    QVERIFY(w.dialogs.messages.isEmpty());
+    const QString notice = w.controls().panels[1]->text();
+    if (shown == QLatin1String("a/b")) {
+        QVERIFY(notice.isEmpty());
+    } else {
+        QVERIFY2(notice.contains(QDir::toNativeSeparators(b)) && notice.contains(expected),
+                 qPrintable(notice));
+        QCOMPARE(notice.contains(QStringLiteral("演奏リストはクリアしました")), list_in_use);
+        QVERIFY(w.entries().isEmpty());
+        // Made again and shown again: followed again.
+        w.write_file(QStringLiteral("a/b/new.rav"), "n");
+        if (shown.isEmpty())
+            w.open_folder(w.path(QStringLiteral("a")));
+        w.open_folder(b);
+    }
+    w.write_file(QStringLiteral("a/b/later.rav"), "l");
+    QTRY_VERIFY(w.controls().File1->names().contains(QStringLiteral("later.rav")));
+}
+
+void TestLiveView::unasked_reread_failure_is_no_box_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("told"); // a word of the notice, and of the box on a click
+    QTest::addColumn<bool>("listed");  // still listed, so a click on it gives the box
+    QTest::newRow("a line over the limit") << "long" << QStringLiteral("長すぎます") << true;
+    QTest::newRow("replaced by a FIFO") << "fifo" << QStringLiteral("tune.rav") << false;
+}
+
+// An editor's save that the preview cannot show is told in the status bar; a click on the
+// name still gives the box.
+void TestLiveView::unasked_reread_failure_is_no_box()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, told);
+    QFETCH(bool, listed);
+    StartedWindow w({.show = true});
+    const QString tune = w.write_file(QStringLiteral("tune.rav"), "ok");
+    w.click_file(QStringLiteral("tune.rav"));
+    QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("ok"));
+
+    if (change == QLatin1String("long")) {
+        w.write_file(QStringLiteral("tune.rav"), QByteArray(4 * kPreviewMaxLineBytes, 'c'));
+    } else {
+        QVERIFY(QFile::remove(tune));
+        MAKE_FIFO_OR_SKIP(tune);
+    }
+    QTRY_VERIFY2(w.controls().panels[1]->text().contains(told), qPrintable(w.controls().panels[1]->text()));
+    QTRY_VERIFY(timers_idle(w.window.get()));
+    QVERIFY(w.dialogs.messages.isEmpty());
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty());
+    QCOMPARE(w.controls().File1->names().contains(QStringLiteral("tune.rav")), listed);
+    if (!listed)
+        return;
+
+    w.click_file(QStringLiteral("tune.rav"));
+    QCOMPARE(w.dialogs.messages.size(), 1);
+    QVERIFY2(w.dialogs.messages[0].text.contains(told), qPrintable(w.dialogs.messages[0].text));
+}
+
+// The system's watches used up: said once, and the shown folder and the target are looked
+// at every 2 s instead, only while watches are missing.
+void TestLiveView::without_watches_the_lists_still_follow()
+{
+    FolderWatch::limit_folder_watches(0);
+    const auto unlimited = qScopeGuard([] { FolderWatch::limit_folder_watches(-1); });
+    StartedWindow w({.show = true});
+    QCOMPARE(w.controls().panels[1]->text(),
+             QStringLiteral("変更通知の上限に達したため、フォルダを約２秒ごとに確かめています。"));
+    QVERIFY(!timers_idle(w.window.get()));
+
+    w.write_file(QStringLiteral("new.rav"), "n");
+    QTRY_VERIFY_WITH_TIMEOUT(w.controls().File1->names().contains(QStringLiteral("new.rav")), 10000);
+    w.click_file(QStringLiteral("new.rav"));
+    QVERIFY(w.controls().panels[1]->text().contains(QStringLiteral("変更通知")));
+    w.make_folder(QStringLiteral("made"));
+    QTRY_VERIFY_WITH_TIMEOUT(folder_rows(w.controls().Dir1).contains(QStringLiteral("made")), 10000);
+    QVERIFY(QDir(w.path(QStringLiteral("made"))).removeRecursively());
+    QTRY_VERIFY_WITH_TIMEOUT(!folder_rows(w.controls().Dir1).contains(QStringLiteral("made")), 10000);
+    QVERIFY(w.dialogs.messages.isEmpty());
+
+    // Watches to be had again: the looks stop with the next change of what is shown.
+    FolderWatch::limit_folder_watches(-1);
+    w.open_folder(w.make_folder(QStringLiteral("other")));
     QTRY_VERIFY(timers_idle(w.window.get()));
 }
 

@@ -101,6 +101,7 @@ void TestModes::leaving_list_mode_asks_and_no_keeps_everything()
     QVERIFY(w.state().target_file.isEmpty());
     QCOMPARE(w.status_text(), QStringLiteral("対象ファイル："));
     QCOMPARE(w.controls().Label3->text(), QStringLiteral("対象ファイル："));
+    QVERIFY(w.controls().Text1->toPlainText().isEmpty()); // no preview of a file no longer the target
     QVERIFY(w.controls().Command5->isEnabled());
     QVERIFY(!w.controls().Check1->isEnabled());
 }

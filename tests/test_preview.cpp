@@ -14,6 +14,11 @@
 #include <QTextBlock>
 #include <QtTest>
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // The field's paragraphs, which are the lines the preview shows.
@@ -58,6 +63,8 @@ private slots:
     void huge_single_line_is_refused_after_a_bounded_read();
     void binary_file_is_shown_within_bounds();
     void too_much_text_for_the_field_is_refused();
+    void foreign_name_is_told_once_an_action_data();
+    void foreign_name_is_told_once_an_action();
 };
 
 void TestPreview::line_rule()
@@ -281,6 +288,61 @@ void TestPreview::too_much_text_for_the_field_is_refused()
     w.click_file(QStringLiteral("fits.rav"));
     QVERIFY(w.dialogs.messages.isEmpty());
     QCOMPARE(field_lines(w.controls().Text1).size(), fitting);
+}
+
+void TestPreview::foreign_name_is_told_once_an_action_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // sorting before "other.rav"
+    QTest::addColumn<bool>("by_key");      // chosen by a key, else by a click
+    QTest::addColumn<QString>("told");     // a word of the box
+    const QByteArray unreadable("caf\xe9.rav");
+    const QByteArray cp932("a\x8b\xc8.rav"); // a曲.rav, its renaming declined
+    QTest::newRow("unreadable, clicked") << unreadable << false << QStringLiteral("読めない文字");
+    QTest::newRow("unreadable, by a key") << unreadable << true << QStringLiteral("読めない文字");
+    QTest::newRow("CP932 declined, clicked") << cp932 << false << QStringLiteral("変更しますか");
+    QTest::newRow("CP932 declined, by a key") << cp932 << true << QStringLiteral("変更しますか");
+}
+
+// The box clears the selection; the focus coming back when it closes (or by Tab) chooses
+// nothing, so the first row, this name, is not told again until the user acts again.
+void TestPreview::foreign_name_is_told_once_an_action()
+{
+#ifdef Q_OS_LINUX
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, by_key);
+    QFETCH(QString, told);
+    StartedWindow w({.show = true});
+    const int fd =
+        ::open((QFile::encodeName(w.start_dir) + '/' + bytes).constData(), O_WRONLY | O_CREAT, 0644);
+    QVERIFY(fd >= 0 && ::close(fd) == 0);
+    w.write_file(QStringLiteral("other.rav"), "o");
+    FileList* list = w.controls().File1;
+    list->refresh();
+    QVERIFY(!list->foreign_name(0).isEmpty());
+    list->setFocus();
+
+    for (int action = 1; action <= 2; ++action) {
+        w.dialogs.answers.enqueue(MessageAnswer::No);
+        if (by_key)
+            QTest::keyClick(list, Qt::Key_Home);
+        else
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->model()->index(0, 0)).center());
+        QTRY_COMPARE(w.dialogs.messages.size(), action);
+        for (const Qt::FocusReason reason :
+             {Qt::ActiveWindowFocusReason, Qt::TabFocusReason, Qt::OtherFocusReason}) {
+            QFocusEvent back(QEvent::FocusIn, reason);
+            QApplication::sendEvent(list, &back);
+        }
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(w.dialogs.messages.size(), action);
+        QVERIFY2(w.dialogs.messages.last().text.contains(told), qPrintable(w.dialogs.messages.last().text));
+        QCOMPARE(list->selected_index(), -1);
+        QVERIFY(w.state().target_file.isEmpty());
+    }
+#else
+    QSKIP("file names are text on this system");
+#endif
 }
 
 QTEST_MAIN(TestPreview)

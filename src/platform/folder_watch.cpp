@@ -3,9 +3,15 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
+#include <algorithm>
+
 namespace {
 
-void replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, const QStringList& wanted)
+int folder_watch_limit = -1;
+
+// False when a path that is there could not be added.
+bool replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, const QStringList& wanted,
+                   int limit = -1)
 {
     QStringList gone;
     for (const QString& path : watched)
@@ -17,8 +23,16 @@ void replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, cons
             added << path;
     if (!gone.isEmpty())
         watcher.removePaths(gone);
-    if (!added.isEmpty())
-        watcher.addPaths(added);
+    if (limit >= 0) {
+        const qsizetype room = std::max<qsizetype>(0, limit - (watched.size() - gone.size()));
+        if (added.size() > room) {
+            added.resize(room);
+            if (!added.isEmpty())
+                watcher.addPaths(added);
+            return false;
+        }
+    }
+    return added.isEmpty() || watcher.addPaths(added).isEmpty();
 }
 
 } // namespace
@@ -33,10 +47,15 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent), m_watcher(new QFile
 
 FolderWatch::~FolderWatch() { close_system_watches(); }
 
-void FolderWatch::watch(const QStringList& folders, const QStringList& files)
+void FolderWatch::limit_folder_watches(int count) { folder_watch_limit = count; }
+
+bool FolderWatch::watch(const QStringList& folders, const QStringList& files)
 {
     // The system's own folder events name the entries; the portable watcher does not.
-    if (!watch_folders_by_name(folders))
-        replace_paths(*m_watcher, m_watcher->directories(), folders);
-    replace_paths(*m_watcher, m_watcher->files(), files);
+    bool complete = true;
+    if (!watch_folders_by_name(folders, complete))
+        complete = replace_paths(*m_watcher, m_watcher->directories(), folders, folder_watch_limit);
+    return replace_paths(*m_watcher, m_watcher->files(), files) && complete;
 }
+
+int FolderWatch::folder_watch_limit_now() { return folder_watch_limit; }

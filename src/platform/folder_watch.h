@@ -1,6 +1,7 @@
 #pragma once
 // The operating system's change notification for the folders and files the window shows,
-// and for volumes mounted or unmounted. Nothing is polled: a signal comes only after a change.
+// and for volumes mounted or unmounted. Nothing is polled here: a signal comes only after a
+// change, and the one who asked learns which paths could not be watched.
 
 #include <QHash>
 #include <QObject>
@@ -16,8 +17,14 @@ public:
     ~FolderWatch() override;
 
     // Watches exactly these folders and files from now on; paths not there are left out.
-    // A file replaced or removed is no longer watched until it is named here again.
-    void watch(const QStringList& folders, const QStringList& files);
+    // A file replaced or removed, or a folder removed or moved, is no longer watched until it
+    // is named here again. False when some path that is there could not be watched (the
+    // system's watches are used up): nothing will be heard of its changes.
+    bool watch(const QStringList& folders, const QStringList& files);
+
+    // For tests: from now on the system grants at most this many folder watches to each
+    // FolderWatch, as when the user's watches are used up (-1: as many as the system has).
+    static void limit_folder_watches(int count);
 
 signals:
     // Entries were created, removed or renamed in the folder, or the folder itself went.
@@ -32,9 +39,11 @@ private:
     void open_system_watches();
     void close_system_watches();
     void watch_mounts();
-    // False where the system has no folder events that name the entries.
-    bool watch_folders_by_name(const QStringList& folders);
+    // False where the system has no folder events that name the entries; else whether every
+    // folder there is watched (in `complete`).
+    bool watch_folders_by_name(const QStringList& folders, bool& complete);
     void take_folder_events();
+    static int folder_watch_limit_now(); // -1: no limit set by a test
 
     QFileSystemWatcher* m_watcher;
     QSocketNotifier* m_mounts = nullptr;

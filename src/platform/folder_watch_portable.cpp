@@ -7,6 +7,6 @@ void FolderWatch::open_system_watches() {}
 
 void FolderWatch::close_system_watches() {}
 
-bool FolderWatch::watch_folders_by_name(const QStringList&) { return false; }
+bool FolderWatch::watch_folders_by_name(const QStringList&, bool&) { return false; }
 
 void FolderWatch::take_folder_events() {}

@@ -114,8 +114,21 @@ FileList::FileList(QWidget* parent) : QListView(parent)
     });
 }
 
+// Focus coming into the list (Tab, or back from a closed box) chooses no file: the view
+// would make its first row current, which here reads as a selection of it.
+void FileList::focusInEvent(QFocusEvent* event)
+{
+    const bool had_current = selectionModel()->currentIndex().isValid();
+    m_rereading = true;
+    QListView::focusInEvent(event);
+    if (!had_current)
+        selectionModel()->clearCurrentIndex();
+    m_rereading = false;
+}
+
 void FileList::keyPressEvent(QKeyEvent* event)
 {
+    ++m_action;
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && selected_index() >= 0) {
         emit file_activated();
@@ -130,6 +143,7 @@ void FileList::mousePressEvent(QMouseEvent* event)
 {
     const QModelIndex before = selectionModel()->currentIndex();
     m_selection_moved = false;
+    ++m_action;
     QListView::mousePressEvent(event);
     if (m_selection_moved || event->button() != Qt::LeftButton)
         return;
@@ -140,10 +154,10 @@ void FileList::mousePressEvent(QMouseEvent* event)
 
 void FileList::announce_selection()
 {
-    if (m_foreign.contains(selected_index()))
-        emit foreign_name_selected();
-    else
+    if (!m_foreign.contains(selected_index()))
         emit selection_changed();
+    else if (std::exchange(m_foreign_told, m_action) != m_action)
+        emit foreign_name_selected();
 }
 
 void FileList::set_path(const QString& folder)
@@ -252,6 +266,7 @@ void FileList::select_index(int index)
 {
     if (index < 0 || index >= m_model.rowCount())
         return;
+    ++m_action;
     // On the row already current the model stays silent; a click would still announce it.
     const QModelIndex row = m_model.index(index);
     const bool already_current = row == selectionModel()->currentIndex();

@@ -59,6 +59,7 @@ signals:
     void file_activated();
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
@@ -75,4 +76,9 @@ private:
     QString m_pattern = QStringLiteral("*.txt;*.rav");
     bool m_rereading = false;
     bool m_selection_moved = false; // set when a selection change was announced
+    // The user's clicks and keys (and select_index) counted, so a foreign name is announced
+    // once for each: its message clears the selection, and nothing the box's closing does
+    // may bring it back.
+    quint64 m_action = 1;
+    quint64 m_foreign_told = 0; // the action a foreign name was last announced for
 };

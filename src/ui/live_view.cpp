@@ -1,7 +1,6 @@
 #include "live_view.h"
 
 #include "app_state.h"
-#include "dialogs.h"
 #include "drive_list.h"
 #include "file_list.h"
 #include "folder_entries.h"
@@ -13,6 +12,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTimer>
@@ -26,6 +26,8 @@ namespace {
 // the preview waits for them to settle. The lists follow a long copy while it goes on.
 constexpr int kPreviewSettleMs = 250;
 constexpr int kListSettleMs = 100;
+// Without the system's watches the shown folders and the target are looked at this often.
+constexpr int kLookMs = 2000;
 
 QString clean(const QString& path) { return path.isEmpty() ? QString() : QDir::cleanPath(path); }
 
@@ -42,11 +44,13 @@ QTimer* settle_timer(QObject* parent, int ms)
 } // namespace
 
 LiveView::LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
-                   const WindowDialogs& dialogs, QObject* parent)
-    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target), m_dialogs(dialogs),
+                   QObject* parent)
+    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target),
       m_watch(new FolderWatch(this)), m_list_settle(settle_timer(this, kListSettleMs)),
-      m_preview_settle(settle_timer(this, kPreviewSettleMs))
+      m_preview_settle(settle_timer(this, kPreviewSettleMs)), m_poll(new QTimer(this))
 {
+    m_poll->setInterval(kLookMs);
+    connect(m_poll, &QTimer::timeout, this, &LiveView::poll);
     const LiveViewControls& c = m_controls;
     connect(m_watch, &FolderWatch::folder_changed, this, &LiveView::on_folder_changed);
     connect(m_watch, &FolderWatch::file_changed, this, &LiveView::on_file_changed);
@@ -67,7 +71,53 @@ void LiveView::follow()
     const LiveViewControls& c = m_controls;
     if (m_state.target_file != m_target)
         m_target.clear(); // given up elsewhere (mode change, delete, rename)
-    m_watch->watch({c.folders->path(), c.files->path(), folder_of(m_target)}, {m_target});
+    if (m_watch->watch({c.folders->path(), c.files->path(), folder_of(m_target)}, {m_target})) {
+        m_poll->stop();
+        m_looks.clear();
+        return;
+    }
+    if (!std::exchange(m_watch_told, true))
+        notice(kNoWatchesNotice);
+    // Looked at from now on; what was looked at before keeps its last look.
+    QHash<QString, Look> looks;
+    for (const QString& path : {c.folders->path(), c.files->path(), m_target})
+        if (!path.isEmpty())
+            looks.insert(path, m_looks.value(path, look_at(path)));
+    m_looks = looks;
+    if (!m_poll->isActive())
+        m_poll->start();
+}
+
+// One stat a path: a folder's times change when an entry comes or goes.
+LiveView::Look LiveView::look_at(const QString& path)
+{
+    const QFileInfo info(QDir::fromNativeSeparators(path));
+    if (!info.exists())
+        return {};
+    return {true, info.lastModified(), info.metadataChangeTime()};
+}
+
+void LiveView::poll()
+{
+    for (auto it = m_looks.begin(); it != m_looks.end(); ++it) {
+        const Look now = look_at(it.key());
+        if (now == it.value())
+            continue;
+        it.value() = now;
+        if (it.key() == m_target)
+            on_file_changed(m_target);
+        else
+            on_folder_changed(it.key(), {});
+    }
+}
+
+void LiveView::notice(const QString& text)
+{
+    if (!m_controls.notice)
+        return;
+    QString line = text;
+    line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    m_controls.notice->setText(line); // the panel's tooltip shows a line too long for it
 }
 
 void LiveView::follow_target()
@@ -75,6 +125,8 @@ void LiveView::follow_target()
     m_target = m_state.target_file;
     m_target_state = regular_file_identity(m_target);
     m_target_written = false;
+    if (!m_told.isEmpty())
+        notice({}); // about the target before
     m_told.clear();
     follow();
 }
@@ -111,6 +163,8 @@ bool LiveView::relist_pending() const { return m_list_settle->isActive(); }
 void LiveView::relist()
 {
     m_list_settle->stop();
+    if (leave_gone_folder())
+        return;
     const bool whole = std::exchange(m_read_whole, false);
     const QStringList changed(m_changed.begin(), m_changed.end());
     m_changed.clear();
@@ -161,11 +215,6 @@ void LiveView::reread_preview(bool forced)
 {
     AppState& s = m_state;
     const LiveViewControls& c = m_controls;
-    if (m_telling) {
-        // A box of the last re-read is still open: once more when it closes.
-        m_target_written = true;
-        return;
-    }
     if (m_target.isEmpty() || s.target_file != m_target)
         return follow();
     const std::optional<FileIdentity> state = regular_file_identity(m_target);
@@ -199,16 +248,31 @@ void LiveView::reread_preview(bool forced)
     follow();
 }
 
-// Told once while the failure lasts: an editor saving again and again says nothing new.
+// Told in the status bar, since the user asked for nothing: a box would come out of the blue
+// (and again with each save of an editor). A click on the name still gives the box.
 void LiveView::show_preview_failure(const QString& text)
 {
     m_controls.preview->clear();
     if (text == m_told)
         return;
     m_told = text;
-    m_telling = true;
-    m_dialogs.tell(text);
-    m_telling = false;
-    if (m_target_written)
-        m_preview_settle->start();
+    notice(text);
+}
+
+// The shown folder removed or renamed: the lists go where they can, and say so.
+bool LiveView::leave_gone_folder()
+{
+    const QString shown = m_controls.folders->path();
+    if (shown.isEmpty() || QFileInfo(QDir::fromNativeSeparators(shown)).isDir())
+        return false;
+    m_read_whole = false;
+    m_changed.clear();
+    const bool had_list = m_state.play_list.in_use();
+    emit folder_gone(shown);
+    const QString now = m_controls.folders->path();
+    if (now == shown)
+        return false;
+    notice(folder_gone_notice(shown, now, had_list && !m_state.play_list.in_use()));
+    follow();
+    return true;
 }

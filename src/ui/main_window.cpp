@@ -97,10 +97,15 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                  .first_panel = c.panels[0]});
     m_geometry = std::make_unique<WindowGeometry>(*this);
     // Both owned by the window.
-    new LiveView(
-        m_state,
-        LiveViewControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1, .preview = c.Text1}, target,
-        boxes, this);
+    auto* live = new LiveView(m_state,
+                              LiveViewControls{.drives = c.Drive1,
+                                               .folders = c.Dir1,
+                                               .files = c.File1,
+                                               .preview = c.Text1,
+                                               .notice = c.panels[1]},
+                              target, this);
+    connect(live, &LiveView::folder_gone, this,
+            [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
     new DropTarget(
         m_state, DropControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1}, boxes,
         [this] { add_list(); }, *this);

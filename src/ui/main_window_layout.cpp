@@ -185,6 +185,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         auto* panel = new StatusPanel(c.StatusBar1);
         panel->setObjectName(QString::fromLatin1(panels[i].name));
         panel->setMinimumWidth(twips_to_px(panels[i].width));
+        panel->set_sized_to_text(panels[i].stretch == 0);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         c.StatusBar1->addWidget(panel, panels[i].stretch);

@@ -13,6 +13,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -155,4 +157,21 @@ void ModeNavigation::folder_open_failed(const QString& folder)
     // A folder deleted since the lists were read leaves them.
     m_controls.folders->refresh();
     m_controls.files->refresh();
+}
+
+void ModeNavigation::leave_gone_folder(const QString& folder)
+{
+    const ModeControls& c = m_controls;
+    if (m_state.play_list.in_use())
+        m_play_list.clear_list();
+    // The folder rule accepts, with no play list in use.
+    for (QString parent = QFileInfo(QDir::fromNativeSeparators(folder)).path();;) {
+        if (c.folders->set_path(parent))
+            break;
+        const QString above = QFileInfo(parent).path();
+        if (above == parent)
+            return;
+        parent = above;
+    }
+    c.drives->set_drive_from_path(c.folders->path());
 }

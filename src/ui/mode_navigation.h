@@ -54,6 +54,10 @@ public:
     void drive_rule();
     // A folder row could not be opened: says which folder and why, and re-reads the lists.
     void folder_open_failed(const QString& folder);
+    // The shown folder went from outside: the lists move to its nearest parent still there,
+    // with no question (the user did nothing). A play list named files of that folder, so it
+    // is cleared.
+    void leave_gone_folder(const QString& folder);
 
 private:
     void apply_settings(const ModeSettings& settings);

@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QToolTip>
 
+#include <algorithm>
+
 StatusPanel::StatusPanel(QWidget* parent) : QLabel(parent), m_designed_font(font()) {}
 
 QRect StatusPanel::text_area() const
@@ -27,8 +29,12 @@ QString StatusPanel::shown_text() const
     return shown;
 }
 
-// The panel's width comes from the status bar's stretch, never from its text.
-QSize StatusPanel::sizeHint() const { return {minimumWidth(), QLabel::sizeHint().height()}; }
+// The panel's width comes from the status bar's stretch, or from its text where it is sized to it.
+QSize StatusPanel::sizeHint() const
+{
+    const QSize label = QLabel::sizeHint();
+    return {m_sized_to_text ? std::max(minimumWidth(), label.width()) : minimumWidth(), label.height()};
+}
 
 QSize StatusPanel::minimumSizeHint() const { return {minimumWidth(), QLabel::minimumSizeHint().height()}; }
 

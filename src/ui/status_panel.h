@@ -11,6 +11,9 @@ public:
     explicit StatusPanel(QWidget* parent);
 
     QString shown_text() const;
+    // Asks for the width of its whole text (at least its minimum width) instead of taking
+    // only what the status bar's stretch gives it.
+    void set_sized_to_text(bool sized) { m_sized_to_text = sized; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -23,4 +26,5 @@ private:
     QRect text_area() const;
 
     QFont m_designed_font;
+    bool m_sized_to_text = false;
 };

@@ -42,6 +42,16 @@ QString folder_fault_message(const QString& folder, FolderFault fault)
            + reason;
 }
 
+QString folder_gone_notice(const QString& gone, const QString& now, bool list_cleared)
+{
+    QString text = QStringLiteral("フォルダ「") + visible_controls(gone)
+                   + QStringLiteral("」が無くなったため、「") + visible_controls(now)
+                   + QStringLiteral("」を表示しています。");
+    if (list_cleared)
+        text += QStringLiteral("演奏リストはクリアしました。");
+    return text;
+}
+
 QString unreadable_file_message(const QString& path, FileFailure failure)
 {
     QString reason;

@@ -23,6 +23,12 @@ inline const QString kLastFolderMissingMessage = QStringLiteral("Lastpath was no
 inline const QString kDriveUnavailableMessage = QStringLiteral("選択したドライブは現在使えません。");
 QString folder_fault_message(const QString& folder, FolderFault fault);
 
+// Status-bar notices of what came of changes on disk, which the user did not ask for.
+inline const QString kNoWatchesNotice =
+    QStringLiteral("変更通知の上限に達したため、フォルダを約２秒ごとに確かめています。");
+// The shown folder went; the lists show `now`; the play list, which named its files, was cleared.
+QString folder_gone_notice(const QString& gone, const QString& now, bool list_cleared);
+
 // The preview.
 inline const QString kNoSuchFileMessage = QStringLiteral("ファイルが存在しません");
 inline const QString kLineTooLongMessage = QStringLiteral("１行の文字数が長すぎます");

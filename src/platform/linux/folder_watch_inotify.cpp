@@ -7,6 +7,7 @@
 #include <QSet>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/inotify.h>
 #include <unistd.h>
@@ -42,7 +43,7 @@ void FolderWatch::watch_mounts()
     connect(m_mounts, &QSocketNotifier::activated, this, &FolderWatch::mounts_changed);
 }
 
-bool FolderWatch::watch_folders_by_name(const QStringList& folders)
+bool FolderWatch::watch_folders_by_name(const QStringList& folders, bool& complete)
 {
     if (m_inotify_fd < 0)
         return false;
@@ -60,9 +61,14 @@ bool FolderWatch::watch_folders_by_name(const QStringList& folders)
     for (const QString& folder : folders) {
         if (folder.isEmpty() || m_watch_of.contains(folder))
             continue;
-        const int wd = inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
+        const int limit = folder_watch_limit_now();
+        const int wd = limit >= 0 && m_watch_of.size() >= limit
+                           ? (errno = ENOSPC, -1)
+                           : inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
         if (wd >= 0)
             m_watch_of.insert(folder, wd);
+        else if (errno == ENOSPC || errno == ENOMEM)
+            complete = false; // the user's watches are used up; a missing folder is no loss
     }
     return true;
 }
@@ -86,7 +92,9 @@ void FolderWatch::take_folder_events()
                 overflow = true;
             } else if (event->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_IGNORED)) {
                 whole.insert(event->wd);
-                if (event->mask & IN_IGNORED)
+                // A moved folder would be followed under its new, unknown name: dropped, so
+                // whatever is there under the old name is watched once named again.
+                if (event->mask & (IN_IGNORED | IN_MOVE_SELF))
                     ended.insert(event->wd);
             } else if (event->len > 0) {
                 const QByteArray bytes(event->name);
@@ -103,6 +111,8 @@ void FolderWatch::take_folder_events()
     // Watched again once named again (a folder made anew under the same name).
     for (auto it = m_watch_of.begin(); it != m_watch_of.end();)
         it = ended.contains(it.value()) ? m_watch_of.erase(it) : std::next(it);
+    for (const int wd : ended)
+        inotify_rm_watch(m_inotify_fd, wd); // still held after a move; gone already otherwise
     for (auto it = watched.begin(); it != watched.end(); ++it) {
         if (overflow || whole.contains(it.value()))
             emit folder_changed(it.key(), {});
