@@ -13,7 +13,9 @@
 #include "mode_navigation.h"
 #include "options_dialog.h"
 #include "paths.h"
+#include "play_list_actions.h"
 #include "play_list_panel.h"
+#include "play_list_view.h"
 #include "preview.h"
 #include "settings.h"
 #include "settings_keys.h"
@@ -50,12 +52,26 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     const TargetDisplay target = target_display(c);
     m_switch_boxes =
         std::make_unique<SwitchBoxes>(m_state, std::array{c.Check1, c.Check2, c.Check3, c.Check4}, boxes);
-    m_play_list = std::make_unique<PlayListPanel>(
-        m_state, PlayListControls{c.Command5, c.Command6, c.Command4, c.Command7, c.List1, c.File1, c.Dir1},
-        boxes);
+    m_play_list = std::make_unique<PlayListPanel>(m_state,
+                                                  PlayListControls{.add = c.Command5,
+                                                                   .clear = c.Command6,
+                                                                   .save = c.Command4,
+                                                                   .load = c.Command7,
+                                                                   .list = c.List1,
+                                                                   .files = c.File1,
+                                                                   .folders = c.Dir1},
+                                                  boxes);
     m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
-    m_launcher =
-        std::make_unique<Launcher>(m_state, LauncherControls{c.Command1, c.File1, c.Dir1}, system, boxes);
+    m_launcher = std::make_unique<Launcher>(
+        m_state,
+        LauncherControls{
+            .launch = c.Command1, .files = c.File1, .folders = c.Dir1, .list = c.List1, .status = c.panels[1]},
+        system, boxes);
+    // Edits of the list during a list play move its place along; the keys and the menu follow
+    // the play's start and end.
+    m_play_list->on_edit([this](const QList<int>& moved_to) { m_launcher->follow_edit(moved_to); });
+    m_list_actions = std::make_unique<PlayListActions>(c.List1, *m_play_list, *m_launcher, *this);
+    m_launcher->on_walk_change([this] { m_list_actions->refresh(); });
     const ModeControls mode_controls{c.Option1,  c.Option1_group, c.Drive1,   c.Dir1,     c.File1,
                                      c.Command1, c.Command5,      c.Command6, c.Command4, c.Command7,
                                      c.Check1,   c.Check2,        c.Label6};
@@ -97,7 +113,6 @@ void MainWindow::load()
     read_settings();
     restore_last_folder();
     show_labels();
-    empty_play_list();
     setWindowTitle(version_caption());
     m_switch_boxes->apply_stored();
     // The designed place first; the stored frame, where it is wanted and usable, over it.
@@ -186,15 +201,6 @@ void MainWindow::show_labels()
     show_target(c, s.target_file);
     c.Label4->setText(start_folder_caption(s.start_dir));
     c.panels[2]->setText(start_folder_caption(visible_controls(s.start_dir)));
-}
-
-// Every slot past the list's count emptied, and the count back to the start.
-void MainWindow::empty_play_list()
-{
-    PlayList& list = m_state.play_list;
-    for (int i = list.list_count; i < list.list_capacity; ++i)
-        list.list_entries[i].clear();
-    list.list_count = 0;
 }
 
 double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
