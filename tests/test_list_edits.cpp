@@ -1,9 +1,11 @@
 // The play list's edits and a list play's place in it, row by row: removing, moving one place,
 // dragging, and the walk going on through edits made while an entry plays.
 
+#include "album_file.h"
 #include "list_walk.h"
 #include "play_list.h"
 
+#include <QBuffer>
 #include <QtTest>
 
 namespace {
@@ -58,6 +60,8 @@ private slots:
     void walk_through_edits_data();
     void walk_through_edits();
     void full_list_walk_ends_at_capacity();
+    void album_loaded_edited_saved_data();
+    void album_loaded_edited_saved();
 };
 
 void TestListEdits::edits_data()
@@ -217,6 +221,36 @@ void TestListEdits::full_list_walk_ends_at_capacity()
         ++played;
     QCOMPARE(played, kListCapacity);
     QCOMPARE(walk.playing_row(), -1);
+}
+
+void TestListEdits::album_loaded_edited_saved_data()
+{
+    QTest::addColumn<QByteArray>("album");
+    QTest::addColumn<QString>("edit"); // empty: saved as loaded
+    QTest::addColumn<QByteArray>("saved");
+    const QByteArray abc("a.rav\r\n\x83\x68.rav\r\nc.rav\r\n"); // the middle name in CP932
+    QTest::newRow("unedited") << abc << "" << abc;
+    QTest::newRow("one removed") << abc << "remove 1" << QByteArray("a.rav\r\nc.rav\r\n");
+    QTest::newRow("the last dragged to the top") << abc << "drag 2>0"
+                                                 << QByteArray("c.rav\r\na.rav\r\n\x83\x68.rav\r\n");
+    QTest::newRow("all removed: nothing left to save") << abc << "remove 0,1,2" << QByteArray();
+}
+
+void TestListEdits::album_loaded_edited_saved()
+{
+    QFETCH(QByteArray, album);
+    QFETCH(QString, edit);
+    QFETCH(QByteArray, saved);
+    QBuffer file(&album);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    PlayList list;
+    const AlbumLines read = read_album(file, list.list_capacity);
+    QVERIFY(read.ok);
+    const int rows = int(load_entries(list, read.lines).size());
+    QCOMPARE(list.list_count, 0); // a loaded album leaves it there until the list is edited
+    if (!edit.isEmpty())
+        edit_by(list, rows, edit);
+    QCOMPARE(album_bytes(list), saved);
 }
 
 QTEST_GUILESS_MAIN(TestListEdits)
