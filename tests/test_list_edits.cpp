@@ -83,9 +83,11 @@ void TestListEdits::edits_data()
     QTest::newRow("remove nothing or rows not there")
         << abcd << "remove 7,-1" << abcd << QList<int>{} << QList<int>{0, 1, 2, 3};
     QTest::newRow("remove the same file twice listed")
-        << QStringList{"a", "a", "b"} << "remove 0" << QStringList{"a", "b"} << QList<int>{0} << QList<int>{-1, 0, 1};
+        << QStringList{"a", "a", "b"} << "remove 0" << QStringList{"a", "b"} << QList<int>{0}
+        << QList<int>{-1, 0, 1};
     QTest::newRow("remove an empty row an album left")
-        << QStringList{"a", "", "c"} << "remove 1" << QStringList{"a", "c"} << QList<int>{1} << QList<int>{0, -1, 1};
+        << QStringList{"a", "", "c"} << "remove 1" << QStringList{"a", "c"} << QList<int>{1}
+        << QList<int>{0, -1, 1};
     QTest::newRow("up one") << abcd << "up 2" << QStringList{"a", "c", "b", "d"} << QList<int>{1}
                             << QList<int>{0, 2, 1, 3};
     QTest::newRow("up a block") << abcd << "up 2,3" << QStringList{"a", "c", "d", "b"} << QList<int>{1, 2}
@@ -104,8 +106,8 @@ void TestListEdits::edits_data()
                                         << QList<int>{0, 1} << QList<int>{2, 3, 0, 1};
     QTest::newRow("drag rows apart to the end") << abcd << "drag 0,2>4" << QStringList{"b", "d", "a", "c"}
                                                 << QList<int>{2, 3} << QList<int>{2, 0, 3, 1};
-    QTest::newRow("drag onto its own place") << abcd << "drag 1>2" << abcd << QList<int>{1}
-                                             << QList<int>{0, 1, 2, 3};
+    QTest::newRow("drag onto its own place")
+        << abcd << "drag 1>2" << abcd << QList<int>{1} << QList<int>{0, 1, 2, 3};
 }
 
 void TestListEdits::edits()
@@ -157,24 +159,33 @@ void TestListEdits::walk_through_edits_data()
     QTest::addColumn<QString>("played"); // what each "next" played, "-" for the walk's end
     QTest::addColumn<int>("playing");    // the row marked at the end
     const QStringList abcd{"a", "b", "c", "d"};
-    QTest::newRow("no edits") << abcd << "next;next;next;next;next" << "a b c d -" << -1;
-    QTest::newRow("ends at an empty entry") << QStringList{"a", "", "c"} << "next;next" << "a -" << -1;
-    QTest::newRow("a row above removed") << abcd << "next;next;remove 0;next" << "a b c" << 1;
-    QTest::newRow("a row below removed") << abcd << "next;remove 1;next;next" << "a c d" << 2;
-    QTest::newRow("the playing row removed: the one at its place")
-        << abcd << "next;next;remove 1;next;next" << "a b c d" << 2;
-    QTest::newRow("the playing row and the next removed")
-        << abcd << "next;remove 0,1;next;next" << "a c d" << 1;
+    QTest::newRow("no edits") << abcd << "next;next;next;next;next"
+                              << "a b c d -" << -1;
+    QTest::newRow("ends at an empty entry") << QStringList{"a", "", "c"} << "next;next"
+                                            << "a -" << -1;
+    QTest::newRow("a row above removed") << abcd << "next;next;remove 0;next"
+                                         << "a b c" << 1;
+    QTest::newRow("a row below removed") << abcd << "next;remove 1;next;next"
+                                         << "a c d" << 2;
+    QTest::newRow("the playing row removed: the one at its place") << abcd << "next;next;remove 1;next;next"
+                                                                   << "a b c d" << 2;
+    QTest::newRow("the playing row and the next removed") << abcd << "next;remove 0,1;next;next"
+                                                          << "a c d" << 1;
     QTest::newRow("the playing row removed, then the next moved to the top: the list as it stands")
-        << abcd << "next;next;remove 1;drag 1>0;next;next" << "a b c a" << 1;
+        << abcd << "next;next;remove 1;drag 1>0;next;next"
+        << "a b c a" << 1;
     QTest::newRow("the last playing row removed, one added later")
-        << QStringList{"a", "b"} << "next;next;remove 1;add e;next;next" << "a b e -" << -1;
-    QTest::newRow("the playing row moved down: its new followers")
-        << abcd << "next;drag 0>3;next;next" << "a d -" << -1;
+        << QStringList{"a", "b"} << "next;next;remove 1;add e;next;next"
+        << "a b e -" << -1;
+    QTest::newRow("the playing row moved down: its new followers") << abcd << "next;drag 0>3;next;next"
+                                                                   << "a d -" << -1;
     QTest::newRow("a row moved from above to below the playing one")
-        << abcd << "next;next;drag 0>4;next;next;next" << "a b c d a" << 3;
-    QTest::newRow("the playing row moved up") << abcd << "next;next;up 1;next;next" << "a b a c" << 2;
-    QTest::newRow("all cleared") << abcd << "next;remove 0,1,2,3;next" << "a -" << -1;
+        << abcd << "next;next;drag 0>4;next;next;next"
+        << "a b c d a" << 3;
+    QTest::newRow("the playing row moved up") << abcd << "next;next;up 1;next;next"
+                                              << "a b a c" << 2;
+    QTest::newRow("all cleared") << abcd << "next;remove 0,1,2,3;next"
+                                 << "a -" << -1;
     QTest::newRow("cleared and refilled") << abcd << "next;remove 0,1,2,3;add x;add y;next;next"
                                           << "a x y" << 1;
 }
@@ -231,8 +242,8 @@ void TestListEdits::album_loaded_edited_saved_data()
     const QByteArray abc("a.rav\r\n\x83\x68.rav\r\nc.rav\r\n"); // the middle name in CP932
     QTest::newRow("unedited") << abc << "" << abc;
     QTest::newRow("one removed") << abc << "remove 1" << QByteArray("a.rav\r\nc.rav\r\n");
-    QTest::newRow("the last dragged to the top") << abc << "drag 2>0"
-                                                 << QByteArray("c.rav\r\na.rav\r\n\x83\x68.rav\r\n");
+    QTest::newRow("the last dragged to the top")
+        << abc << "drag 2>0" << QByteArray("c.rav\r\na.rav\r\n\x83\x68.rav\r\n");
     QTest::newRow("all removed: nothing left to save") << abc << "remove 0,1,2" << QByteArray();
 }
 

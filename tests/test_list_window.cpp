@@ -63,7 +63,8 @@ struct ListWindow : StartedWindow {
 
     void click_row(int row, Qt::KeyboardModifiers modifiers = {})
     {
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, list()->visualItemRect(list()->item(row)).center());
+        QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers,
+                          list()->visualItemRect(list()->item(row)).center());
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
@@ -263,8 +264,9 @@ void TestListWindow::stop_during_a_list_play()
     QCOMPARE(seen, (QStringList{QStringLiteral("演奏中：a.rav (1/3)"), QStringLiteral("演奏中：a.rav"),
                                 QStringLiteral("演奏中止"), QString(), QString()}));
     QVERIFY(first_left_running);
-    QTRY_COMPARE(f.played(), (QStringList{f.in_folder(QStringLiteral("a.rav")), f.in_folder(QStringLiteral("a.rav")),
-                                          f.in_folder(QStringLiteral("b.rav")), f.in_folder(QStringLiteral("c.rav"))}));
+    QTRY_COMPARE(f.played(),
+                 (QStringList{f.in_folder(QStringLiteral("a.rav")), f.in_folder(QStringLiteral("a.rav")),
+                              f.in_folder(QStringLiteral("b.rav")), f.in_folder(QStringLiteral("c.rav"))}));
     QCOMPARE(f.playing_panel()->text(), QString());
     QVERIFY(f.marked().isEmpty());
     f.click_row(0);

@@ -128,7 +128,8 @@ ListEdit move_entries_before(PlayList& list, int rows, const QList<int>& selecte
     for (int row = 0; row < rows; ++row)
         if (!moving.contains(row))
             order << row;
-    const auto moving_above = std::count_if(moving.begin(), moving.end(), [before](int row) { return row < before; });
+    const auto moving_above =
+        std::count_if(moving.begin(), moving.end(), [before](int row) { return row < before; });
     const int at = before - int(moving_above);
     for (int i = 0; i < moving.size(); ++i)
         order.insert(at + i, moving[i]);

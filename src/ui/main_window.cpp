@@ -62,11 +62,13 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                    .folders = c.Dir1},
                                                   boxes);
     m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
-    m_launcher = std::make_unique<Launcher>(
-        m_state,
-        LauncherControls{
-            .launch = c.Command1, .files = c.File1, .folders = c.Dir1, .list = c.List1, .status = c.panels[1]},
-        system, boxes);
+    m_launcher = std::make_unique<Launcher>(m_state,
+                                            LauncherControls{.launch = c.Command1,
+                                                             .files = c.File1,
+                                                             .folders = c.Dir1,
+                                                             .list = c.List1,
+                                                             .status = c.panels[1]},
+                                            system, boxes);
     // Edits of the list during a list play move its place along; the keys and the menu follow
     // the play's start and end.
     m_play_list->on_edit([this](const QList<int>& moved_to) { m_launcher->follow_edit(moved_to); });

@@ -20,7 +20,8 @@ QAction* list_action(QWidget* owner, const char* name, const QString& text, cons
 }
 } // namespace
 
-PlayListActions::PlayListActions(PlayListView* list, PlayListPanel& panel, Launcher& launcher, QWidget& window)
+PlayListActions::PlayListActions(PlayListView* list, PlayListPanel& panel, Launcher& launcher,
+                                 QWidget& window)
     : m_list(list), m_panel(panel), m_launcher(launcher), m_menu(new QMenu(list))
 {
     // The row keys act only where the rows have the focus; the stop works window-wide.

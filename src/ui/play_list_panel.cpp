@@ -143,7 +143,8 @@ void PlayListPanel::remove_selected()
 void PlayListPanel::move_selected(int step)
 {
     if (can_move(step))
-        apply(move_entries(m_state.play_list, m_controls.list->count(), m_controls.list->selected_rows(), step));
+        apply(move_entries(m_state.play_list, m_controls.list->count(), m_controls.list->selected_rows(),
+                           step));
 }
 
 void PlayListPanel::move_rows(const QList<int>& rows, int before)
