@@ -110,8 +110,8 @@ ListEdit move_entries(PlayList& list, int rows, const QList<int>& selected, int 
             for (int row : moving)
                 std::swap(order[row], order[row - 1]);
         else
-            for (auto it = moving.crbegin(); it != moving.crend(); ++it)
-                std::swap(order[*it], order[*it + 1]);
+            for (qsizetype i = moving.size() - 1; i >= 0; --i)
+                std::swap(order[moving[i]], order[moving[i] + 1]);
     }
     ListEdit edit{reorder(list, rows, order), {}};
     for (int row : moving)

@@ -37,8 +37,9 @@ QList<int> PlayListView::selected_rows() const
 void PlayListView::select_rows(const QList<int>& rows)
 {
     clearSelection();
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
-        if (QListWidgetItem* row = item(*it)) {
+    // The first row selected last, so it is the current one.
+    for (qsizetype i = rows.size() - 1; i >= 0; --i)
+        if (QListWidgetItem* row = item(rows[i])) {
             setCurrentItem(row, QItemSelectionModel::Select);
             scrollToItem(row);
         }
