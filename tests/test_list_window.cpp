@@ -200,8 +200,18 @@ void TestListWindow::keys_menu_and_drag_edit_the_list()
     f.choose(1, QStringLiteral("削除"));
     QCOMPARE(f.rows(), tunes("a"));
 
-    // Added after the edits: at the end, and saved in the list's order.
-    f.add_files(tunes("c b"));
+    // Added after the edits: at the end, and saved in the list's order. A file dropped onto
+    // List1 from the file manager is added as before, not taken for a move.
+    f.add_files(tunes("c"));
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(f.path(QStringLiteral("b.rav")))});
+    const QPoint at = f.list()->visualItemRect(f.list()->item(0)).center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(f.list()->viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, &files, Qt::LeftButton, {});
+    QApplication::sendEvent(f.list()->viewport(), &drop);
+    QCOMPARE(drop.dropAction(), Qt::CopyAction);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(f.entries(), tunes("a c b"));
     QCOMPARE(f.rows(), f.entries());
     f.dialogs.save_results.enqueue(f.path(QStringLiteral("edited.alb")));
