@@ -9,6 +9,7 @@
 #include "settings.h"
 #include "started_window.h"
 #include "test_files.h"
+#include "when_ready.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -106,22 +107,6 @@ struct FilerWithPlayer : Filer {
         return options;
     }
 };
-
-// Runs the action once the condition holds, checked from whatever event loop is running,
-// a wait for a player included. Each watch has its own timer, since a timer whose handler
-// is still running (in a nested wait) does not fire again.
-void when(QObject* owner, const std::function<bool()>& condition, const std::function<void()>& action)
-{
-    auto* timer = new QTimer(owner);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, condition, action] {
-        if (!condition())
-            return;
-        timer->stop();
-        QTimer::singleShot(0, timer, action);
-    });
-    timer->start();
-}
 
 bool started(const Filer& f, int count) { return f.runs().size() >= count; }
 

@@ -6,6 +6,7 @@
 #include "folder_list.h"
 #include "messages.h"
 #include "paths.h"
+#include "play_list.h"
 #include "selection_mode.h"
 #include "system_services.h"
 
@@ -14,7 +15,8 @@
 
 Launcher::Launcher(AppState& state, const LauncherControls& controls, SystemServices& system,
                    WindowDialogs dialogs)
-    : m_state(state), m_controls(controls), m_system(system), m_dialogs(dialogs)
+    : m_state(state), m_controls(controls), m_system(system), m_dialogs(dialogs),
+      m_display(controls.list, controls.status)
 {
     QObject::connect(controls.launch, &QPushButton::clicked, controls.launch, [this] { launch(); });
 }
@@ -57,19 +59,26 @@ void Launcher::exec_ravu_alb()
     }
     m_walking = true;
     m_restart = false;
-    const auto done = qScopeGuard([this] { m_walking = false; });
-    // The walk keeps its own index: list_count stays the place where add_list writes, so an
-    // entry added during the play is appended and played in turn instead of overwriting
-    // the entry being played.
-    for (int index = 0; index < list.list_capacity; ++index) {
-        if (m_stopped)
-            return;
+    const int generation = ++m_generation;
+    m_walk.start();
+    if (m_walk_changed)
+        m_walk_changed();
+    // A stopped walk is over already; a newer one may be running by then.
+    const auto done = qScopeGuard([this, generation] {
+        if (generation == m_generation)
+            end_walk();
+    });
+    // The walk keeps its own place, following the playing entry through the list's edits:
+    // list_count stays the place where add_list writes, so an entry added during the play
+    // is appended and played in turn instead of overwriting the entry being played.
+    while (!m_stopped) {
         // Read afresh for every entry: the folder, the entry and the player may change
         // while an earlier entry plays.
-        const QString& entry = list.list_entries[index];
-        if (entry.isEmpty())
+        const int row = m_walk.advance(list);
+        if (row < 0)
             return;
         const AppState& s = m_state;
+        const QString entry = list.list_entries[row];
         const QString entry_path = join_folder_file(m_controls.files->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
@@ -78,11 +87,46 @@ void Launcher::exec_ravu_alb()
             m_dialogs.tell(kPlayerStartFailedMessage);
             return;
         }
-        // Window events, a second click included, run inside this wait.
+        m_playing_name = entry;
+        show_playing();
+        // Window events, a second click and a stop included, run inside this wait.
         m_system.wait_task(*task);
+        if (generation != m_generation)
+            return;
         if (m_restart) {
             m_restart = false;
-            index = -1;
+            m_walk.start();
         }
     }
+}
+
+void Launcher::stop_list_play()
+{
+    if (!m_walking)
+        return;
+    ++m_generation;
+    end_walk();
+}
+
+void Launcher::follow_edit(const QList<int>& moved_to)
+{
+    if (!m_walking)
+        return;
+    m_walk.follow(moved_to);
+    show_playing();
+}
+
+void Launcher::show_playing()
+{
+    m_display.show(m_playing_name, m_walk.playing_row(), int(entries_in_use(m_state.play_list).size()));
+}
+
+void Launcher::end_walk()
+{
+    m_walking = false;
+    m_restart = false;
+    m_walk.end();
+    m_display.clear();
+    if (m_walk_changed)
+        m_walk_changed();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Every control of the main window, under its designer name, for the units that work on them.
 
+#include "play_list_view.h" // List1, whose rows the tests read
 #include "target_display.h" // show_target, which works on these controls
 
 #include <QString>
@@ -9,7 +10,6 @@
 class QAction;
 class QCheckBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -56,7 +56,7 @@ struct MainControls {
     QLabel* Label4 = nullptr; // hidden: start folder
     QLabel* Label6 = nullptr; // hidden: selection mode
 
-    QListWidget* List1 = nullptr; // the play list
+    PlayListView* List1 = nullptr; // the play list
 
     QStatusBar* StatusBar1 = nullptr;
     std::array<QLabel*, 3> panels{}; // the status bar's three panels

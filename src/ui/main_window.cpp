@@ -13,7 +13,9 @@
 #include "mode_navigation.h"
 #include "options_dialog.h"
 #include "paths.h"
+#include "play_list_actions.h"
 #include "play_list_panel.h"
+#include "play_list_view.h"
 #include "preview.h"
 #include "settings.h"
 #include "settings_keys.h"
@@ -61,8 +63,18 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                    .folders = c.Dir1},
                                                   boxes);
     m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
-    m_launcher = std::make_unique<Launcher>(
-        m_state, LauncherControls{.launch = c.Command1, .files = c.File1, .folders = c.Dir1}, system, boxes);
+    m_launcher = std::make_unique<Launcher>(m_state,
+                                            LauncherControls{.launch = c.Command1,
+                                                             .files = c.File1,
+                                                             .folders = c.Dir1,
+                                                             .list = c.List1,
+                                                             .status = c.panels[1]},
+                                            system, boxes);
+    // Edits of the list during a list play move its place along; the keys and the menu follow
+    // the play's start and end.
+    m_play_list->on_edit([this](const QList<int>& moved_to) { m_launcher->follow_edit(moved_to); });
+    m_list_actions = std::make_unique<PlayListActions>(c.List1, *m_play_list, *m_launcher, *this);
+    m_launcher->on_walk_change([this] { m_list_actions->refresh(); });
     const ModeControls mode_controls{.options = c.Option1,
                                      .option_group = c.Option1_group,
                                      .drives = c.Drive1,
@@ -132,7 +144,6 @@ void MainWindow::load()
     read_settings();
     restore_last_folder();
     show_labels();
-    empty_play_list();
     setWindowTitle(version_caption());
     m_switch_boxes->apply_stored();
     // The designed place first; the stored frame, where it is wanted and usable, over it.
@@ -221,15 +232,6 @@ void MainWindow::show_labels()
     show_target(c, s.target_file);
     c.Label4->setText(start_folder_caption(s.start_dir));
     c.panels[2]->setText(start_folder_caption(visible_controls(s.start_dir)));
-}
-
-// Every slot past the list's count emptied, and the count back to the start.
-void MainWindow::empty_play_list()
-{
-    PlayList& list = m_state.play_list;
-    for (int i = list.list_count; i < list.list_capacity; ++i)
-        list.list_entries[i].clear();
-    list.list_count = 0;
 }
 
 double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }

@@ -15,6 +15,7 @@ class SystemServices;
 class ModeNavigation;
 class Preview;
 class PlayListPanel;
+class PlayListActions;
 class Launcher;
 class FileOperations;
 class MainMenus;
@@ -75,7 +76,6 @@ private:
     void read_settings();
     void restore_last_folder();
     void show_labels();
-    void empty_play_list();
 
     AppState m_state;
     MainControls m_controls;
@@ -88,6 +88,7 @@ private:
     std::unique_ptr<Preview> m_preview;
     std::unique_ptr<PlayListPanel> m_play_list;
     std::unique_ptr<Launcher> m_launcher;
+    std::unique_ptr<PlayListActions> m_list_actions;
     std::unique_ptr<ModeNavigation> m_modes;
     std::unique_ptr<FileOperations> m_file_operations;
     std::unique_ptr<MainMenus> m_menus;

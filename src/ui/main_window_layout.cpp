@@ -7,6 +7,7 @@
 #include "folder_list.h"
 #include "fonts.h"
 #include "main_controls.h"
+#include "play_list_view.h"
 #include "status_panel.h"
 #include "tune_text_field.h"
 
@@ -167,7 +168,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Command4 = button(client, "Command4", QStringLiteral("alb保存"), 2580, 2040, 700, 250);
     c.Command7 = button(client, "Command7", QStringLiteral("alb読込"), 3360, 2040, 700, 250);
     c.Check4 = check(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
-    c.List1 = place_control<QListWidget>(client, "List1", 2580, 3000, 1500, 3660);
+    c.List1 = place_control<PlayListView>(client, "List1", 2580, 3000, 1500, 3660);
     c.Command2 = button(client, "Command2", QStringLiteral("試奏ウィンドウ"), 2580, 1020, 1500, 360);
 
     c.StatusBar1 = place_control<QStatusBar>(client, "StatusBar1", 0, 6915, 10725, 300);

@@ -6,10 +6,10 @@
 #include "folder_list.h"
 #include "messages.h"
 #include "play_list.h"
+#include "play_list_view.h"
 #include "window_messages.h"
 
 #include <QFileInfo>
-#include <QListWidget>
 #include <QPushButton>
 
 namespace {
@@ -33,6 +33,8 @@ PlayListPanel::PlayListPanel(AppState& state, const PlayListControls& controls, 
     QObject::connect(controls.clear, &QPushButton::clicked, controls.clear, [this] { clear_list_asked(); });
     QObject::connect(controls.save, &QPushButton::clicked, controls.save, [this] { save_list(); });
     QObject::connect(controls.load, &QPushButton::clicked, controls.load, [this] { load_list(); });
+    QObject::connect(controls.list, &PlayListView::rows_dropped, controls.list,
+                     [this](const QList<int>& rows, int before) { move_rows(rows, before); });
 }
 
 void PlayListPanel::add_list()
@@ -57,16 +59,21 @@ void PlayListPanel::add_list()
         m_dialogs.tell(kNameWithLineBreakMessage);
         return;
     }
-    if (add_entry(s.play_list, name))
+    const int rows = m_controls.list->count();
+    if (add_entry(s.play_list, name)) {
         m_controls.list->addItem(name);
-    else
+        edited(rows_kept(rows));
+    } else {
         m_dialogs.tell(kListFullMessage);
+    }
 }
 
 void PlayListPanel::clear_list()
 {
+    const int rows = m_controls.list->count();
     clear_entries(m_state.play_list);
     m_controls.list->clear();
+    edited(QList<int>(rows, -1));
 }
 
 void PlayListPanel::clear_list_asked()
@@ -136,9 +143,54 @@ void PlayListPanel::load_list()
         return;
     }
     clear_list();
-    const AlbumLines album = read_album(s.target_file, usable_capacity(s.play_list));
+    const AlbumLines album = read_album(s.target_file, s.play_list.list_capacity);
     m_controls.list->addItems(load_entries(s.play_list, album.lines));
+    edited({});
     // What was read before the failure stays in the list.
     if (!album.ok)
         m_dialogs.tell(album_not_read_message(s.target_file));
+}
+
+bool PlayListPanel::can_remove() const { return !m_controls.list->selected_rows().isEmpty(); }
+
+bool PlayListPanel::can_move(int step) const
+{
+    return can_move_entries(m_controls.list->count(), m_controls.list->selected_rows(), step);
+}
+
+void PlayListPanel::remove_selected()
+{
+    if (can_remove())
+        apply(remove_entries(m_state.play_list, m_controls.list->count(), m_controls.list->selected_rows()));
+}
+
+void PlayListPanel::move_selected(int step)
+{
+    if (can_move(step))
+        apply(move_entries(m_state.play_list, m_controls.list->count(), m_controls.list->selected_rows(),
+                           step));
+}
+
+void PlayListPanel::move_rows(const QList<int>& rows, int before)
+{
+    apply(move_entries_before(m_state.play_list, m_controls.list->count(), rows, before));
+}
+
+// List1 shows the entries again, one row each, with the rows the edit selects.
+void PlayListPanel::apply(const ListEdit& edit)
+{
+    PlayListView* list = m_controls.list;
+    const int rows = m_state.play_list.list_count;
+    while (list->count() > rows)
+        delete list->takeItem(list->count() - 1);
+    for (int row = 0; row < rows; ++row)
+        list->item(row)->setText(m_state.play_list.list_entries[row]);
+    list->select_rows(edit.selected);
+    edited(edit.moved_to);
+}
+
+void PlayListPanel::edited(const QList<int>& moved_to)
+{
+    if (m_edited)
+        m_edited(moved_to);
 }

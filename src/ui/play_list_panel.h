@@ -1,16 +1,19 @@
 #pragma once
-// The play list and its list box List1: adding the selected file, clearing, and the album
-// file's save and load.
+// The play list and its list box List1: adding the selected file, removing and moving the
+// selected rows, clearing, and the album file's save and load.
 
 #include "window_dialogs.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <functional>
 
 class FileList;
 class FolderList;
-class QListWidget;
+class PlayListView;
+struct ListEdit;
 class QPushButton;
 struct AppState;
 
@@ -19,7 +22,7 @@ struct PlayListControls {
     QPushButton* clear = nullptr;  // Command6 リストクリア
     QPushButton* save = nullptr;   // Command4 alb保存
     QPushButton* load = nullptr;   // Command7 alb読込
-    QListWidget* list = nullptr;   // List1
+    PlayListView* list = nullptr;  // List1
     FileList* files = nullptr;     // where the names come from
     FolderList* folders = nullptr; // where the save dialog starts
 };
@@ -35,13 +38,28 @@ public:
     void save_list();
     void load_list();
 
+    // The rows selected in List1: removed, moved one place (-1 up, 1 down), or moved to stand
+    // before a row (a drag inside List1).
+    void remove_selected();
+    void move_selected(int step);
+    void move_rows(const QList<int>& rows, int before);
+    bool can_remove() const;
+    bool can_move(int step) const;
+
+    // Called after every change of the rows with where each earlier row went (-1: removed;
+    // rows added at the end are not in it).
+    void on_edit(std::function<void(const QList<int>&)> edited) { m_edited = std::move(edited); }
+
 private:
     // The album's path from the save dialog, ".alb" added; a file of that name is replaced
     // only once the user agrees. Nothing when the user gave none (and was told so).
     std::optional<QString> ask_album_path();
+    void apply(const ListEdit& edit);
+    void edited(const QList<int>& moved_to);
 
     AppState& m_state;
     PlayListControls m_controls;
     WindowDialogs m_dialogs;
     QString m_last_album_name; // offered again by the next save dialog
+    std::function<void(const QList<int>&)> m_edited;
 };

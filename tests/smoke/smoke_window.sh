@@ -4,7 +4,8 @@
 # clicks the controls where the window really has them and checks what only the running
 # program produces: the caption and the window icon, a tune selected and played, the trial
 # window writing ravutmp.rav and playing it, the names and roles assistive technology reads
-# (AT-SPI, in a D-Bus session of its own), and the settings written on close.
+# (AT-SPI, in a D-Bus session of its own), the entry a list play marks as playing, and the
+# settings written on close.
 # Exits 77 (skipped) when Xvfb or xdotool is missing; a check whose own tools are missing is
 # skipped with a line that says so.
 # Usage: smoke_window.sh <ravufiler> <fake_player> [folder for the screenshot]
@@ -122,6 +123,9 @@ start_program() {
   export XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   export FAKE_PLAYER_LOG="$work/player.log"
+  # Players end at once while this file exists; a list play takes it away to hold one.
+  export FAKE_PLAYER_HOLD_FILE="$work/release"
+  : >"$FAKE_PLAYER_HOLD_FILE"
   cd "$start"
   "$program" >"$work/app.log" 2>&1 &
   app_pid=$!
@@ -237,6 +241,7 @@ check_accessibility() {
     skip_check accessibility "the accessibility bus (at-spi2-core) is not installed"
     return
   fi
+  atspi_ready=1
   local tab=$'\t'
   expect_accessible "frame${tab}Ravu Filer Ver2.00" "combo box${tab}ドライブ一覧" "list${tab}フォルダ一覧" \
     "list${tab}ファイル一覧" "text${tab}プレビュー" "list${tab}演奏リスト" \
@@ -247,6 +252,31 @@ check_accessibility() {
   # "変更" at 2580,2400 with aria.rav selected
   check_dialog_names 'ファイル名変更' 'click_main $((2580 + 350)) $((2400 + 120))' \
     "dialog${tab}ファイル名変更" "text${tab}新しいファイル名"
+}
+
+# --- a list play of aria.rav twice ("リスト" at 3360,0, "リスト選択" at 2580,1440): the row
+# playing is marked for assistive technology and the status bar says so; Escape stops the
+# play, and the mark and the text go
+check_list_play() {
+  if [ -z "${atspi_ready:-}" ]; then
+    skip_check "playing mark" "AT-SPI is not available"
+    return
+  fi
+  local tab=$'\t'
+  xdotool windowactivate "$main" 2>/dev/null || xdotool windowfocus "$main"
+  wait_for 5 has_focus "$main" || fail "the main window got no focus"
+  click_main $((3360 + 300)) 90
+  click_main $((60 + 300)) $((2700 + 120))
+  click_main $((2580 + 750)) $((1440 + 120))
+  click_main $((2580 + 750)) $((1440 + 120))
+  expect_accessible "list item${tab}aria.rav"
+  rm -f "$work/release"
+  click_main $((2580 + 750)) $((240 + 180))
+  expect_accessible "list item${tab}演奏中：aria.rav" "label${tab}演奏中：aria.rav (1/2)"
+  xdotool key Escape
+  no_mark() { accessible_tree && ! grep -qF "演奏中" "$work/accessible.txt"; }
+  wait_for 20 no_mark || fail "the mark stayed after Escape: $(cat "$work/accessible.txt")"
+  : >"$work/release"
 }
 
 # --- close from the menu ファイル(&F) → 終了(&X), the trial window still open; the
@@ -290,6 +320,7 @@ start_program
 check_play
 check_trial
 check_accessibility
+check_list_play
 check_close
 
-echo "smoke test passed: caption, tune played, trial tune written and played, accessible names, settings on close"
+echo "smoke test passed: caption, tune played, trial tune written and played, accessible names, playing mark, settings on close"
