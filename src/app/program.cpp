@@ -32,6 +32,9 @@ int run_program(QApplication& app, const CommandLineRequest& request)
     QtDialogs qt_dialogs;
     Dialogs& dialogs = qt_dialogs; // defaults of the interface
     DesktopServices system;
+    // A path given relative to the folder the program was started in, before it moves.
+    const QString path =
+        request.path.isEmpty() ? QString() : QDir::toNativeSeparators(QDir::current().absoluteFilePath(request.path));
     const StartFolders folders = request.desktop ? desktop_start_folders() : terminal_start_folders();
     if (!folders.error.isEmpty())
         dialogs.message(nullptr, folders.error);
@@ -41,7 +44,10 @@ int run_program(QApplication& app, const CommandLineRequest& request)
     // Closing ends every event loop at once, also one that awaits a player.
     MainWindow window(folders.start_dir, dialogs, system, [] { QCoreApplication::exit(0); });
     window.open_lists_at(folders.list_folder);
+    window.keep_recent_folders_in(recent_folders_file());
     window.load();
+    if (!path.isEmpty())
+        window.open_path(path);
     // SIGTERM, SIGINT, SIGHUP end the program as closing does; the session's end saves first.
     ShutdownRequests shutdown;
     // Ended from outside, where nobody may be there to answer a box: a failed settings write

@@ -6,6 +6,7 @@
 #include "folder_list.h"
 #include "messages.h"
 #include "paths.h"
+#include "player_start.h"
 #include "selection_mode.h"
 #include "system_services.h"
 
@@ -38,8 +39,9 @@ void Launcher::exec_ravu_api()
     const CommandLine command =
         single_file_command(s.player_path, s.target_file, switches, m_controls.folders->path());
     // Not awaited. A start that fails is reported, as the system's own launcher would have.
-    if (!m_system.start_task(command, WindowStyle::Normal))
-        m_dialogs.tell(kPlayerStartFailedMessage);
+    const PlayerStart started = start_player(s, m_system, command, WindowStyle::Normal);
+    if (!started.task)
+        m_dialogs.tell(started.failure);
 }
 
 void Launcher::exec_ravu_alb()
@@ -73,13 +75,13 @@ void Launcher::exec_ravu_alb()
         const QString entry_path = join_folder_file(m_controls.files->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
-        const auto task = m_system.start_task(command, WindowStyle::NoActivate);
-        if (!task) {
-            m_dialogs.tell(kPlayerStartFailedMessage);
+        const PlayerStart started = start_player(s, m_system, command, WindowStyle::NoActivate);
+        if (!started.task) {
+            m_dialogs.tell(started.failure);
             return;
         }
         // Window events, a second click included, run inside this wait.
-        m_system.wait_task(*task);
+        m_system.wait_task(*started.task);
         if (m_restart) {
             m_restart = false;
             index = -1;
