@@ -16,14 +16,16 @@ PlayerStart start_player(const AppState& state, SystemServices& system, const Co
         choose_runner(state.player_path, read_setting(state.ini_path, kRunnerKey), this_desktop_system());
     if (choice.kind == RunnerKind::Direct) {
         result.task = system.start_task(command, style);
-    } else if (runner_program(choice.runner).isEmpty()) {
-        result.failure = choice.kind == RunnerKind::Default
-                             ? default_runner_missing_message(state.player_path)
-                             : named_runner_missing_message(state.player_path, choice.runner);
-        return result;
     } else {
-        result.task = system.start_task(through_runner(command, choice.runner, prefix_drives(runner_prefix())),
-                                        style);
+        // The runner checked is the runner started, found once.
+        const QString runner = runner_program(choice.runner);
+        if (runner.isEmpty()) {
+            result.failure = choice.kind == RunnerKind::Default
+                                 ? default_runner_missing_message(state.player_path)
+                                 : named_runner_missing_message(state.player_path, choice.runner);
+            return result;
+        }
+        result.task = system.start_task(through_runner(command, runner, prefix_drives(runner_prefix())), style);
     }
     if (!result.task)
         result.failure = kPlayerStartFailedMessage;
