@@ -16,24 +16,39 @@ namespace {
 
 // Completes folders, hidden ones included, and reads "~" as the home folder while splitting
 // the typed path.
+QString home_expanded(const QString& path)
+{
+    if (path == QStringLiteral("~") || path.startsWith(QStringLiteral("~/")))
+        return QDir::homePath() + path.mid(1);
+    return path;
+}
+
 class FolderCompleter : public QCompleter {
 public:
-    explicit FolderCompleter(QObject* parent) : QCompleter(parent)
+    explicit FolderCompleter(QObject* parent) : QCompleter(parent), m_model(new QFileSystemModel(this))
     {
-        auto* model = new QFileSystemModel(this);
-        model->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Drives);
-        model->setRootPath(QString());
-        setModel(model);
+        m_model->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Drives);
+        m_model->setRootPath(QString());
+        setModel(m_model);
         setCompletionMode(QCompleter::PopupCompletion);
+    }
+
+    // The folder being typed in is read ahead, so its subfolders are there to complete.
+    void read_ahead(const QString& typed)
+    {
+        const QString path = home_expanded(typed);
+        const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+        if (slash >= 0)
+            m_model->index(slash == 0 ? QStringLiteral("/") : path.left(slash));
     }
 
     QStringList splitPath(const QString& path) const override
     {
-        QString expanded = path;
-        if (expanded == QStringLiteral("~") || expanded.startsWith(QStringLiteral("~/")))
-            expanded = QDir::homePath() + expanded.mid(1);
-        return QCompleter::splitPath(expanded);
+        return QCompleter::splitPath(home_expanded(path));
     }
+
+private:
+    QFileSystemModel* m_model;
 };
 
 } // namespace
@@ -50,7 +65,11 @@ OpenFolderDialog::OpenFolderDialog(const QString& shown_folder, QWidget* parent)
     Txt_Folder = new QLineEdit(this);
     Txt_Folder->setObjectName(QStringLiteral("Txt_Folder"));
     Txt_Folder->setMinimumWidth(420);
-    Txt_Folder->setCompleter(new FolderCompleter(Txt_Folder));
+    auto* completer = new FolderCompleter(Txt_Folder);
+    Txt_Folder->setCompleter(completer);
+    connect(Txt_Folder, &QLineEdit::textChanged, completer, [completer](const QString& text) {
+        completer->read_ahead(text);
+    });
     Txt_Folder->setText(shown_folder);
     Txt_Folder->selectAll();
     label->setBuddy(Txt_Folder);
