@@ -39,11 +39,14 @@ void TestCommandLine::arguments_data()
     QTest::newRow("--version") << QStringList{"--version"} << CommandAction::Version << false << QString()
                                << QString();
     QTest::newRow("a folder") << QStringList{"~/曲"} << run << false << "~/曲" << QString();
-    QTest::newRow("desktop and a tune") << QStringList{"--desktop", "/m/a b.rav"} << run << true << "/m/a b.rav"
-                                        << QString();
-    QTest::newRow("a path after --") << QStringList{"--", "-odd.rav"} << run << false << "-odd.rav" << QString();
-    QTest::newRow("two paths") << QStringList{"a.rav", "b.rav"} << refuse << false << "a.rav" << "b.rav";
-    QTest::newRow("unknown option") << QStringList{"--bogus", "a.rav"} << refuse << false << "a.rav" << "--bogus";
+    QTest::newRow("desktop and a tune")
+        << QStringList{"--desktop", "/m/a b.rav"} << run << true << "/m/a b.rav" << QString();
+    QTest::newRow("a path after --") << QStringList{"--", "-odd.rav"} << run << false << "-odd.rav"
+                                     << QString();
+    QTest::newRow("two paths") << QStringList{"a.rav", "b.rav"} << refuse << false << "a.rav"
+                               << "b.rav";
+    QTest::newRow("unknown option") << QStringList{"--bogus", "a.rav"} << refuse << false << "a.rav"
+                                    << "--bogus";
     QTest::newRow("single dash") << QStringList{"-desktop"} << refuse << false << QString() << "-desktop";
     QTest::newRow("a lone dash is a path") << QStringList{"-"} << run << false << "-" << QString();
 }
@@ -70,13 +73,15 @@ void TestCommandLine::program_answers_without_display_data()
     QTest::addColumn<QByteArray>("error");
     const QByteArray usage = usage_text().toUtf8();
     const auto refused = [&usage](const char* argument) {
-        return QStringLiteral("ravufiler: 使えない引数です: %1\n\n").arg(QLatin1String(argument)).toUtf8() + usage;
+        return QStringLiteral("ravufiler: 使えない引数です: %1\n\n").arg(QLatin1String(argument)).toUtf8()
+               + usage;
     };
     const QByteArray version("Ravu Filer 2.00\n");
     QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QByteArray();
     QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << QByteArray();
     QTest::newRow("--version") << QStringList{"--version"} << 0 << version << QByteArray();
-    QTest::newRow("-v with Qt's options") << QStringList{"-style", "fusion", "-v"} << 0 << version << QByteArray();
+    QTest::newRow("-v with Qt's options")
+        << QStringList{"-style", "fusion", "-v"} << 0 << version << QByteArray();
     // Qt takes its own options first (on a platform that needs no display); what is left
     // is refused before any window shows.
     QTest::newRow("unknown") << QStringList{"-platform", "offscreen", "--bogus"} << 2 << QByteArray()
@@ -84,8 +89,8 @@ void TestCommandLine::program_answers_without_display_data()
     QTest::newRow("unknown after Qt's options")
         << QStringList{"-platform", "offscreen", "-style=fusion", "-session", "1", "-reverse", "-x"} << 2
         << QByteArray() << refused("-x");
-    QTest::newRow("a Qt flag given a value") << QStringList{"-platform", "offscreen", "-reverse=1"} << 2
-                                             << QByteArray() << refused("-reverse=1");
+    QTest::newRow("a Qt flag given a value")
+        << QStringList{"-platform", "offscreen", "-reverse=1"} << 2 << QByteArray() << refused("-reverse=1");
     QTest::newRow("two paths") << QStringList{"-platform", "offscreen", "a", "b"} << 2 << QByteArray()
                                << refused("b");
 }

@@ -125,7 +125,8 @@ void TestDesktopStart::recent_folders_file()
     if (state_home.isNull())
         qunsetenv("XDG_STATE_HOME");
     else
-        qputenv("XDG_STATE_HOME", state_home == "state" ? m_temp->filePath(QStringLiteral("state")).toUtf8() : state_home);
+        qputenv("XDG_STATE_HOME",
+                state_home == "state" ? m_temp->filePath(QStringLiteral("state")).toUtf8() : state_home);
     const QString file = ::recent_folders_file();
     qputenv("XDG_STATE_HOME", saved);
     if (saved.isNull())

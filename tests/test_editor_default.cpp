@@ -26,10 +26,14 @@ void TestEditorDefault::editor_in_use_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("used");
-    QTest::newRow("empty") << "" << "xdg-open";
-    QTest::newRow("blanks and a tab") << " \t " << "xdg-open";
-    QTest::newRow("a program") << "/usr/bin/mousepad" << "/usr/bin/mousepad";
-    QTest::newRow("blanks inside are a path") << " my editor " << " my editor ";
+    QTest::newRow("empty") << ""
+                           << "xdg-open";
+    QTest::newRow("blanks and a tab") << " \t "
+                                      << "xdg-open";
+    QTest::newRow("a program") << "/usr/bin/mousepad"
+                               << "/usr/bin/mousepad";
+    QTest::newRow("blanks inside are a path") << " my editor "
+                                              << " my editor ";
 }
 
 void TestEditorDefault::editor_in_use()

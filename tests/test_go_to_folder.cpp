@@ -41,12 +41,18 @@ void TestGoToFolder::typed_folder_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("home") << "~" << "/h/me";
-    QTest::newRow("below home") << "~/.hidden/x" << "/h/me/.hidden/x";
-    QTest::newRow("another user's home is a name") << "~bob" << "/shown/~bob";
-    QTest::newRow("relative") << "sub/../other" << "/shown/other";
-    QTest::newRow("absolute, blanks around") << "  /a//b/ " << "/a/b";
-    QTest::newRow("nothing") << "  " << "";
+    QTest::newRow("home") << "~"
+                          << "/h/me";
+    QTest::newRow("below home") << "~/.hidden/x"
+                                << "/h/me/.hidden/x";
+    QTest::newRow("another user's home is a name") << "~bob"
+                                                   << "/shown/~bob";
+    QTest::newRow("relative") << "sub/../other"
+                              << "/shown/other";
+    QTest::newRow("absolute, blanks around") << "  /a//b/ "
+                                             << "/a/b";
+    QTest::newRow("nothing") << "  "
+                             << "";
 }
 
 void TestGoToFolder::typed_folder()
@@ -91,10 +97,22 @@ void TestGoToFolder::path_at_start_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("target"); // empty: none selected
     QTest::addColumn<bool>("told");
-    QTest::newRow("folder") << "曲/sub" << "曲/sub" << "simple" << "" << false;
-    QTest::newRow("tune") << "曲/b.rav" << "曲" << "simple" << "曲/b.rav" << false;
-    QTest::newRow("album") << "曲/best.alb" << "曲" << "ledit" << "曲/best.alb" << false;
-    QTest::newRow("nothing there") << "曲/none.rav" << "" << "simple" << "" << true;
+    QTest::newRow("folder") << "曲/sub"
+                            << "曲/sub"
+                            << "simple"
+                            << "" << false;
+    QTest::newRow("tune") << "曲/b.rav"
+                          << "曲"
+                          << "simple"
+                          << "曲/b.rav" << false;
+    QTest::newRow("album") << "曲/best.alb"
+                           << "曲"
+                           << "ledit"
+                           << "曲/best.alb" << false;
+    QTest::newRow("nothing there") << "曲/none.rav"
+                                   << ""
+                                   << "simple"
+                                   << "" << true;
 }
 
 void TestGoToFolder::path_at_start()
@@ -118,7 +136,8 @@ void TestGoToFolder::path_at_start()
     QCOMPARE(f.controls().Label6->text(), mode);
     QCOMPARE(f.state().target_file, target.isEmpty() ? QString() : f.path(target));
     QCOMPARE(f.controls().File1->selected_name(), target.isEmpty() ? QString() : QFileInfo(full).fileName());
-    const QStringList messages = told ? QStringList{folder_fault_message(full, FolderFault::Missing)} : QStringList();
+    const QStringList messages =
+        told ? QStringList{folder_fault_message(full, FolderFault::Missing)} : QStringList();
     QCOMPARE(f.dialogs.texts(), messages);
 }
 
@@ -128,11 +147,16 @@ void TestGoToFolder::open_folder_dialog_data()
     QTest::addColumn<QString>("folder");  // where the lists end, below the start folder; empty: the start
     QTest::addColumn<int>("answer");      // to the folder rule's question; -1: none asked
     QTest::addColumn<QString>("message"); // "fault": the failed folder change
-    QTest::newRow("hidden folder below home") << "~/.hidden" << "home/.hidden" << -1 << "";
-    QTest::newRow("relative to the shown folder") << "home/.hidden/" << "home/.hidden" << -1 << "";
-    QTest::newRow("nothing there") << "/no/such/folder" << "" << -1 << "fault";
-    QTest::newRow("play list kept") << "~" << "" << int(MessageAnswer::No) << "";
-    QTest::newRow("play list given up") << "~" << "home" << int(MessageAnswer::Yes) << "";
+    QTest::newRow("hidden folder below home") << "~/.hidden"
+                                              << "home/.hidden" << -1 << "";
+    QTest::newRow("relative to the shown folder") << "home/.hidden/"
+                                                  << "home/.hidden" << -1 << "";
+    QTest::newRow("nothing there") << "/no/such/folder"
+                                   << "" << -1 << "fault";
+    QTest::newRow("play list kept") << "~"
+                                    << "" << int(MessageAnswer::No) << "";
+    QTest::newRow("play list given up") << "~"
+                                        << "home" << int(MessageAnswer::Yes) << "";
 }
 
 // Ctrl+L opens the dialog; its folder is set as a double-click would set it, the folder
@@ -195,7 +219,8 @@ void TestGoToFolder::completion_shows_hidden_folders()
             found << completer->currentCompletion();
         return found;
     };
-    QTRY_COMPARE(completions(temp.path() + QStringLiteral("/pl")), QStringList{temp.path() + QStringLiteral("/plain")});
+    QTRY_COMPARE(completions(temp.path() + QStringLiteral("/pl")),
+                 QStringList{temp.path() + QStringLiteral("/plain")});
     QTRY_COMPARE(completions(QStringLiteral("~/.s")), QStringList{temp.path() + QStringLiteral("/.secret")});
     QTRY_COMPARE(completions(temp.path() + QStringLiteral("/.secret/")),
                  QStringList{temp.path() + QStringLiteral("/.secret/in")});
@@ -211,7 +236,8 @@ void TestGoToFolder::recent_folders_menu()
     const QString gone = f.path(QStringLiteral("gone"));
     const QString a = f.make_folder(QStringLiteral("a"));
     const QString b = f.make_folder(QStringLiteral("b"));
-    f.write_file(QStringLiteral("state/ravufiler/recent-folders"), (gone + QStringLiteral("\n") + a).toUtf8());
+    f.write_file(QStringLiteral("state/ravufiler/recent-folders"),
+                 (gone + QStringLiteral("\n") + a).toUtf8());
     f.window->keep_recent_folders_in(file);
     f.load();
     f.open_folder(b);

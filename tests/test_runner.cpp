@@ -102,15 +102,23 @@ void TestRunner::runner_choice_data()
     QTest::addColumn<RunnerKind>("kind");
     QTest::addColumn<QString>("runner");
     const auto linux = DesktopSystem::OtherUnix;
-    QTest::newRow("key missing") << "ravu.exe" << "ERR" << linux << RunnerKind::Default << "wine";
-    QTest::newRow("key empty") << "ravu.exe" << "" << linux << RunnerKind::Default << "wine";
-    QTest::newRow("key blank") << "ravu.exe" << "  " << linux << RunnerKind::Default << "wine";
-    QTest::newRow("key names one") << "ravu.exe" << "/opt/w/bin/wine64" << linux << RunnerKind::Named
+    QTest::newRow("key missing") << "ravu.exe"
+                                 << "ERR" << linux << RunnerKind::Default << "wine";
+    QTest::newRow("key empty") << "ravu.exe"
+                               << "" << linux << RunnerKind::Default << "wine";
+    QTest::newRow("key blank") << "ravu.exe"
+                               << "  " << linux << RunnerKind::Default << "wine";
+    QTest::newRow("key names one") << "ravu.exe"
+                                   << "/opt/w/bin/wine64" << linux << RunnerKind::Named
                                    << "/opt/w/bin/wine64";
-    QTest::newRow("key says directly") << "ravu.exe" << "-" << linux << RunnerKind::Direct << "";
-    QTest::newRow("native player") << "/usr/bin/ravu" << "" << linux << RunnerKind::Direct << "";
-    QTest::newRow("macOS too") << "ravu.bat" << "ERR" << DesktopSystem::MacOs << RunnerKind::Default << "wine";
-    QTest::newRow("on Windows") << "ravu.exe" << "wine" << DesktopSystem::Windows << RunnerKind::Direct << "";
+    QTest::newRow("key says directly") << "ravu.exe"
+                                       << "-" << linux << RunnerKind::Direct << "";
+    QTest::newRow("native player") << "/usr/bin/ravu"
+                                   << "" << linux << RunnerKind::Direct << "";
+    QTest::newRow("macOS too") << "ravu.bat"
+                               << "ERR" << DesktopSystem::MacOs << RunnerKind::Default << "wine";
+    QTest::newRow("on Windows") << "ravu.exe"
+                                << "wine" << DesktopSystem::Windows << RunnerKind::Direct << "";
 }
 
 void TestRunner::runner_choice()
@@ -129,16 +137,26 @@ void TestRunner::windows_form_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("whole file system") << "/home/u/曲/a b.rav" << "Z:\\home\\u\\曲\\a b.rav";
-    QTest::newRow("inside drive_c") << "/home/u/.wine/drive_c/t/a.rav" << "C:\\t\\a.rav";
-    QTest::newRow("longest folder wins") << "/mnt/music/old/x.rav" << "E:\\x.rav";
-    QTest::newRow("second disk") << "/mnt/music/x.rav" << "D:\\x.rav";
-    QTest::newRow("a name that only starts alike") << "/mnt/musical/x.rav" << "Z:\\mnt\\musical\\x.rav";
-    QTest::newRow("the drive's own folder") << "/mnt/music" << "D:\\";
-    QTest::newRow("root") << "/" << "Z:\\";
-    QTest::newRow("doubled separators") << "/mnt//music/./x.rav" << "D:\\x.rav";
-    QTest::newRow("relative stays") << "tunes/a.rav" << "tunes/a.rav";
-    QTest::newRow("already Windows") << "C:\\a.rav" << "C:\\a.rav";
+    QTest::newRow("whole file system") << "/home/u/曲/a b.rav"
+                                       << "Z:\\home\\u\\曲\\a b.rav";
+    QTest::newRow("inside drive_c") << "/home/u/.wine/drive_c/t/a.rav"
+                                    << "C:\\t\\a.rav";
+    QTest::newRow("longest folder wins") << "/mnt/music/old/x.rav"
+                                         << "E:\\x.rav";
+    QTest::newRow("second disk") << "/mnt/music/x.rav"
+                                 << "D:\\x.rav";
+    QTest::newRow("a name that only starts alike") << "/mnt/musical/x.rav"
+                                                   << "Z:\\mnt\\musical\\x.rav";
+    QTest::newRow("the drive's own folder") << "/mnt/music"
+                                            << "D:\\";
+    QTest::newRow("root") << "/"
+                          << "Z:\\";
+    QTest::newRow("doubled separators") << "/mnt//music/./x.rav"
+                                        << "D:\\x.rav";
+    QTest::newRow("relative stays") << "tunes/a.rav"
+                                    << "tunes/a.rav";
+    QTest::newRow("already Windows") << "C:\\a.rav"
+                                     << "C:\\a.rav";
 }
 
 void TestRunner::windows_form()
@@ -152,12 +170,13 @@ void TestRunner::windows_form()
 
 void TestRunner::command_through_runner()
 {
-    CommandLine player = single_file_command(QStringLiteral("C:\\ravu\\ravu.exe"), QStringLiteral("/mnt/music/a.rav"),
-                                             QStringLiteral("*P*E"), QStringLiteral("/mnt/music"));
+    CommandLine player =
+        single_file_command(QStringLiteral("C:\\ravu\\ravu.exe"), QStringLiteral("/mnt/music/a.rav"),
+                            QStringLiteral("*P*E"), QStringLiteral("/mnt/music"));
     const CommandLine line = through_runner(player, QStringLiteral("wine"), kDrives);
     QCOMPARE(line.program, QStringLiteral("wine"));
-    QCOMPARE(line.arguments,
-             (QStringList{QStringLiteral("C:\\ravu\\ravu.exe"), QStringLiteral("D:\\a.rav"), QStringLiteral("*P*E")}));
+    QCOMPARE(line.arguments, (QStringList{QStringLiteral("C:\\ravu\\ravu.exe"), QStringLiteral("D:\\a.rav"),
+                                          QStringLiteral("*P*E")}));
     QCOMPARE(line.working_folder, QStringLiteral("/mnt/music"));
     QCOMPARE(line.text, QStringLiteral(R"("wine" "C:\ravu\ravu.exe" "D:\a.rav"*P*E)"));
 }
@@ -199,8 +218,9 @@ void TestRunner::drives_of_a_prefix()
 // with the player path as stored and the path in the Windows form.
 void TestRunner::fake_runner_gets_each_form()
 {
-    StartedWindow f({.settings = settings_naming(QStringLiteral("C:\\ravu\\ravu.exe"), QStringLiteral("editor")),
-                     .real_system = true});
+    StartedWindow f(
+        {.settings = settings_naming(QStringLiteral("C:\\ravu\\ravu.exe"), QStringLiteral("editor")),
+         .real_system = true});
     const QString bin = f.make_folder(QStringLiteral("bin"));
     f.write_file(QStringLiteral("bin/wine"), kFakeRunner);
     QVERIFY(QFile::setPermissions(bin + QStringLiteral("/wine"), QFile::ReadOwner | QFile::ExeOwner));
@@ -211,7 +231,9 @@ void TestRunner::fake_runner_gets_each_form()
     qputenv("WINEPREFIX", f.path(QStringLiteral("prefix")).toUtf8());
     const QString log = f.path(QStringLiteral("runner.log"));
     qputenv("FAKE_RUNNER_LOG", log.toLocal8Bit());
-    const auto lines = [&log] { return QString::fromUtf8(read_file(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts); };
+    const auto lines = [&log] {
+        return QString::fromUtf8(read_file(log)).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    };
 
     f.write_file(QStringLiteral("曲 1.rav"), "cde");
     f.write_file(QStringLiteral("b.rav"), "efg");
@@ -235,21 +257,24 @@ void TestRunner::fake_runner_gets_each_form()
     trial->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setPlainText(QStringLiteral("cde"));
     trial->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     QTRY_COMPARE(lines().size(), 4);
-    QCOMPARE(lines()[3], QDir::currentPath() + QStringLiteral("[C:\\ravu\\ravu.exe][M:\\ravutmp.rav][*P*E*X]"));
+    QCOMPARE(lines()[3],
+             QDir::currentPath() + QStringLiteral("[C:\\ravu\\ravu.exe][M:\\ravutmp.rav][*P*E*X]"));
     QCOMPARE(f.dialogs.texts(), QStringList());
     qInfo().noquote() << "the runner got:\n" + lines().join(QLatin1Char('\n'));
 }
 
 void TestRunner::runner_setting_data()
 {
-    QTest::addColumn<QString>("runner");  // the Runner key; "ERR": none
+    QTest::addColumn<QString>("runner"); // the Runner key; "ERR": none
     QTest::addColumn<bool>("wine_on_path");
     QTest::addColumn<QString>("started"); // the program started; empty: none
     QTest::addColumn<QString>("message");
     const QString player = QStringLiteral("/opt/p/ravu.exe");
-    QTest::newRow("no runner installed") << "ERR" << false << QString() << default_runner_missing_message(player);
-    QTest::newRow("named runner missing") << "/opt/none/wine" << true << QString()
-                                          << named_runner_missing_message(player, QStringLiteral("/opt/none/wine"));
+    QTest::newRow("no runner installed")
+        << "ERR" << false << QString() << default_runner_missing_message(player);
+    QTest::newRow("named runner missing")
+        << "/opt/none/wine" << true << QString()
+        << named_runner_missing_message(player, QStringLiteral("/opt/none/wine"));
     QTest::newRow("named runner") << "@/other" << false << "@/other" << QString();
     QTest::newRow("directly") << "-" << true << player << QString();
     QTest::newRow("empty key: the system's") << "" << true << "@/bin/wine" << QString();
@@ -308,7 +333,8 @@ void TestRunner::real_runner_starts_a_windows_player()
     qputenv("WINEPREFIX", f.path(QStringLiteral("prefix")).toUtf8());
     qputenv("WINEDEBUG", "-all");
     qputenv("WINEDLLOVERRIDES", "mscoree,mshtml=");
-    f.write_file(QStringLiteral("ravfiler.ini"), settings_naming(f.path(QStringLiteral("player.exe")), QStringLiteral("editor")));
+    f.write_file(QStringLiteral("ravfiler.ini"),
+                 settings_naming(f.path(QStringLiteral("player.exe")), QStringLiteral("editor")));
     f.load();
     f.write_file(QStringLiteral("曲 a.rav"), "cde");
     f.write_file(QStringLiteral("b.rav"), "efg");

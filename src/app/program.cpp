@@ -33,8 +33,9 @@ int run_program(QApplication& app, const CommandLineRequest& request)
     Dialogs& dialogs = qt_dialogs; // defaults of the interface
     DesktopServices system;
     // A path given relative to the folder the program was started in, before it moves.
-    const QString path =
-        request.path.isEmpty() ? QString() : QDir::toNativeSeparators(QDir::current().absoluteFilePath(request.path));
+    const QString path = request.path.isEmpty()
+                             ? QString()
+                             : QDir::toNativeSeparators(QDir::current().absoluteFilePath(request.path));
     const StartFolders folders = request.desktop ? desktop_start_folders() : terminal_start_folders();
     if (!folders.error.isEmpty())
         dialogs.message(nullptr, folders.error);

@@ -39,7 +39,9 @@ void FileOperations::edit_file()
         m_dialogs.tell(kSelectFileMessage);
         return;
     }
-    if (!m_system.start_task(editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.target_file), WindowStyle::NoActivate))
+    if (!m_system.start_task(
+            editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.target_file),
+            WindowStyle::NoActivate))
         m_dialogs.tell(kEditorStartFailedMessage);
 }
 

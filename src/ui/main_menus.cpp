@@ -4,8 +4,8 @@
 #include "atomic_file.h"
 #include "command_lines.h"
 #include "editor_defaults.h"
-#include "main_controls.h"
 #include "folder_list.h"
+#include "main_controls.h"
 #include "messages.h"
 #include "open_folder_dialog.h"
 #include "paths.h"
@@ -42,7 +42,8 @@ MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemSer
       m_folders(menus.Dir1),
       m_recent(new RecentFoldersMenu(menus.mnuRecent, menus.Dir1, state, m_operations.go_to_folder))
 {
-    QObject::connect(menus.mnuOpenFolder, &QAction::triggered, menus.mnuOpenFolder, [this] { open_folder(); });
+    QObject::connect(menus.mnuOpenFolder, &QAction::triggered, menus.mnuOpenFolder,
+                     [this] { open_folder(); });
     QObject::connect(menus.mnuEnd, &QAction::triggered, menus.mnuEnd, [this] { m_operations.end(); });
     QObject::connect(menus.mnuOpt, &QAction::triggered, menus.mnuOpt, [this] { m_operations.options(); });
     QObject::connect(menus.mnuMftxt, &QAction::triggered, menus.mnuMftxt, [this] { show_help_text(); });
@@ -52,7 +53,8 @@ MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemSer
 void MainMenus::show_help_text()
 {
     provide_help_text(own_file_path(m_state.start_dir, kHelpTextFileName));
-    if (!m_system.start_task(help_text_command(editor_in_use(m_state.editor_path, m_system.default_editor()), m_state.start_dir),
+    if (!m_system.start_task(help_text_command(editor_in_use(m_state.editor_path, m_system.default_editor()),
+                                               m_state.start_dir),
                              WindowStyle::NoActivate))
         m_dialogs.tell(kEditorStartFailedMessage);
 }

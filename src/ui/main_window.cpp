@@ -74,10 +74,10 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
         m_state,
         FileOperationControls{c.Command3, c.Command10, c.Command9, c.Command11, c.Command8, c.Dir1, c.File1},
         target, system, boxes);
-    m_menus = std::make_unique<MainMenus>(
-        c, m_state, system, boxes,
-        MenuOperations{[this] { close_exe(); }, [this] { open_options(); },
-                       [this](const QString& folder) { go_to_folder(folder); }});
+    m_menus =
+        std::make_unique<MainMenus>(c, m_state, system, boxes,
+                                    MenuOperations{[this] { close_exe(); }, [this] { open_options(); },
+                                                   [this](const QString& folder) { go_to_folder(folder); }});
     m_frame =
         std::make_unique<WindowFrame>(*this, FrameControls{c.client, c.Text1, c.List1, c.File1, c.panels[0]});
     m_geometry = std::make_unique<WindowGeometry>(*this);

@@ -103,6 +103,6 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<WindowFrame> m_frame;
     std::unique_ptr<WindowGeometry> m_geometry;
-    DropTarget* m_drop = nullptr; // owned by the window
+    DropTarget* m_drop = nullptr;         // owned by the window
     QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)
 };

@@ -15,10 +15,10 @@
 #include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QKeySequence>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>

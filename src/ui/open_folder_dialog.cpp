@@ -67,9 +67,8 @@ OpenFolderDialog::OpenFolderDialog(const QString& shown_folder, QWidget* parent)
     Txt_Folder->setMinimumWidth(420);
     auto* completer = new FolderCompleter(Txt_Folder);
     Txt_Folder->setCompleter(completer);
-    connect(Txt_Folder, &QLineEdit::textChanged, completer, [completer](const QString& text) {
-        completer->read_ahead(text);
-    });
+    connect(Txt_Folder, &QLineEdit::textChanged, completer,
+            [completer](const QString& text) { completer->read_ahead(text); });
     Txt_Folder->setText(shown_folder);
     Txt_Folder->selectAll();
     label->setBuddy(Txt_Folder);

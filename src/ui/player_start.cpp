@@ -25,7 +25,8 @@ PlayerStart start_player(const AppState& state, SystemServices& system, const Co
                                  : named_runner_missing_message(state.player_path, choice.runner);
             return result;
         }
-        result.task = system.start_task(through_runner(command, runner, prefix_drives(runner_prefix())), style);
+        result.task =
+            system.start_task(through_runner(command, runner, prefix_drives(runner_prefix())), style);
     }
     if (!result.task)
         result.failure = kPlayerStartFailedMessage;

@@ -2,9 +2,9 @@
 
 #include "app_state.h"
 #include "command_lines.h"
-#include "editor_defaults.h"
 #include "control_placement.h"
 #include "dialogs.h"
+#include "editor_defaults.h"
 #include "fonts.h"
 #include "layout_rules.h"
 #include "messages.h"
@@ -100,7 +100,9 @@ void TrialWindow::edit_conf()
         // A file that cannot be made is left to show itself in the editor.
         create_definition_file(s.conf_path);
     }
-    if (!m_system.start_task(editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.conf_path), WindowStyle::NoActivate))
+    if (!m_system.start_task(
+            editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.conf_path),
+            WindowStyle::NoActivate))
         m_dialogs.message(this, conf_editor_failure_message(s.editor_path, s.conf_path));
 }
 
