@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include <algorithm>
+
 RecentFoldersMenu::RecentFoldersMenu(QMenu* menu, FolderList* folders, const AppState& state,
                                      std::function<void(const QString&)> go_to_folder)
     : QObject(menu), m_menu(menu), m_folders_list(folders), m_state(state),
@@ -21,10 +23,12 @@ RecentFoldersMenu::RecentFoldersMenu(QMenu* menu, FolderList* folders, const App
 void RecentFoldersMenu::keep_in(const QString& file)
 {
     m_file = file;
+    // The folders of this run so far come first, the newest at the top.
     QStringList folders = read_recent_folders(file);
-    // The folders of this run so far come first.
-    for (auto it = m_folders.crbegin(); it != m_folders.crend(); ++it)
-        folders = with_recent_folder(folders, *it);
+    QStringList oldest_first = m_folders;
+    std::reverse(oldest_first.begin(), oldest_first.end());
+    for (const QString& folder : oldest_first)
+        folders = with_recent_folder(folders, folder);
     m_folders = folders;
     fill();
 }
