@@ -4,6 +4,7 @@
 #include "command_line.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(CommandAction)
@@ -22,24 +23,32 @@ void TestCommandLine::arguments_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<CommandAction>("action");
     QTest::addColumn<bool>("desktop");
+    QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("refused");
     const auto run = CommandAction::Run;
-    QTest::newRow("none") << QStringList{} << run << false << QString();
-    QTest::newRow("desktop") << QStringList{"--desktop"} << run << true << QString();
-    QTest::newRow("-h") << QStringList{"-h"} << CommandAction::Help << false << QString();
+    const auto refuse = CommandAction::Refuse;
+    QTest::newRow("none") << QStringList{} << run << false << QString() << QString();
+    QTest::newRow("desktop") << QStringList{"--desktop"} << run << true << QString() << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << CommandAction::Help << false << QString() << QString();
     QTest::newRow("help wins") << QStringList{"--desktop", "--help", "-v"} << CommandAction::Help << true
+                               << QString() << QString();
+    // Answered before the application could say whether the other argument is Qt's.
+    QTest::newRow("help beside an unknown option")
+        << QStringList{"--bogus", "--help"} << CommandAction::Help << false << QString() << "--bogus";
+    QTest::newRow("-v") << QStringList{"-v"} << CommandAction::Version << false << QString() << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << CommandAction::Version << false << QString()
                                << QString();
-    QTest::newRow("-v") << QStringList{"-v"} << CommandAction::Version << false << QString();
-    QTest::newRow("--version") << QStringList{"--version"} << CommandAction::Version << false << QString();
-    QTest::newRow("Qt's options") << QStringList{"-platform", "offscreen", "-style=fusion",
-                                                 "--reverse", "-session",  "1234"}
-                                  << run << false << QString();
-    QTest::newRow("unknown option") << QStringList{"--help", "--bogus"} << CommandAction::Refuse << false
+    QTest::newRow("a folder") << QStringList{"~/曲"} << run << false << "~/曲" << QString();
+    QTest::newRow("desktop and a tune")
+        << QStringList{"--desktop", "/m/a b.rav"} << run << true << "/m/a b.rav" << QString();
+    QTest::newRow("a path after --") << QStringList{"--", "-odd.rav"} << run << false << "-odd.rav"
+                                     << QString();
+    QTest::newRow("two paths") << QStringList{"a.rav", "b.rav"} << refuse << false << "a.rav"
+                               << "b.rav";
+    QTest::newRow("unknown option") << QStringList{"--bogus", "a.rav"} << refuse << false << "a.rav"
                                     << "--bogus";
-    QTest::newRow("single dash") << QStringList{"-desktop"} << CommandAction::Refuse << false << "-desktop";
-    QTest::newRow("a file") << QStringList{"tune.rav"} << CommandAction::Refuse << false << "tune.rav";
-    QTest::newRow("flag with a value")
-        << QStringList{"-reverse=1"} << CommandAction::Refuse << false << "-reverse=1";
+    QTest::newRow("single dash") << QStringList{"-desktop"} << refuse << false << QString() << "-desktop";
+    QTest::newRow("a lone dash is a path") << QStringList{"-"} << run << false << "-" << QString();
 }
 
 void TestCommandLine::arguments()
@@ -47,40 +56,61 @@ void TestCommandLine::arguments()
     QFETCH(QStringList, arguments);
     QFETCH(CommandAction, action);
     QFETCH(bool, desktop);
+    QFETCH(QString, path);
     QFETCH(QString, refused);
     const CommandLineRequest request = parse_command_line(arguments);
     QCOMPARE(request.action, action);
     QCOMPARE(request.desktop, desktop);
+    QCOMPARE(request.path, path);
     QCOMPARE(request.refused_argument, refused);
 }
 
 void TestCommandLine::program_answers_without_display_data()
 {
-    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exit_code");
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<QByteArray>("error");
     const QByteArray usage = usage_text().toUtf8();
-    QTest::newRow("--help") << "--help" << 0 << usage << QByteArray();
-    QTest::newRow("-h") << "-h" << 0 << usage << QByteArray();
-    QTest::newRow("--version") << "--version" << 0 << QByteArray("Ravu Filer 2.00\n") << QByteArray();
-    QTest::newRow("-v") << "-v" << 0 << QByteArray("Ravu Filer 2.00\n") << QByteArray();
-    QTest::newRow("unknown") << "--bogus" << 2 << QByteArray()
-                             << QStringLiteral("ravufiler: 使えない引数です: --bogus\n\n").toUtf8() + usage;
+    const auto refused = [&usage](const char* argument) {
+        return QStringLiteral("ravufiler: 使えない引数です: %1\n\n").arg(QLatin1String(argument)).toUtf8()
+               + usage;
+    };
+    const QByteArray version("Ravu Filer 2.00\n");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << usage << QByteArray();
+    QTest::newRow("-h") << QStringList{"-h"} << 0 << usage << QByteArray();
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << version << QByteArray();
+    QTest::newRow("-v with Qt's options")
+        << QStringList{"-style", "fusion", "-v"} << 0 << version << QByteArray();
+    // Qt takes its own options first (on a platform that needs no display); what is left
+    // is refused before any window shows.
+    QTest::newRow("unknown") << QStringList{"-platform", "offscreen", "--bogus"} << 2 << QByteArray()
+                             << refused("--bogus");
+    QTest::newRow("unknown after Qt's options")
+        << QStringList{"-platform", "offscreen", "-style=fusion", "-session", "1", "-reverse", "-x"} << 2
+        << QByteArray() << refused("-x");
+    QTest::newRow("a Qt flag given a value")
+        << QStringList{"-platform", "offscreen", "-reverse=1"} << 2 << QByteArray() << refused("-reverse=1");
+    QTest::newRow("two paths") << QStringList{"-platform", "offscreen", "a", "b"} << 2 << QByteArray()
+                               << refused("b");
 }
 
 void TestCommandLine::program_answers_without_display()
 {
-    QFETCH(QString, argument);
+    QFETCH(QStringList, arguments);
     QFETCH(int, exit_code);
     QFETCH(QByteArray, out);
     QFETCH(QByteArray, error);
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));
+    // A runtime folder of the user's own, so the platform has nothing to warn about.
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
     QProcess program;
     program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(RAVUFILER_PATH), {argument});
+    program.start(QStringLiteral(RAVUFILER_PATH), arguments);
     QVERIFY(program.waitForFinished(30000));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), exit_code);

@@ -22,6 +22,8 @@ private slots:
     void cleanup();
     void start_folder_data();
     void start_folder();
+    void recent_folders_file_data();
+    void recent_folders_file();
 
 private:
     QTemporaryDir* m_temp = nullptr;
@@ -51,22 +53,25 @@ void TestDesktopStart::cleanup()
 void TestDesktopStart::start_folder_data()
 {
     QTest::addColumn<QString>("config_home"); // relative to the temporary folder; empty: unset
+    QTest::addColumn<bool>("given_relative"); // config_home set as it is, a relative path
     QTest::addColumn<QString>("expected");    // the start folder, relative likewise; empty: none made
-    QTest::newRow("configuration folder set") << "config"
-                                              << "config/ravufiler";
-    QTest::newRow("configuration folder unset") << QString() << "home/.config/ravufiler";
-    QTest::newRow("configuration folder is a file") << "a file" << QString();
+    QTest::newRow("configuration folder set") << "config" << false << "config/ravufiler";
+    QTest::newRow("configuration folder unset") << QString() << false << "home/.config/ravufiler";
+    QTest::newRow("configuration folder is a file") << "a file" << false << QString();
+    // The base folder rules say to ignore a relative one.
+    QTest::newRow("configuration folder relative") << "relcfg" << true << "home/.config/ravufiler";
 }
 
 void TestDesktopStart::start_folder()
 {
     QFETCH(QString, config_home);
+    QFETCH(bool, given_relative);
     QFETCH(QString, expected);
     const QString home = m_temp->filePath(QStringLiteral("home"));
     if (config_home.isEmpty())
         qunsetenv("XDG_CONFIG_HOME");
     else
-        qputenv("XDG_CONFIG_HOME", m_temp->filePath(config_home).toUtf8());
+        qputenv("XDG_CONFIG_HOME", (given_relative ? config_home : m_temp->filePath(config_home)).toUtf8());
     QVERIFY(write_file(m_temp->filePath(QStringLiteral("a file")), "x"));
 
     const StartFolders folders = desktop_start_folders();
@@ -100,6 +105,33 @@ void TestDesktopStart::start_folder()
     QCOMPARE(read_setting(ini, QStringLiteral("Lastpath")), home);
     QCOMPARE(read_setting(ini, QStringLiteral("Ravu")), QString());
     QVERIFY(!QFile::exists(QDir(home).filePath(QStringLiteral("ravfiler.ini"))));
+    QVERIFY(!QFileInfo::exists(QStringLiteral("relcfg")));
+}
+
+void TestDesktopStart::recent_folders_file_data()
+{
+    QTest::addColumn<QByteArray>("state_home"); // null: unset
+    QTest::addColumn<QString>("expected");      // relative to the temporary folder
+    QTest::newRow("unset") << QByteArray() << "home/.local/state/ravufiler/recent-folders";
+    QTest::newRow("set") << QByteArray("state") << "state/ravufiler/recent-folders";
+    QTest::newRow("relative") << QByteArray("relstate") << "home/.local/state/ravufiler/recent-folders";
+}
+
+void TestDesktopStart::recent_folders_file()
+{
+    QFETCH(QByteArray, state_home);
+    QFETCH(QString, expected);
+    const QByteArray saved = qgetenv("XDG_STATE_HOME");
+    if (state_home.isNull())
+        qunsetenv("XDG_STATE_HOME");
+    else
+        qputenv("XDG_STATE_HOME",
+                state_home == "state" ? m_temp->filePath(QStringLiteral("state")).toUtf8() : state_home);
+    const QString file = ::recent_folders_file();
+    qputenv("XDG_STATE_HOME", saved);
+    if (saved.isNull())
+        qunsetenv("XDG_STATE_HOME");
+    QCOMPARE(file, m_temp->filePath(expected));
 }
 
 QTEST_MAIN(TestDesktopStart)

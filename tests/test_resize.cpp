@@ -249,13 +249,22 @@ void TestResize::menus()
     QCOMPARE(top[0]->text(), QStringLiteral("ファイル(&F)"));
     QCOMPARE(top[1]->text(), QStringLiteral("設定(&C)"));
     QCOMPARE(top[2]->text(), QStringLiteral("ヘルプ(&H)"));
-    QCOMPARE(c.mnuFile->actions(), QList<QAction*>{c.mnuEnd});
+    const QList<QAction*> file = c.mnuFile->actions();
+    QCOMPARE(file.size(), 4);
+    QCOMPARE(file[0], c.mnuOpenFolder);
+    QCOMPARE(file[1], c.mnuRecent->menuAction());
+    QVERIFY(file[2]->isSeparator());
+    QCOMPARE(file[3], c.mnuEnd);
+    QCOMPARE(c.mnuOpenFolder->text(), QStringLiteral("フォルダを開く(&O)..."));
+    QCOMPARE(c.mnuOpenFolder->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
+    QCOMPARE(c.mnuRecent->title(), QStringLiteral("最近使ったフォルダ(&R)"));
     QCOMPARE(c.mnuCustom->actions(), QList<QAction*>{c.mnuOpt});
     QCOMPARE(c.mnuHelp->actions(), (QList<QAction*>{c.mnuMftxt, c.mnuVersion}));
     QCOMPARE(c.mnuEnd->text(), QStringLiteral("終了(&X)"));
     QCOMPARE(c.mnuOpt->text(), QStringLiteral("オプション(&E)"));
     QCOMPARE(c.mnuMftxt->text(), QStringLiteral("ravfiler.txt表示(&M)"));
     QCOMPARE(c.mnuVersion->text(), QStringLiteral("バージョン情報(&A)"));
+    // Only "フォルダを開く" has a shortcut key.
     for (QAction* item : {c.mnuEnd, c.mnuOpt, c.mnuMftxt, c.mnuVersion})
         QVERIFY(item->shortcut().isEmpty());
 }

@@ -6,35 +6,6 @@
 
 namespace {
 
-// Options the application object takes itself, with a value in the next argument unless
-// given as "-name=value".
-const QStringList kQtValueOptions = {QStringLiteral("platform"),
-                                     QStringLiteral("platformpluginpath"),
-                                     QStringLiteral("platformtheme"),
-                                     QStringLiteral("plugin"),
-                                     QStringLiteral("qwindowgeometry"),
-                                     QStringLiteral("geometry"),
-                                     QStringLiteral("qwindowicon"),
-                                     QStringLiteral("icon"),
-                                     QStringLiteral("qwindowtitle"),
-                                     QStringLiteral("title"),
-                                     QStringLiteral("session"),
-                                     QStringLiteral("display"),
-                                     QStringLiteral("name"),
-                                     QStringLiteral("style"),
-                                     QStringLiteral("stylesheet")};
-const QStringList kQtFlagOptions = {QStringLiteral("reverse"), QStringLiteral("widgetcount"),
-                                    QStringLiteral("nograb"),  QStringLiteral("dograb"),
-                                    QStringLiteral("sync"),    QStringLiteral("testability")};
-
-// The name of a Qt option written "-name" or "--name" (with or without "=value").
-QString qt_option_name(const QString& argument)
-{
-    QString name = argument.mid(argument.startsWith(QStringLiteral("--")) ? 2 : 1);
-    const qsizetype equals = name.indexOf(QLatin1Char('='));
-    return equals < 0 ? name : name.left(equals);
-}
-
 void print(std::FILE* stream, const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
@@ -49,41 +20,45 @@ CommandLineRequest parse_command_line(const QStringList& arguments)
     CommandLineRequest request;
     bool help = false;
     bool version = false;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QStringLiteral("-h") || argument == QStringLiteral("--help")) {
+    bool options_end = false;
+    for (const QString& argument : arguments) {
+        const bool option = !options_end && argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
+        if (option && (argument == QStringLiteral("-h") || argument == QStringLiteral("--help"))) {
             help = true;
-        } else if (argument == QStringLiteral("-v") || argument == QStringLiteral("--version")) {
+        } else if (option && (argument == QStringLiteral("-v") || argument == QStringLiteral("--version"))) {
             version = true;
-        } else if (argument == QStringLiteral("--desktop")) {
+        } else if (option && argument == QStringLiteral("--desktop")) {
             request.desktop = true;
-        } else if (argument.startsWith(QLatin1Char('-')) && kQtFlagOptions.contains(qt_option_name(argument))
-                   && !argument.contains(QLatin1Char('='))) {
-            continue;
-        } else if (argument.startsWith(QLatin1Char('-'))
-                   && kQtValueOptions.contains(qt_option_name(argument))) {
-            if (!argument.contains(QLatin1Char('=')))
-                ++i; // its value
-        } else {
-            request.action = CommandAction::Refuse;
+        } else if (option && argument == QStringLiteral("--")) {
+            options_end = true; // a path that starts with "-" follows
+        } else if (!option && request.path.isEmpty() && !argument.isEmpty()) {
+            request.path = argument;
+        } else if (request.refused_argument.isEmpty()) {
             request.refused_argument = argument;
-            return request;
         }
     }
     if (help)
         request.action = CommandAction::Help;
     else if (version)
         request.action = CommandAction::Version;
+    else if (!request.refused_argument.isNull())
+        request.action = CommandAction::Refuse;
     return request;
 }
 
 QString usage_text()
 {
     return QStringLiteral(
-        "使い方: ravufiler [オプション]\n"
+        "使い方: ravufiler [オプション] [パス]\n"
         "\n"
         "曲ファイル (.txt, .rav) を選んでプレイヤーで演奏し、アルバム (.alb) にまとめます。\n"
         "設定ファイル ravfiler.ini などは起動したときのフォルダに置きます。\n"
+        "\n"
+        "パス:\n"
+        "  フォルダ       そのフォルダを開きます\n"
+        "  曲ファイル     そのフォルダを開き、曲を選びます (.txt, .rav)\n"
+        "  アルバム       そのフォルダをアルバムモードで開き、アルバムを選びます (.alb)\n"
+        "  ファイルマネージャーで .rav と .alb を開くプログラムとしても使えます。\n"
         "\n"
         "オプション:\n"
         "  --desktop      デスクトップのメニューから起動したときの動作: ファイルを\n"

@@ -37,6 +37,10 @@ int run_program(QApplication& app, const CommandLineRequest& request)
     QtDialogs qt_dialogs;
     Dialogs& dialogs = qt_dialogs; // defaults of the interface
     DesktopServices system;
+    // A path given relative to the folder the program was started in, before it moves.
+    const QString path = request.path.isEmpty()
+                             ? QString()
+                             : QDir::toNativeSeparators(QDir::current().absoluteFilePath(request.path));
     const StartFolders folders = request.desktop ? desktop_start_folders() : terminal_start_folders();
     if (!folders.error.isEmpty())
         dialogs.message(nullptr, folders.error);
@@ -65,8 +69,11 @@ int run_program(QApplication& app, const CommandLineRequest& request)
         window.write_shutdown_settings();
     });
     window.open_lists_at(folders.list_folder);
+    window.keep_recent_folders_in(recent_folders_file());
     window.load();
-    // Ended during the load: an event loop started now would not know.
+    if (!ended && !path.isEmpty())
+        window.open_path(path);
+    // Ended during the load or its questions: an event loop started now would not know.
     if (ended)
         return 0;
     window.show();

@@ -2,7 +2,29 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
+
+namespace {
+
+// A base folder from its variable; unset, empty or relative (which the base folder rules
+// tell to ignore): the default below the home folder.
+QString base_folder(const char* variable, const QString& default_below_home)
+{
+    const QString value = qEnvironmentVariable(variable);
+    if (!value.isEmpty() && QDir::isAbsolutePath(value))
+        return QDir::cleanPath(value);
+    return QDir(QDir::homePath()).filePath(default_below_home);
+}
+
+} // namespace
+
+QString config_home() { return base_folder("XDG_CONFIG_HOME", QStringLiteral(".config")); }
+
+QString state_home() { return base_folder("XDG_STATE_HOME", QStringLiteral(".local/state")); }
+
+QString recent_folders_file()
+{
+    return QDir(state_home()).filePath(QStringLiteral("ravufiler/recent-folders"));
+}
 
 StartFolders terminal_start_folders()
 {
@@ -12,9 +34,8 @@ StartFolders terminal_start_folders()
 
 StartFolders desktop_start_folders()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    const QString folder = QDir(base).filePath(QStringLiteral("ravufiler"));
-    if (base.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+    const QString folder = QDir(config_home()).filePath(QStringLiteral("ravufiler"));
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
         StartFolders fallback = terminal_start_folders();
         fallback.error = QDir::toNativeSeparators(folder) + QStringLiteral("を作成できませんでした。\r")
                          + QStringLiteral("実行時ディレクトリ ") + fallback.start_dir

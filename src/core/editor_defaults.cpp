@@ -25,3 +25,8 @@ EditorProgram editor_program(const QString& editor_path)
         return {QStringLiteral("open"), {QStringLiteral("-t")}};
     return {editor_path, {}};
 }
+
+QString editor_in_use(const QString& editor_path, const QString& default_editor)
+{
+    return editor_path.trimmed().isEmpty() ? default_editor : editor_path;
+}

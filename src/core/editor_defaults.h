@@ -19,3 +19,7 @@ struct EditorProgram {
 // An editor path names the program itself, except the macOS default, which is a command of
 // its own: "open -t" is the program "open" with the argument "-t".
 EditorProgram editor_program(const QString& editor_path);
+
+// The editor a start uses: the stored path, or the system's default editor when the stored
+// one is empty or only blanks (the options dialog still shows what is stored).
+QString editor_in_use(const QString& editor_path, const QString& default_editor);

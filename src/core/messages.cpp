@@ -35,3 +35,18 @@ QString refused_character_message(const QString& character)
         code += QStringLiteral("U+%1").arg(uint(point), 4, 16, QLatin1Char('0')).toUpper();
     return QStringLiteral("「%1」(%2)はShift-JISにない文字のため、試奏できません。").arg(character, code);
 }
+
+QString default_runner_missing_message(const QString& player_path)
+{
+    return QStringLiteral("Windows用のプレイヤー「%1」を起動するためのプログラム wine が見つかりません。\r"
+                          "wine をインストールしてください (Debian: apt install wine)。\r"
+                          "プレイヤーを直接起動するには、設定ファイルの Runner に - を書いてください。")
+        .arg(player_path);
+}
+
+QString named_runner_missing_message(const QString& player_path, const QString& runner)
+{
+    return QStringLiteral("Windows用のプレイヤー「%1」を起動するためのプログラム「%2」(設定ファイルの "
+                          "Runner) が見つかりません。\rパスを確認してください。")
+        .arg(player_path, runner);
+}

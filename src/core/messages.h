@@ -48,3 +48,8 @@ QString trial_write_failure_message(const QString& tmp_path);
 QString definition_read_failure_message(const QString& conf_path, const QString& reason);
 // A character of the trial that the player's code page cannot hold.
 QString refused_character_message(const QString& character);
+
+// A Windows player whose runner is not there: the system's runner (what to install) or the
+// one the settings name.
+QString default_runner_missing_message(const QString& player_path);
+QString named_runner_missing_message(const QString& player_path, const QString& runner);

@@ -41,3 +41,9 @@ inline bool position_saved(const QString& save_position) { return save_position 
 inline const QString& save_position_value(bool saved) { return saved ? kPositionSaved : kPositionNotSaved; }
 // A stored top that marks a frame not to restore.
 inline bool frame_not_restored(const QString& top) { return top == kTopMinimised || top == kTopMaximised; }
+
+// The program a Windows player is started through on other systems; "-" starts the player
+// itself, an empty or missing key the system's runner.
+inline const QString kRunnerKey = QStringLiteral("Runner");
+inline const QString kDirectStartRunner = QStringLiteral("-");
+inline const QString kDefaultRunner = QStringLiteral("wine");

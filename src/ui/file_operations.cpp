@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "command_lines.h"
+#include "editor_defaults.h"
 #include "file_list.h"
 #include "file_names.h"
 #include "folder_list.h"
@@ -38,7 +39,9 @@ void FileOperations::edit_file()
         m_dialogs.tell(kSelectFileMessage);
         return;
     }
-    if (!m_system.start_task(editor_command(s.editor_path, s.target_file), WindowStyle::NoActivate))
+    if (!m_system.start_task(
+            editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.target_file),
+            WindowStyle::NoActivate))
         m_dialogs.tell(kEditorStartFailedMessage);
 }
 

@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "paths.h"
 #include "play_list.h"
+#include "player_start.h"
 #include "selection_mode.h"
 #include "system_services.h"
 
@@ -40,8 +41,9 @@ void Launcher::exec_ravu_api()
     const CommandLine command =
         single_file_command(s.player_path, s.target_file, switches, m_controls.folders->path());
     // Not awaited. A start that fails is reported, as the system's own launcher would have.
-    if (!m_system.start_task(command, WindowStyle::Normal))
-        m_dialogs.tell(kPlayerStartFailedMessage);
+    const PlayerStart started = start_player(s, m_system, command, WindowStyle::Normal);
+    if (!started.task)
+        m_dialogs.tell(started.failure);
 }
 
 void Launcher::exec_ravu_alb()
@@ -82,15 +84,15 @@ void Launcher::exec_ravu_alb()
         const QString entry_path = join_folder_file(m_controls.files->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
-        const auto task = m_system.start_task(command, WindowStyle::NoActivate);
-        if (!task) {
-            m_dialogs.tell(kPlayerStartFailedMessage);
+        const PlayerStart started = start_player(s, m_system, command, WindowStyle::NoActivate);
+        if (!started.task) {
+            m_dialogs.tell(started.failure);
             return;
         }
         m_playing_name = entry;
         show_playing();
         // Window events, a second click and a stop included, run inside this wait.
-        m_system.wait_task(*task);
+        m_system.wait_task(*started.task);
         if (generation != m_generation)
             return;
         if (m_restart) {

@@ -62,6 +62,8 @@ struct MainControls {
     std::array<QLabel*, 3> panels{}; // the status bar's three panels
 
     QMenu* mnuFile = nullptr;
+    QAction* mnuOpenFolder = nullptr; // フォルダを開く... (Ctrl+L)
+    QMenu* mnuRecent = nullptr;       // 最近使ったフォルダ
     QAction* mnuEnd = nullptr;
     QMenu* mnuCustom = nullptr;
     QAction* mnuOpt = nullptr;

@@ -3,9 +3,13 @@
 #include "app_state.h"
 #include "atomic_file.h"
 #include "command_lines.h"
+#include "editor_defaults.h"
+#include "folder_list.h"
 #include "main_controls.h"
 #include "messages.h"
+#include "open_folder_dialog.h"
 #include "paths.h"
+#include "recent_folders_menu.h"
 #include "system_conventions.h"
 #include "system_services.h"
 #include "window_messages.h"
@@ -34,8 +38,12 @@ void provide_help_text(const QString& path)
 
 MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemServices& system,
                      WindowDialogs dialogs, MenuOperations operations)
-    : m_state(state), m_system(system), m_dialogs(dialogs), m_operations(std::move(operations))
+    : m_state(state), m_system(system), m_dialogs(dialogs), m_operations(std::move(operations)),
+      m_folders(menus.Dir1),
+      m_recent(new RecentFoldersMenu(menus.mnuRecent, menus.Dir1, state, m_operations.go_to_folder))
 {
+    QObject::connect(menus.mnuOpenFolder, &QAction::triggered, menus.mnuOpenFolder,
+                     [this] { open_folder(); });
     QObject::connect(menus.mnuEnd, &QAction::triggered, menus.mnuEnd, [this] { m_operations.end(); });
     QObject::connect(menus.mnuOpt, &QAction::triggered, menus.mnuOpt, [this] { m_operations.options(); });
     QObject::connect(menus.mnuMftxt, &QAction::triggered, menus.mnuMftxt, [this] { show_help_text(); });
@@ -45,9 +53,18 @@ MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemSer
 void MainMenus::show_help_text()
 {
     provide_help_text(own_file_path(m_state.start_dir, kHelpTextFileName));
-    if (!m_system.start_task(help_text_command(m_state.editor_path, m_state.start_dir),
+    if (!m_system.start_task(help_text_command(editor_in_use(m_state.editor_path, m_system.default_editor()),
+                                               m_state.start_dir),
                              WindowStyle::NoActivate))
         m_dialogs.tell(kEditorStartFailedMessage);
 }
 
 void MainMenus::show_version() { m_dialogs.tell(version_message()); }
+
+void MainMenus::open_folder()
+{
+    OpenFolderDialog dialog(m_folders->path(), m_dialogs.parent);
+    if (dialog.exec() != QDialog::Accepted || dialog.folder().isEmpty())
+        return;
+    m_operations.go_to_folder(dialog.folder());
+}

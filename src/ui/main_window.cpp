@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "access_faults.h"
 #include "dialogs.h"
 #include "drive_list.h"
 #include "drop_target.h"
@@ -17,6 +18,7 @@
 #include "play_list_panel.h"
 #include "play_list_view.h"
 #include "preview.h"
+#include "recent_folders_menu.h"
 #include "settings.h"
 #include "settings_keys.h"
 #include "settings_writes.h"
@@ -31,10 +33,17 @@
 #include "window_messages.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+
+constexpr int kAlbumOption = 2; // Option1(2) "アルバム"
+
+} // namespace
 
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
@@ -101,7 +110,9 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                          target, system, boxes);
     m_menus = std::make_unique<MainMenus>(
         c, m_state, system, boxes,
-        MenuOperations{.end = [this] { close_exe(); }, .options = [this] { open_options(); }});
+        MenuOperations{.end = [this] { close_exe(); },
+                       .options = [this] { open_options(); },
+                       .go_to_folder = [this](const QString& folder) { go_to_folder(folder); }});
     m_frame = std::make_unique<WindowFrame>(*this, FrameControls{.client = c.client,
                                                                  .preview = c.Text1,
                                                                  .list = c.List1,
@@ -118,7 +129,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                               target, this);
     connect(live, &LiveView::folder_gone, this,
             [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
-    new DropTarget(
+    m_drop = new DropTarget(
         m_state, DropControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1}, boxes,
         [this] { add_list(); }, *this);
 
@@ -149,6 +160,39 @@ void MainWindow::load()
     // The designed place first; the stored frame, where it is wanted and usable, over it.
     move(twips_to_px(300), twips_to_px(3735));
     m_geometry->restore(m_state);
+    m_menus->recent_folders().note_shown_folder();
+}
+
+void MainWindow::keep_recent_folders_in(const QString& file) { m_menus->recent_folders().keep_in(file); }
+
+void MainWindow::open_path(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        go_to_folder(path);
+        return;
+    }
+    if (!info.exists()) {
+        m_dialogs.message(this, folder_fault_message(path, folder_fault(path)));
+        return;
+    }
+    if (info.suffix().compare(QStringLiteral("alb"), Qt::CaseInsensitive) == 0)
+        m_modes->select_option(kAlbumOption);
+    m_drop->take({path});
+}
+
+bool MainWindow::go_to_folder(const QString& folder)
+{
+    MainControls& c = m_controls;
+    if (!c.Dir1->set_path(folder)) {
+        m_dialogs.message(this, folder_fault_message(folder, folder_fault(folder)));
+        return false;
+    }
+    // A play list kept by "No" keeps the lists where they were.
+    if (QFileInfo(c.Dir1->path()).canonicalFilePath() != QFileInfo(folder).canonicalFilePath())
+        return false;
+    c.Drive1->set_drive_from_path(c.Dir1->path());
+    return true;
 }
 
 // The settings file, the definition file and the trial tune live in the start folder.

@@ -23,6 +23,7 @@ class WindowFrame;
 class WindowGeometry;
 class SwitchBoxes;
 class TrialWindow;
+class DropTarget;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -36,8 +37,14 @@ public:
     // Before load(): the folder the lists open at when no last folder is stored (the start
     // folder unless this is called).
     void open_lists_at(const QString& folder);
+    // Before load(): the recent folders are kept in this file (otherwise for the run only).
+    void keep_recent_folders_in(const QString& file);
     // The start-up, run once before the window is first shown.
     void load();
+    // After load(): a folder, a tune or an album named at the start. A folder opens the
+    // lists there; a tune opens its folder and is selected as a click would; an album the
+    // same in album mode. A path that is not there is told as a failed folder change.
+    void open_path(const QString& path);
 
     AppState& state() { return m_state; }
     MainControls& controls() { return m_controls; }
@@ -53,6 +60,9 @@ public:
     void add_list();
     void exec_ravu_alb();
     void exec_ravu_api();
+    // The lists to the folder as a double-click on it would move them (the folder rule asks
+    // what it asks); a folder that cannot be opened is told. True when the lists show it.
+    bool go_to_folder(const QString& folder);
 
     // Opens the options dialog modally (start-up and the menu).
     void open_options();
@@ -94,5 +104,6 @@ private:
     std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<WindowFrame> m_frame;
     std::unique_ptr<WindowGeometry> m_geometry;
+    DropTarget* m_drop = nullptr;         // owned by the window
     QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)
 };

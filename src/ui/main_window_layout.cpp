@@ -16,6 +16,7 @@
 #include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
@@ -222,6 +223,12 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     QMenuBar* bar = window.menuBar();
     c.mnuFile = bar->addMenu(QStringLiteral("ファイル(&F)"));
     c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    c.mnuOpenFolder = c.mnuFile->addAction(QStringLiteral("フォルダを開く(&O)..."));
+    c.mnuOpenFolder->setObjectName(QStringLiteral("mnuOpenFolder"));
+    c.mnuOpenFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    c.mnuRecent = c.mnuFile->addMenu(QStringLiteral("最近使ったフォルダ(&R)"));
+    c.mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    c.mnuFile->addSeparator();
     c.mnuEnd = c.mnuFile->addAction(QStringLiteral("終了(&X)"));
     c.mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
     c.mnuCustom = bar->addMenu(QStringLiteral("設定(&C)"));

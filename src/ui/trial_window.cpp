@@ -4,9 +4,11 @@
 #include "command_lines.h"
 #include "control_placement.h"
 #include "dialogs.h"
+#include "editor_defaults.h"
 #include "fonts.h"
 #include "layout_rules.h"
 #include "messages.h"
+#include "player_start.h"
 #include "system_services.h"
 #include "trial_tune.h"
 #include "tune_text_field.h"
@@ -98,7 +100,9 @@ void TrialWindow::edit_conf()
         // A file that cannot be made is left to show itself in the editor.
         create_definition_file(s.conf_path);
     }
-    if (!m_system.start_task(editor_command(s.editor_path, s.conf_path), WindowStyle::NoActivate))
+    if (!m_system.start_task(
+            editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.conf_path),
+            WindowStyle::NoActivate))
         m_dialogs.message(this, conf_editor_failure_message(s.editor_path, s.conf_path));
 }
 
@@ -126,6 +130,8 @@ void TrialWindow::exec_ravu_tmp()
         s.conf_text = written.conf_text;
         break;
     }
-    if (!m_system.start_task(trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate))
-        m_dialogs.message(this, kPlayerStartFailedMessage);
+    const PlayerStart started =
+        start_player(s, m_system, trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate);
+    if (!started.task)
+        m_dialogs.message(this, started.failure);
 }

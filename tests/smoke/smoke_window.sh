@@ -3,9 +3,9 @@
 # (openbox, when installed) in a temporary folder whose settings file names the fake player,
 # clicks the controls where the window really has them and checks what only the running
 # program produces: the caption and the window icon, a tune selected and played, the trial
-# window writing ravutmp.rav and playing it, the names and roles assistive technology reads
-# (AT-SPI, in a D-Bus session of its own), the entry a list play marks as playing, and the
-# settings written on close.
+# window writing ravutmp.rav and playing it, a hidden folder reached by Ctrl+L and noted
+# among the recent folders, the names and roles assistive technology reads (AT-SPI, in a D-Bus
+# session of its own), the entry a list play marks as playing, and the settings written on close.
 # Exits 77 (skipped) when Xvfb or xdotool is missing; a check whose own tools are missing is
 # skipped with a line that says so.
 # Usage: smoke_window.sh <ravufiler> <fake_player> [folder for the screenshot]
@@ -126,6 +126,7 @@ start_program() {
   # Players end at once while this file exists; a list play takes it away to hold one.
   export FAKE_PLAYER_HOLD_FILE="$work/release"
   : >"$FAKE_PLAYER_HOLD_FILE"
+  export XDG_STATE_HOME="$work/state"
   cd "$start"
   "$program" >"$work/app.log" 2>&1 &
   app_pid=$!
@@ -185,6 +186,37 @@ check_trial() {
     || fail "ravutmp.rav holds: $(od -c "$start/ravutmp.rav" 2>&1)"
   wait_for 10 grep -qF "\"args\":[\"$start/ravutmp.rav\"," "$work/player.log" \
     || fail "the player was not started on ravutmp.rav"
+}
+
+# --- Ctrl+L: the dialog takes the focus, a hidden folder typed relative to the shown one opens (Enter may first take
+# a completion), the recent folders note it first; ".." brings the lists back
+open_typed_folder() {
+  xdotool windowactivate "$main" 2>/dev/null || xdotool windowfocus "$main"
+  wait_for 5 has_focus "$main" || fail "the main window got no focus"
+  xdotool key ctrl+l
+  wait_for 10 window_shown 'フォルダを開く' || fail "Ctrl+L opened no dialog"
+  local dialog
+  dialog=$(window_named 'フォルダを開く')
+  wait_for 5 has_focus "$dialog" || fail "the folder dialog got no focus"
+  xdotool key ctrl+a
+  xdotool type --delay 10 "$1"
+  dialog_gone() { ! window_shown 'フォルダを開く'; }
+  local tries=3
+  while ! dialog_gone; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || fail "Enter did not close the folder dialog"
+    xdotool key Return
+    wait_for 1 dialog_gone || true
+  done
+}
+
+check_open_folder() {
+  mkdir "$start/.hidden"
+  recent_first() { test "$(head -n1 "$XDG_STATE_HOME/ravufiler/recent-folders")" = "$1"; }
+  open_typed_folder ".hidden"
+  wait_for 10 recent_first "$start/.hidden" || fail "the hidden folder was not opened and noted"
+  open_typed_folder ".."
+  wait_for 10 recent_first "$start" || fail "'..' did not bring the lists back"
 }
 
 # --- names and roles through AT-SPI: each expected "role<TAB>name" line must be listed
@@ -319,8 +351,9 @@ make_start_folder
 start_program
 check_play
 check_trial
+check_open_folder
 check_accessibility
 check_list_play
 check_close
 
-echo "smoke test passed: caption, tune played, trial tune written and played, accessible names, playing mark, settings on close"
+echo "smoke test passed: caption, tune played, trial tune written and played, folder typed, accessible names, playing mark, settings on close"
