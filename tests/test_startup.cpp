@@ -1,6 +1,7 @@
 // Start-up and shutdown of the main window, and the options dialog, each in its own start
 // folder with scripted dialogs.
 
+#include "cp932.h"
 #include "drive_list.h"
 #include "fifos.h"
 #include "file_list.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,7 +35,8 @@ MainWindow& start(StartedWindow& run)
     return *run.window;
 }
 
-QByteArray cp932(const QString& text) { return QStringEncoder("windows-31j").encode(text); }
+// Through the program's own conversion: Qt has no CP932 converter of its own on Windows.
+QByteArray cp932(const QString& text) { return cp932_encode(text).value_or(QByteArray("<no CP932>")); }
 
 QStringList keys_of(const QByteArray& ini)
 {
