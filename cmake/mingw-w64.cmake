@@ -1,5 +1,5 @@
 # Cross build for 64-bit Windows with Debian's MinGW-w64 compiler (posix threads) against Qt for
-# Windows. RAVU_QT_WINDOWS_DIR names that Qt (scripts/windows-qt prints it); Qt's build tools
+# Windows. RAVU_QT_WINDOWS_DIR names that Qt (by default the one scripts/windows-qt finds); Qt's build tools
 # (moc, rcc, uic) are this system's, from QT_HOST_PATH.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -9,6 +9,14 @@ set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
 
 if(NOT RAVU_QT_WINDOWS_DIR AND DEFINED ENV{QT_WINDOWS_DIR})
   set(RAVU_QT_WINDOWS_DIR "$ENV{QT_WINDOWS_DIR}")
+endif()
+if(NOT RAVU_QT_WINDOWS_DIR)
+  # $QT_WINDOWS_DIR or the prepared tarball, unpacked once.
+  execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/windows-qt
+                  OUTPUT_VARIABLE RAVU_QT_WINDOWS_DIR OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE found)
+  if(NOT found EQUAL 0)
+    message(FATAL_ERROR "No Qt for Windows (see scripts/windows-qt)")
+  endif()
 endif()
 set(RAVU_QT_WINDOWS_DIR "${RAVU_QT_WINDOWS_DIR}" CACHE PATH "Qt for Windows (MinGW-w64)")
 if(NOT QT_HOST_PATH)

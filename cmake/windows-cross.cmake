@@ -21,3 +21,19 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
   endif()
 endif()
+
+# Qt for Windows brings no translations: Qt's Japanese one comes from this system's Qt
+# (Debian's qt6-translations-l10n), the same 6.4.
+set(RAVU_QT_JA_TRANSLATION ${QT_HOST_PATH}/share/qt6/translations/qtbase_ja.qm
+    CACHE FILEPATH "Qt's Japanese translation, packed beside the Windows program")
+
+# ravufiler-2.00-windows-x64.zip: the program with what it loads (scripts/package-windows).
+set(RAVU_WINDOWS_ZIP ${CMAKE_BINARY_DIR}/ravufiler-2.00-windows-x64.zip)
+add_custom_target(package_windows
+  COMMAND ${CMAKE_COMMAND} -E env QT_TRANSLATION=${RAVU_QT_JA_TRANSLATION}
+          ${CMAKE_SOURCE_DIR}/scripts/package-windows $<TARGET_FILE:ravufiler> ${RAVU_QT_WINDOWS_PREFIX}
+          ${RAVU_WINDOWS_ZIP}
+  DEPENDS ravufiler
+  BYPRODUCTS ${RAVU_WINDOWS_ZIP}
+  COMMENT "Packing ${RAVU_WINDOWS_ZIP}"
+  VERBATIM)
