@@ -13,8 +13,8 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
   find_program(RAVU_WINESERVER NAMES wineserver PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
   if(RAVU_WINE AND RAVU_WINESERVER)
     set(RAVU_WINE_PREFIX "${CMAKE_BINARY_DIR}/wine-prefix")
+    set(RAVU_WINE_QPA offscreen CACHE STRING "Qt's platform for the programs run under Wine")
     _ravu_wine_path(RAVU_WINE_QT_BIN "${RAVU_QT_WINDOWS_PREFIX}/bin")
-    _ravu_wine_path(RAVU_WINE_QT_PLUGINS "${RAVU_QT_WINDOWS_PREFIX}/plugins")
     configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
                    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
                                     WORLD_READ WORLD_EXECUTE)

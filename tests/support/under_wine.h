@@ -19,8 +19,8 @@ inline bool under_wine()
 }
 
 // Skips the rest of a test function under Wine, saying why.
-#define SKIP_UNDER_WINE(why)                                                                     \
-    do {                                                                                         \
-        if (under_wine())                                                                        \
-            QSKIP("Wine differs from Windows here: " why);                                       \
+#define SKIP_UNDER_WINE(why)                                                                                 \
+    do {                                                                                                     \
+        if (under_wine())                                                                                    \
+            QSKIP("Wine differs from Windows here: " why);                                                   \
     } while (false)
