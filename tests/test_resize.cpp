@@ -282,7 +282,7 @@ void TestResize::help_text_menu()
 {
     StartedWindow f({.subfolder = QStringLiteral("my music")});
     f.window->controls().mnuMftxt->trigger();
-    const QString help = f.start_dir + QStringLiteral("/ravfiler.txt");
+    const QString help = f.path(QStringLiteral("ravfiler.txt"));
     QVERIFY(help.contains(QLatin1Char(' ')));
     QCOMPARE(f.system.starts.size(), 1);
     const RecordedStart& start = f.system.starts[0];

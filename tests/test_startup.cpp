@@ -92,7 +92,8 @@ void TestStartup::first_run_cancelled_twice()
     QCOMPARE(w.windowTitle(), QStringLiteral("Ravu Filer Ver2.00"));
     QCOMPARE(w.controls().Label6->text(), QStringLiteral("simple"));
     QCOMPARE(w.controls().panels[0]->text(), QStringLiteral("対象ファイル："));
-    QCOMPARE(w.controls().panels[2]->text(), QStringLiteral("実行時ディレクトリ：") + run.temp.path());
+    QCOMPARE(w.controls().panels[2]->text(),
+             QStringLiteral("実行時ディレクトリ：") + QDir::toNativeSeparators(run.temp.path()));
     QVERIFY(!w.controls().Command5->isEnabled() && !w.controls().Command7->isEnabled());
     QVERIFY(!QFile::exists(run.ini()));
 
@@ -101,7 +102,7 @@ void TestStartup::first_run_cancelled_twice()
     QCOMPARE(run.ended, 1);
     QCOMPARE(keys_of(read_file(run.ini())),
              (QStringList{"Lastpath", "PreTop", "PreLeft", "PreHeight", "PreWidth"}));
-    QCOMPARE(run.setting("Lastpath"), run.temp.path());
+    QCOMPARE(run.setting("Lastpath"), QDir::toNativeSeparators(run.temp.path()));
     QCOMPARE(run.setting("PreLeft"), QStringLiteral("300"));
 }
 
@@ -251,7 +252,7 @@ void TestStartup::last_folder_restored_or_reported()
         write_file(run.ini(), kPaths + "Lastpath=" + elsewhere.path().toUtf8() + "\r\n");
         MainWindow& w = start(run);
         QVERIFY(run.dialogs.messages.isEmpty());
-        QCOMPARE(w.controls().Dir1->path(), elsewhere.path());
+        QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(elsewhere.path()));
         QCOMPARE(w.controls().File1->path(), elsewhere.path());
         QCOMPARE(w.controls().File1->names(), QStringList{"a.rav"});
         QCOMPARE(w.state().current_folder, elsewhere.path());
@@ -312,7 +313,9 @@ void TestStartup::settings_file_that_is_no_file_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("FIFO") << QStringLiteral("fifo");
+#ifndef Q_OS_WIN // a link there is a shortcut file, no device
     QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+#endif
 }
 
 void TestStartup::settings_file_that_is_no_file()
@@ -339,8 +342,10 @@ void TestStartup::settings_file_that_is_no_file()
 void TestStartup::cp932_settings_file_kept_byte_for_byte()
 {
     StartedWindow run(kUnstarted);
-    const QString old_folder = QDir(run.temp.path()).filePath(QStringLiteral("曲フォルダ"));
-    const QString new_folder = QDir(run.temp.path()).filePath(QStringLiteral("新しい曲"));
+    const QString old_folder =
+        QDir::toNativeSeparators(QDir(run.temp.path()).filePath(QStringLiteral("曲フォルダ")));
+    const QString new_folder =
+        QDir::toNativeSeparators(QDir(run.temp.path()).filePath(QStringLiteral("新しい曲")));
     QVERIFY(QDir().mkpath(old_folder) && QDir().mkpath(new_folder));
     const QByteArray head = "; " + cp932(QStringLiteral("設定")) + "\r\n[Foreign]\r\nname="
                             + cp932(QStringLiteral("日本語")) + "\r\nstray=\xff\r\n[RavFiler]\r\nRavu="
@@ -369,8 +374,10 @@ void TestStartup::last_folder_of_any_name_restored_data()
     // Over 300 bytes in UTF-8 with the start folder, in two names of at most 255 bytes.
     QTest::newRow("long Japanese path") << QString(QStringLiteral("あ")).repeated(80) + QLatin1Char('/')
                                                + QString(QStringLiteral("い")).repeated(20);
+#ifndef Q_OS_WIN // Windows drops a name's trailing blanks and allows no tab
     QTest::newRow("trailing blank") << QStringLiteral("music ");
     QTest::newRow("leading tab") << QStringLiteral("\tmusic");
+#endif
 }
 
 void TestStartup::last_folder_of_any_name_restored()
@@ -378,7 +385,7 @@ void TestStartup::last_folder_of_any_name_restored()
     QFETCH(QString, name);
     StartedWindow first(kUnstarted);
     write_file(first.ini(), kPaths);
-    const QString folder = QDir(first.temp.path()).filePath(name);
+    const QString folder = QDir::toNativeSeparators(QDir(first.temp.path()).filePath(name));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(folder.toUtf8().size() > 300 || name.trimmed() != name);
     MainWindow& w = start(first);
