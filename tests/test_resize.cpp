@@ -6,6 +6,7 @@
 #include "main_controls.h"
 #include "modal_robot.h"
 #include "started_window.h"
+#include "system_conventions.h"
 #include "twips.h"
 
 #include <QAction>
@@ -295,7 +296,8 @@ void TestResize::help_text_menu()
     // the user's own copy is kept as it is.
     QFile shipped(QStringLiteral(RAVU_SOURCE_DIR "/data/ravfiler.txt"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), shipped.readAll());
+    // In the system's own text form (CP932 with CR LF on Windows, for its editors).
+    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), native_text_file(shipped.readAll()));
     f.write_file(QStringLiteral("ravfiler.txt"), "my notes\n");
     f.window->controls().mnuMftxt->trigger();
     QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), QByteArray("my notes\n"));

@@ -253,9 +253,9 @@ void TestStartup::last_folder_restored_or_reported()
         MainWindow& w = start(run);
         QVERIFY(run.dialogs.messages.isEmpty());
         QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(elsewhere.path()));
-        QCOMPARE(w.controls().File1->path(), elsewhere.path());
+        QCOMPARE(w.controls().File1->path(), QDir::toNativeSeparators(elsewhere.path()));
         QCOMPARE(w.controls().File1->names(), QStringList{"a.rav"});
-        QCOMPARE(w.state().current_folder, elsewhere.path());
+        QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(elsewhere.path()));
     }
     {
         StartedWindow run(kUnstarted);
@@ -264,8 +264,8 @@ void TestStartup::last_folder_restored_or_reported()
         QCOMPARE(run.dialogs.texts(), QStringList{"Lastpath was no there."});
         const RecordedMessage& box = run.dialogs.messages.first();
         QVERIFY(box.buttons == MessageButtons::Ok && box.icon == MessageIcon::None && box.title.isEmpty());
-        QCOMPARE(w.controls().Dir1->path(), run.temp.path());
-        QCOMPARE(w.state().current_folder, run.temp.path());
+        QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(run.temp.path()));
+        QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(run.temp.path()));
     }
 }
 
@@ -280,7 +280,7 @@ void TestStartup::closing_by_menu_or_window_ends_once()
     QVERIFY(!w.isVisible());
     w.close();
     QCOMPARE(run.ended, 1);
-    QCOMPARE(run.setting("Lastpath"), run.temp.path());
+    QCOMPARE(run.setting("Lastpath"), QDir::toNativeSeparators(run.temp.path()));
 }
 
 void TestStartup::unwritable_settings_file_is_reported_once()
