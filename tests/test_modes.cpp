@@ -459,7 +459,15 @@ void TestModes::drive_change_shows_the_drives_last_folder()
 void TestModes::vanished_volume_is_not_available()
 {
 #ifdef Q_OS_WIN
-    QSKIP("drive letters are checked by the system");
+    // Drive letters, each its volume's root; C: is always there, and a folder is no drive.
+    const QStringList roots = drive_roots();
+    QVERIFY2(roots.contains(QStringLiteral("C:\\")), qPrintable(roots.join(u' ')));
+    for (const QString& root : roots)
+        QVERIFY2(root.size() == 3 && root.endsWith(QStringLiteral(":\\")), qPrintable(root));
+    QVERIFY(drive_available(QStringLiteral("C:\\")));
+    QCOMPARE(drive_root_of(QStringLiteral("c:\\music\\a.rav"), roots), QStringLiteral("C:\\"));
+    DesktopServices desktop;
+    QCOMPARE(desktop.drives(), roots);
 #else
     QTemporaryDir dir;
     QCOMPARE(drive_roots().first(), QStringLiteral("/"));
