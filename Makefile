@@ -1,5 +1,6 @@
 # Thin wrapper over CMake: `make`, `make run`, `make test` are all a newcomer needs.
-# Quality gates: `make test-asan`, `make fuzz`, `make format-check`, `make tidy`, `make check-windows`.
+# Quality gates: `make test-asan`, `make fuzz`, `make format-check`, `make tidy`.
+# Windows (built here with MinGW-w64, run under Wine): `make test-windows`, `make package-windows`.
 PRESET ?= default
 BUILD  := build
 JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
@@ -12,7 +13,8 @@ FORMAT_FILES = $(shell git ls-files 'src/*.cpp' 'src/*.h' 'tests/*.cpp' 'tests/*
 TIDY_FILES   = $(shell sed -n 's|^ *"file": "\($(CURDIR)/src/[^"]*\.cpp\)",*$$|\1|p' $(BUILD)/compile_commands.json \
                  | grep -v _autogen)
 
-.PHONY: all deps configure build run test test-asan fuzz format format-check tidy check-windows install clean
+.PHONY: all deps configure build run test test-asan fuzz format format-check tidy windows test-windows \
+        package-windows install clean
 
 all: build
 
@@ -62,10 +64,23 @@ tidy: configure
 	cmake --build --preset $(PRESET) -j $(JOBS)
 	printf '%s\n' $(TIDY_FILES) | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet --warnings-as-errors='*'
 
-# Every file a Windows build compiles, compiled for Windows with MinGW-w64 (nothing linked).
-check-windows:
+# The Windows build in build-windows/: Qt for Windows from scripts/windows-qt, MinGW-w64,
+# warnings as errors; the program, every test, helper program and benchmark.
+windows:
 	@scripts/install-deps --quality
-	JOBS=$(JOBS) scripts/check-windows
+	cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+
+# Every test of the Windows build under Wine, in a Wine prefix made afresh in build-windows/.
+test-windows: windows
+	rm -rf build-windows/wine-prefix build-windows/wine-prefix.lock
+	ctest --preset windows -j $(JOBS)
+
+# ravufiler-2.00-windows-x64.zip in build-windows/, then its test: unpacked into an empty
+# folder and started in a Wine prefix of its own.
+package-windows: windows
+	cmake --build --preset windows --target package_windows
+	ctest --preset windows-package
 
 # Builds the program alone (no tests, no benchmarks) and installs its component.
 install: configure

@@ -3,6 +3,7 @@
 
 #include "command_lines.h"
 #include "editor_defaults.h"
+#include "paths.h"
 
 #include <QDir>
 #include <QtTest>
@@ -92,8 +93,11 @@ void TestCommandLines::forms_data()
         << QStringList{QStringLiteral("-t"), QStringLiteral("/my tunes/a.rav")} << QString();
     QTest::newRow("help text, macOS default")
         << help_text_command(default_editor_path(DesktopSystem::MacOs), QStringLiteral("/my music"))
-        << QStringLiteral("open -t /my music/ravfiler.txt") << QStringLiteral("open")
-        << QStringList{QStringLiteral("-t"), QStringLiteral("/my music/ravfiler.txt")} << QString();
+        << QStringLiteral("open -t /my music") + path_separator() + QStringLiteral("ravfiler.txt")
+        << QStringLiteral("open")
+        << QStringList{QStringLiteral("-t"),
+                       QStringLiteral("/my music") + path_separator() + QStringLiteral("ravfiler.txt")}
+        << QString();
     // Any other editor path is one program path, blanks and all.
     QTest::newRow("editor, path with blanks")
         << editor_command(QStringLiteral("/opt/my editor -t"), QStringLiteral("/a.rav"))

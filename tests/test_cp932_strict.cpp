@@ -29,6 +29,29 @@ std::optional<QString> strict_decode(QByteArrayView bytes)
     return text;
 }
 
+// What another system's table makes of the same bytes: 80, A0 and FD to FF as characters and
+// a lead byte at the very end as nothing, without refusing the input.
+std::optional<QString> lenient_decode(QByteArrayView bytes)
+{
+    QString text;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+        if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) {
+            text += byte == 0x80 ? QChar(0x80) : QChar(0xF8F0);
+        } else if (lead && i + 1 == bytes.size()) {
+            break;
+        } else {
+            const std::optional<QString> known = strict_decode(bytes.sliced(i, lead ? 2 : 1));
+            if (!known)
+                return std::nullopt;
+            text += *known;
+            i += lead ? 1 : 0;
+        }
+    }
+    return text;
+}
+
 // The reverse of the above, plus a look-alike for the yen sign that does not read back.
 std::optional<QByteArray> strict_encode(QStringView text)
 {
@@ -40,6 +63,8 @@ std::optional<QByteArray> strict_encode(QStringView text)
             bytes += "\x82\xA0";
         else if (c == QChar(0xFF3C))
             bytes += "\x81\x5F";
+        else if (c == QChar(0x0080))
+            bytes += '\x80';
         else if (c == QChar(0x00A5))
             bytes += '\\';
         else
@@ -80,6 +105,9 @@ void TestCp932Strict::decode_data()
     QTest::newRow("bad line among good ones")
         << QByteArray("\x82\xA0\n\x80q\n\x88\x9F")
         << kA + QStringLiteral("\n") + kSub + QStringLiteral("q\n") + kAsia;
+    QTest::newRow("bytes outside pairs")
+        << QByteArray("a\xff\x80\xA0\xFD") << QStringLiteral("a") + kSub.repeated(4);
+    QTest::newRow("cut pair after katakana") << QByteArray("\xB1\x88") << QString(QChar(0xFF71)) + kSub;
 }
 
 void TestCp932Strict::decode()
@@ -87,6 +115,7 @@ void TestCp932Strict::decode()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(cp932_decode_by_pieces(bytes, strict_decode), text);
+    QCOMPARE(cp932_decode_by_pieces(bytes, lenient_decode), text);
 }
 
 void TestCp932Strict::encode_data()
@@ -98,6 +127,7 @@ void TestCp932Strict::encode_data()
     QTest::newRow("known") << QStringLiteral("a") + kA + kBackslash << QByteArray("a\x82\xA0\x81\x5F")
                            << false;
     QTest::newRow("no code") << QStringLiteral("a") + QChar(0x4E02) << QByteArray() << true;
+    QTest::newRow("no character in a pair or alone") << QString(QChar(0x0080)) << QByteArray() << true;
     QTest::newRow("look-alike does not read back") << QString(QChar(0x00A5)) << QByteArray() << true;
 }
 
@@ -106,10 +136,13 @@ void TestCp932Strict::encode()
     QFETCH(QString, text);
     QFETCH(QByteArray, bytes);
     QFETCH(bool, refused);
-    const std::optional<QByteArray> encoded = cp932_encode_checked(text, strict_encode, strict_decode);
-    QCOMPARE(!encoded, refused);
-    if (encoded)
-        QCOMPARE(*encoded, bytes);
+    for (const Cp932StrictDecode& decode :
+         {Cp932StrictDecode(strict_decode), Cp932StrictDecode(lenient_decode)}) {
+        const std::optional<QByteArray> encoded = cp932_encode_checked(text, strict_encode, decode);
+        QCOMPARE(!encoded, refused);
+        if (encoded)
+            QCOMPARE(*encoded, bytes);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCp932Strict)

@@ -94,10 +94,17 @@ private:
     QString m_player;
 };
 
+// A program the system would run: by its permission on Unix, by its name on Windows.
+#ifdef Q_OS_WIN
+const QString kPlayerName = QStringLiteral("player.exe");
+#else
+const QString kPlayerName = QStringLiteral("player");
+#endif
+
 void TestFileDialogs::initTestCase()
 {
     QVERIFY(install_qt_translations(*qApp));
-    m_player = m_dir.filePath(QStringLiteral("player"));
+    m_player = QDir::toNativeSeparators(m_dir.filePath(kPlayerName));
     QVERIFY(write_file(m_player, "#!/bin/sh\n"));
     QVERIFY(QFile::setPermissions(m_player, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY(write_file(m_dir.filePath(QStringLiteral("notes.txt")), "n"));
@@ -108,11 +115,11 @@ void TestFileDialogs::initTestCase()
 void TestFileDialogs::open_takes_existing_program_without_question()
 {
     DialogRobot robot([&](QFileDialog& dialog) {
-        QTRY_COMPARE(shown_names(dialog), (QStringList{"player", "sub"}));
+        QTRY_COMPARE(shown_names(dialog), (QStringList{kPlayerName, "sub"}));
         auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
         types->setFocus();
         QTest::keyClick(types, Qt::Key_Down); // the user picks "すべてのファイル (*)"
-        QTRY_COMPARE(shown_names(dialog), (QStringList{"notes.txt", "old.alb", "player", "sub"}));
+        QTRY_COMPARE(shown_names(dialog), (QStringList{"notes.txt", "old.alb", kPlayerName, "sub"}));
         // Qt's own texts in Japanese, beside the program's.
         for (QAbstractButton* b : dialog.findChild<QDialogButtonBox*>()->buttons())
             QVERIFY2(!b->text().contains(QStringLiteral("Open"))
@@ -132,7 +139,7 @@ void TestFileDialogs::open_takes_existing_program_without_question()
 
 void TestFileDialogs::save_over_existing_album_without_question()
 {
-    const QString album = m_dir.filePath(QStringLiteral("old.alb"));
+    const QString album = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("old.alb")));
     DialogRobot robot([&](QFileDialog& dialog) { dialog.selectFile(album); });
     QtDialogs dialogs;
     FileDialogRequest request{QStringLiteral("アルバムファイルの保存"),

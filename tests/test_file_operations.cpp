@@ -10,6 +10,7 @@
 #include "started_window.h"
 #include "text_codec.h"
 #include "twips.h"
+#include "under_wine.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -93,8 +94,10 @@ void TestFileOperations::initTestCase()
     QVERIFY(m_home.isValid());
     qputenv("HOME", m_home.path().toUtf8());
     qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("share")).toUtf8());
+#ifndef Q_OS_WIN // Windows' recycle bin has no folder a test can choose
     QVERIFY(QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
     QVERIFY(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).startsWith(m_home.path()));
+#endif
 }
 
 void TestFileOperations::edit()
@@ -164,10 +167,20 @@ void TestFileOperations::delete_confirmed_moves_file_to_trash()
     QCOMPARE(f.state().target_file, tune);
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
     remove->click();
-    QCOMPARE(f.dialogs.messages.size(), 1); // the program's own question
+    QVERIFY(!f.dialogs.messages.isEmpty()); // the program's own question
     QCOMPARE(f.dialogs.messages[0].buttons, MessageButtons::YesNo);
     QVERIFY(f.dialogs.messages[0].text.contains(tune));
+    if (under_wine()) {
+        // Windows moves the file into the recycle bin; Wine 8 has none behind Qt's call, and
+        // the program says so and keeps the file.
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages[1].text.startsWith(QStringLiteral("ごみ箱に移動できませんでした。\r")));
+        QVERIFY(QFile::exists(tune));
+        return;
+    }
+    QCOMPARE(f.dialogs.messages.size(), 1);
     QVERIFY(!QFile::exists(tune));
+#ifndef Q_OS_WIN
     // In the desktop trash of this run, restorable: the file and where it came from.
     const QDir trash(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                      + QStringLiteral("/Trash"));
@@ -178,6 +191,7 @@ void TestFileOperations::delete_confirmed_moves_file_to_trash()
     QFile info(trash.filePath(QStringLiteral("info/gone.rav.trashinfo")));
     QVERIFY(info.open(QIODevice::ReadOnly));
     QVERIFY(info.readAll().contains("Path=" + QUrl::toPercentEncoding(tune, "/")));
+#endif
 
     QVERIFY(f.state().target_file.isEmpty());
     QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
@@ -472,6 +486,8 @@ void TestFileOperations::rename_without_selection_in_list()
 
 void TestFileOperations::rename_letter_case()
 {
+    SKIP_UNDER_WINE("Windows renames tune.rav to Tune.rav; Wine finds the new name to be the old file and "
+                    "leaves the name as it was");
     StartedWindow f;
     f.write_file(QStringLiteral("tune.rav"), "lower");
     f.control<QPushButton>("Command11")->click();

@@ -4,6 +4,7 @@
 #include "desktop_services.h"
 #include "recycle_file.h"
 #include "scripted_dialogs.h"
+#include "under_wine.h"
 
 #include <QDir>
 #include <QFile>
@@ -96,6 +97,15 @@ void TestRecycle::confirmed_goes_to_trash()
     make_file(tune);
     m_dialogs.answers.enqueue(MessageAnswer::Yes);
 
+    if (under_wine()) {
+        // Windows moves the file into the recycle bin; Wine 8 has no recycle bin behind Qt's
+        // call, and the program says so, keeping the file.
+        QCOMPARE(recycle_file(m_dialogs, m_system, nullptr, tune), RecycleResult::Failed);
+        QVERIFY(QFile::exists(tune));
+        QCOMPARE(m_dialogs.messages.size(), 2);
+        QVERIFY(m_dialogs.messages[1].text.startsWith(QStringLiteral("ごみ箱に移動できませんでした。\r")));
+        return;
+    }
     QCOMPARE(recycle_file(m_dialogs, m_system, nullptr, tune), RecycleResult::Moved);
 
     QCOMPARE(m_dialogs.messages.size(), 1);
@@ -104,6 +114,9 @@ void TestRecycle::confirmed_goes_to_trash()
     QCOMPARE(asked.buttons, MessageButtons::YesNo);
     QCOMPARE(asked.icon, MessageIcon::Warning);
     QVERIFY(!QFile::exists(tune));
+#ifdef Q_OS_WIN
+    return; // in the recycle bin, which has no folder of its own to look into
+#endif
     // In the trash, where it can be restored from.
     QVERIFY(QFile::exists(path(QStringLiteral("home/.local/share/Trash/files/曲 a.rav"))));
     QVERIFY(QFile::exists(path(QStringLiteral("home/.local/share/Trash/info/曲 a.rav.trashinfo"))));
@@ -130,6 +143,9 @@ void TestRecycle::missing_file_is_reported()
 
 void TestRecycle::no_trash_leaves_file()
 {
+#ifdef Q_OS_WIN
+    QSKIP("the recycle bin cannot be taken away here (under Wine, confirmed_goes_to_trash sees the refusal)");
+#endif
     // The data folder would have to be made below a regular file.
     make_file(path(QStringLiteral("home/plain")));
     qputenv("XDG_DATA_HOME", path(QStringLiteral("home/plain/share")).toLocal8Bit());

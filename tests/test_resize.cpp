@@ -6,6 +6,7 @@
 #include "main_controls.h"
 #include "modal_robot.h"
 #include "started_window.h"
+#include "system_conventions.h"
 #include "twips.h"
 
 #include <QAction>
@@ -291,7 +292,7 @@ void TestResize::help_text_menu()
 {
     StartedWindow f({.subfolder = QStringLiteral("my music")});
     f.window->controls().mnuMftxt->trigger();
-    const QString help = f.start_dir + QStringLiteral("/ravfiler.txt");
+    const QString help = f.path(QStringLiteral("ravfiler.txt"));
     QVERIFY(help.contains(QLatin1Char(' ')));
     QCOMPARE(f.system.starts.size(), 1);
     const RecordedStart& start = f.system.starts[0];
@@ -304,7 +305,8 @@ void TestResize::help_text_menu()
     // the user's own copy is kept as it is.
     QFile shipped(QStringLiteral(RAVU_SOURCE_DIR "/data/ravfiler.txt"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
-    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), shipped.readAll());
+    // In the system's own text form (CP932 with CR LF on Windows, for its editors).
+    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), native_text_file(shipped.readAll()));
     f.write_file(QStringLiteral("ravfiler.txt"), "my notes\n");
     f.window->controls().mnuMftxt->trigger();
     QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), QByteArray("my notes\n"));

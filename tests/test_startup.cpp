@@ -1,6 +1,7 @@
 // Start-up and shutdown of the main window, and the options dialog, each in its own start
 // folder with scripted dialogs.
 
+#include "cp932.h"
 #include "drive_list.h"
 #include "fifos.h"
 #include "file_list.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,7 +35,8 @@ MainWindow& start(StartedWindow& run)
     return *run.window;
 }
 
-QByteArray cp932(const QString& text) { return QStringEncoder("windows-31j").encode(text); }
+// Through the program's own conversion: Qt has no CP932 converter of its own on Windows.
+QByteArray cp932(const QString& text) { return cp932_encode(text).value_or(QByteArray("<no CP932>")); }
 
 QStringList keys_of(const QByteArray& ini)
 {
@@ -91,7 +92,8 @@ void TestStartup::first_run_cancelled_twice()
     QCOMPARE(w.windowTitle(), QStringLiteral("Ravu Filer Ver2.00"));
     QCOMPARE(w.controls().Label6->text(), QStringLiteral("simple"));
     QCOMPARE(w.controls().panels[0]->text(), QStringLiteral("対象ファイル："));
-    QCOMPARE(w.controls().panels[2]->text(), QStringLiteral("実行時ディレクトリ：") + run.temp.path());
+    QCOMPARE(w.controls().panels[2]->text(),
+             QStringLiteral("実行時ディレクトリ：") + QDir::toNativeSeparators(run.temp.path()));
     QVERIFY(!w.controls().Command5->isEnabled() && !w.controls().Command7->isEnabled());
     QVERIFY(!QFile::exists(run.ini()));
 
@@ -100,7 +102,7 @@ void TestStartup::first_run_cancelled_twice()
     QCOMPARE(run.ended, 1);
     QCOMPARE(keys_of(read_file(run.ini())),
              (QStringList{"Lastpath", "PreTop", "PreLeft", "PreHeight", "PreWidth"}));
-    QCOMPARE(run.setting("Lastpath"), run.temp.path());
+    QCOMPARE(run.setting("Lastpath"), QDir::toNativeSeparators(run.temp.path()));
     QCOMPARE(run.setting("PreLeft"), QStringLiteral("300"));
 }
 
@@ -250,10 +252,10 @@ void TestStartup::last_folder_restored_or_reported()
         write_file(run.ini(), kPaths + "Lastpath=" + elsewhere.path().toUtf8() + "\r\n");
         MainWindow& w = start(run);
         QVERIFY(run.dialogs.messages.isEmpty());
-        QCOMPARE(w.controls().Dir1->path(), elsewhere.path());
-        QCOMPARE(w.controls().File1->path(), elsewhere.path());
+        QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(elsewhere.path()));
+        QCOMPARE(w.controls().File1->path(), QDir::toNativeSeparators(elsewhere.path()));
         QCOMPARE(w.controls().File1->names(), QStringList{"a.rav"});
-        QCOMPARE(w.state().current_folder, elsewhere.path());
+        QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(elsewhere.path()));
     }
     {
         StartedWindow run(kUnstarted);
@@ -262,8 +264,8 @@ void TestStartup::last_folder_restored_or_reported()
         QCOMPARE(run.dialogs.texts(), QStringList{"Lastpath was no there."});
         const RecordedMessage& box = run.dialogs.messages.first();
         QVERIFY(box.buttons == MessageButtons::Ok && box.icon == MessageIcon::None && box.title.isEmpty());
-        QCOMPARE(w.controls().Dir1->path(), run.temp.path());
-        QCOMPARE(w.state().current_folder, run.temp.path());
+        QCOMPARE(w.controls().Dir1->path(), QDir::toNativeSeparators(run.temp.path()));
+        QCOMPARE(w.state().current_folder, QDir::toNativeSeparators(run.temp.path()));
     }
 }
 
@@ -278,7 +280,7 @@ void TestStartup::closing_by_menu_or_window_ends_once()
     QVERIFY(!w.isVisible());
     w.close();
     QCOMPARE(run.ended, 1);
-    QCOMPARE(run.setting("Lastpath"), run.temp.path());
+    QCOMPARE(run.setting("Lastpath"), QDir::toNativeSeparators(run.temp.path()));
 }
 
 void TestStartup::unwritable_settings_file_is_reported_once()
@@ -311,7 +313,9 @@ void TestStartup::settings_file_that_is_no_file_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("FIFO") << QStringLiteral("fifo");
+#ifndef Q_OS_WIN // a link there is a shortcut file, no device
     QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+#endif
 }
 
 void TestStartup::settings_file_that_is_no_file()
@@ -338,8 +342,10 @@ void TestStartup::settings_file_that_is_no_file()
 void TestStartup::cp932_settings_file_kept_byte_for_byte()
 {
     StartedWindow run(kUnstarted);
-    const QString old_folder = QDir(run.temp.path()).filePath(QStringLiteral("曲フォルダ"));
-    const QString new_folder = QDir(run.temp.path()).filePath(QStringLiteral("新しい曲"));
+    const QString old_folder =
+        QDir::toNativeSeparators(QDir(run.temp.path()).filePath(QStringLiteral("曲フォルダ")));
+    const QString new_folder =
+        QDir::toNativeSeparators(QDir(run.temp.path()).filePath(QStringLiteral("新しい曲")));
     QVERIFY(QDir().mkpath(old_folder) && QDir().mkpath(new_folder));
     const QByteArray head = "; " + cp932(QStringLiteral("設定")) + "\r\n[Foreign]\r\nname="
                             + cp932(QStringLiteral("日本語")) + "\r\nstray=\xff\r\n[RavFiler]\r\nRavu="
@@ -368,8 +374,10 @@ void TestStartup::last_folder_of_any_name_restored_data()
     // Over 300 bytes in UTF-8 with the start folder, in two names of at most 255 bytes.
     QTest::newRow("long Japanese path") << QString(QStringLiteral("あ")).repeated(80) + QLatin1Char('/')
                                                + QString(QStringLiteral("い")).repeated(20);
+#ifndef Q_OS_WIN // Windows drops a name's trailing blanks and allows no tab
     QTest::newRow("trailing blank") << QStringLiteral("music ");
     QTest::newRow("leading tab") << QStringLiteral("\tmusic");
+#endif
 }
 
 void TestStartup::last_folder_of_any_name_restored()
@@ -377,7 +385,7 @@ void TestStartup::last_folder_of_any_name_restored()
     QFETCH(QString, name);
     StartedWindow first(kUnstarted);
     write_file(first.ini(), kPaths);
-    const QString folder = QDir(first.temp.path()).filePath(name);
+    const QString folder = QDir::toNativeSeparators(QDir(first.temp.path()).filePath(name));
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(folder.toUtf8().size() > 300 || name.trimmed() != name);
     MainWindow& w = start(first);

@@ -287,7 +287,7 @@ void TestTextFit::status_bar_text()
     b.write_file(folder_name + QLatin1Char('/') + name, "c4e4g4\r\n");
     b.open_folder(folder);
     b.click_file(name);
-    const QString full = kTargetPrefix + QDir(folder).filePath(name);
+    const QString full = kTargetPrefix + QDir::toNativeSeparators(QDir(folder).filePath(name));
     QCOMPARE(b.status_text(), full);
 
     // Shortened in the middle for the panel's width.

@@ -9,7 +9,6 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStringEncoder>
 #include <QtTest>
 
 namespace {
@@ -49,11 +48,9 @@ QByteArray expected_template_bytes()
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
     text += QStringLiteral("\r\n");
-    QStringEncoder cp932("windows-31j");
-    const QByteArray bytes = cp932(text);
-    if (!cp932.isValid() || cp932.hasError())
-        return QByteArray("<cp932 unavailable>");
-    return bytes;
+    // The program's own conversion (tested against fixed bytes in test_text): Qt has no CP932
+    // converter of its own on Windows.
+    return cp932_encode(text).value_or(QByteArray("<no CP932>"));
 }
 
 } // namespace

@@ -18,7 +18,11 @@
 bool install_qt_translations(QCoreApplication& app)
 {
     auto* translator = new QTranslator(&app);
-    if (!translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    // A packed program brings its own beside it (Windows); otherwise Qt's installed ones.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    if (!translator->load(QStringLiteral("qtbase_ja"), beside)
+        && !translator->load(QStringLiteral("qtbase_ja"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }

@@ -9,6 +9,28 @@ bool is_lead_byte(unsigned char byte)
 
 bool is_trail_byte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
 
+// A byte that is a character by itself: ASCII and the half-width katakana. The other bytes
+// outside pairs (80, A0, FD to FF) are no character in this program, whatever a system's table
+// makes of them (Windows' own table gives 80 as U+0080 and the rest as private-use characters).
+bool is_single_character(unsigned char byte) { return byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF); }
+
+// Whether every byte is a single character or a lead byte with a byte that can follow it. Only
+// then is the converter asked about the whole: what it does with a stray or cut byte differs
+// from one system (and one system's version) to the next.
+bool well_formed(QByteArrayView bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (is_single_character(byte))
+            continue;
+        if (!is_lead_byte(byte) || i + 1 == bytes.size()
+            || !is_trail_byte(static_cast<unsigned char>(bytes[i + 1])))
+            return false;
+        ++i;
+    }
+    return true;
+}
+
 // One character at a time: a lead byte with a byte that can follow it is one pair, whether the
 // decoder knows the pair or not; a lead byte without one stands alone.
 QString decode_by_characters(QByteArrayView bytes, const Cp932StrictDecode& decode)
@@ -20,8 +42,10 @@ QString decode_by_characters(QByteArrayView bytes, const Cp932StrictDecode& deco
                                          && is_trail_byte(static_cast<unsigned char>(bytes[i + 1]))
                                      ? 2
                                      : 1;
-        const std::optional<QString> character = decode(bytes.sliced(i, length));
-        text += character ? *character : QString(QChar::ReplacementCharacter);
+        std::optional<QString> character;
+        if (length == 2 || is_single_character(byte))
+            character = decode(bytes.sliced(i, length));
+        text += character && character->size() == 1 ? *character : QString(QChar::ReplacementCharacter);
         i += length;
     }
     return text;
@@ -33,8 +57,11 @@ QString cp932_decode_by_pieces(QByteArrayView bytes, const Cp932StrictDecode& de
 {
     if (bytes.isEmpty())
         return {};
-    if (std::optional<QString> whole = decode(bytes))
-        return *whole;
+    const bool whole_well_formed = well_formed(bytes);
+    if (whole_well_formed) {
+        if (std::optional<QString> whole = decode(bytes))
+            return *whole;
+    }
     // A byte below 0x40 is never the second byte of a pair, so the bytes part after every LF
     // into lines that decode on their own.
     QString text;
@@ -42,7 +69,8 @@ QString cp932_decode_by_pieces(QByteArrayView bytes, const Cp932StrictDecode& de
         const qsizetype newline = bytes.indexOf('\n', start);
         const qsizetype end = newline < 0 ? bytes.size() : newline + 1;
         const QByteArrayView line = bytes.sliced(start, end - start);
-        const std::optional<QString> decoded = decode(line);
+        const std::optional<QString> decoded =
+            whole_well_formed || well_formed(line) ? decode(line) : std::nullopt;
         text += decoded ? *decoded : decode_by_characters(line, decode);
         start = end;
     }
@@ -55,7 +83,7 @@ std::optional<QByteArray> cp932_encode_checked(QStringView text, const Cp932Stri
     if (text.isEmpty())
         return QByteArray();
     std::optional<QByteArray> bytes = encode(text);
-    if (!bytes)
+    if (!bytes || !well_formed(*bytes))
         return std::nullopt;
     // Catches a look-alike the encoder chose although told not to.
     const std::optional<QString> back = decode(*bytes);

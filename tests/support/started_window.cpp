@@ -21,9 +21,10 @@ QByteArray settings_naming(const QString& player, const QString& editor)
 }
 
 StartedWindow::StartedWindow(const StartOptions& options)
-    : start_dir(!options.start_dir.isEmpty()  ? options.start_dir
-                : options.subfolder.isEmpty() ? temp.path()
-                                              : temp.filePath(options.subfolder)),
+    // In the system's own form, as the program's start hands it over.
+    : start_dir(QDir::toNativeSeparators(!options.start_dir.isEmpty()  ? options.start_dir
+                                         : options.subfolder.isEmpty() ? temp.path()
+                                                                       : temp.filePath(options.subfolder))),
       m_show(options.show)
 {
     QDir().mkpath(start_dir);
@@ -44,7 +45,10 @@ void StartedWindow::load()
     }
 }
 
-QString StartedWindow::path(const QString& relative) const { return QDir(start_dir).filePath(relative); }
+QString StartedWindow::path(const QString& relative) const
+{
+    return QDir::toNativeSeparators(QDir(start_dir).filePath(relative));
+}
 
 QString StartedWindow::setting(const char* key) const
 {
