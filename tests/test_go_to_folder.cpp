@@ -59,7 +59,8 @@ void TestGoToFolder::typed_folder()
 {
     QFETCH(QString, typed);
     QFETCH(QString, expected);
-    QCOMPARE(::typed_folder(typed, QStringLiteral("/h/me"), QStringLiteral("/shown")), expected);
+    QCOMPARE(::typed_folder(typed, QStringLiteral("/h/me"), QStringLiteral("/shown")),
+             QDir::toNativeSeparators(expected));
 }
 
 void TestGoToFolder::recent_list_data()
@@ -167,6 +168,11 @@ void TestGoToFolder::open_folder_dialog()
     QFETCH(QString, folder);
     QFETCH(int, answer);
     QFETCH(QString, message);
+#ifdef Q_OS_WIN
+    // Windows takes the home folder from the user's profile, which a test cannot move.
+    if (typed.startsWith(QLatin1Char('~')) && answer != int(MessageAnswer::No))
+        QSKIP("the home folder is the user's profile on Windows");
+#endif
     StartedWindow f({.show = true});
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", f.make_folder(QStringLiteral("home")).toUtf8());
@@ -195,7 +201,7 @@ void TestGoToFolder::open_folder_dialog()
     if (answer >= 0)
         texts << kListSelectFolderQuestion;
     if (message == QStringLiteral("fault"))
-        texts << folder_fault_message(typed, FolderFault::Missing);
+        texts << folder_fault_message(QDir::toNativeSeparators(typed), FolderFault::Missing);
     QCOMPARE(f.dialogs.texts(), texts);
     QCOMPARE(f.entries().size(), answer == int(MessageAnswer::Yes) ? 0 : (answer >= 0 ? 1 : 0));
 }
@@ -219,11 +225,14 @@ void TestGoToFolder::completion_shows_hidden_folders()
             found << completer->currentCompletion();
         return found;
     };
+    const auto native = [&](const QString& below) { return QDir::toNativeSeparators(temp.path() + below); };
     QTRY_COMPARE(completions(temp.path() + QStringLiteral("/pl")),
-                 QStringList{temp.path() + QStringLiteral("/plain")});
-    QTRY_COMPARE(completions(QStringLiteral("~/.s")), QStringList{temp.path() + QStringLiteral("/.secret")});
+                 QStringList{native(QStringLiteral("/plain"))});
+#ifndef Q_OS_WIN // Windows takes the home folder from the user's profile
+    QTRY_COMPARE(completions(QStringLiteral("~/.s")), QStringList{native(QStringLiteral("/.secret"))});
+#endif
     QTRY_COMPARE(completions(temp.path() + QStringLiteral("/.secret/")),
-                 QStringList{temp.path() + QStringLiteral("/.secret/in")});
+                 QStringList{native(QStringLiteral("/.secret/in"))});
     qputenv("HOME", home);
 }
 

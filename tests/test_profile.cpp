@@ -223,9 +223,12 @@ void TestProfile::copies_of_killed_writes_removed()
     write_all(target, "kept");
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir(dir.path()).mkdir(name));
-    else if (kind == QLatin1String("link"))
+    else if (kind == QLatin1String("link")) {
+#ifdef Q_OS_WIN
+        QSKIP("a link made here on Windows is a shortcut, a regular file of the user's");
+#endif
         QVERIFY(QFile::link(target, path));
-    else
+    } else
         write_all(path, "[RavFiler]\r\nRavu=new\r\n");
     if (kind == QLatin1String("foreign") && !give_to_another_user(path))
         QSKIP("cannot give a file to another user here");

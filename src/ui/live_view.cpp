@@ -71,7 +71,11 @@ void LiveView::follow()
     const LiveViewControls& c = m_controls;
     if (m_state.target_file != m_target)
         m_target.clear(); // given up elsewhere (mode change, delete, rename)
-    if (m_watch->watch({c.folders->path(), c.files->path(), folder_of(m_target)}, {m_target})) {
+    // The shown folder's own removal or rename shows as a change of its parent as well, on
+    // systems whose watcher tells nothing once a watched folder itself is gone.
+    const QString shown = c.folders->path();
+    const QString parent = clean(folder_of(shown)) == clean(shown) ? QString() : folder_of(shown);
+    if (m_watch->watch({shown, c.files->path(), parent, folder_of(m_target)}, {m_target})) {
         m_poll->stop();
         m_looks.clear();
         return;
@@ -141,6 +145,10 @@ void LiveView::on_folder_changed(const QString& folder, const QStringList& names
             m_read_whole = true;
         else
             m_changed.unite(QSet<QString>(names.begin(), names.end()));
+        if (!m_list_settle->isActive())
+            m_list_settle->start();
+    } else if (!changed.isEmpty() && changed == clean(folder_of(c.folders->path()))) {
+        // Perhaps the shown folder went: the settled re-list looks, and reads nothing else.
         if (!m_list_settle->isActive())
             m_list_settle->start();
     }
