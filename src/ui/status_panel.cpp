@@ -23,10 +23,13 @@ QString StatusPanel::shown_text() const
     // a last letter's overhang), and the clip would cut it: shortened until the ink fits too.
     const QFontMetrics metrics = fontMetrics();
     const int room = text_area().width();
-    QString shown = metrics.elidedText(text(), Qt::ElideMiddle, room);
-    for (int width = room - 1; width > 0 && metrics.boundingRect(shown).right() >= room; --width)
+    const QString elided = metrics.elidedText(text(), Qt::ElideMiddle, room);
+    // A letter or two at most; where a font reports ink far past its advance, the advance decides.
+    const int least = room - 2 * metrics.averageCharWidth();
+    QString shown = elided;
+    for (int width = room - 1; width > least && metrics.boundingRect(shown).right() >= room; --width)
         shown = metrics.elidedText(text(), Qt::ElideMiddle, width);
-    return shown;
+    return metrics.boundingRect(shown).right() < room ? shown : elided;
 }
 
 // The panel's width comes from the status bar's stretch, or from its text where it is sized to it.
