@@ -90,7 +90,8 @@ bool DropTarget::listable(const QString& path) { return m_controls.files->would_
 
 void DropTarget::refuse(const QString& path)
 {
-    message(drop_refused_message(QFileInfo(path).fileName(), m_controls.files->pattern()));
+    message(
+        kDropRefusedMessage.arg(visible_controls(QFileInfo(path).fileName()), m_controls.files->pattern()));
 }
 
 // The row of a name in the file list, read again when the name came too recently.
@@ -112,7 +113,8 @@ void DropTarget::open_file(const QString& path)
     const QString folder = folder_of(path);
     if (!same_folder(folder, c.files->path())) {
         if (!c.folders->set_path(folder)) {
-            message(folder_fault_message(folder, folder_fault(folder)));
+            message(kFolderFaultMessage.arg(visible_controls(folder),
+                                            text_of(kFolderFaultReasons, folder_fault(folder))));
             return;
         }
         if (!same_folder(c.folders->path(), folder))
@@ -139,7 +141,7 @@ void DropTarget::add_files(const QStringList& paths)
         }
         const QString name = QFileInfo(path).fileName();
         if (!same_folder(folder_of(path), c.files->path())) {
-            message(drop_from_other_folder_message(name));
+            message(kDropFromOtherFolderMessage.arg(visible_controls(name)));
             continue;
         }
         const int row = row_of(name);

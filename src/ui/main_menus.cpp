@@ -50,4 +50,4 @@ void MainMenus::show_help_text()
         m_dialogs.tell(kEditorStartFailedMessage);
 }
 
-void MainMenus::show_version() { m_dialogs.tell(version_message()); }
+void MainMenus::show_version() { m_dialogs.tell(kVersionMessage.arg(version_caption())); }

@@ -153,7 +153,8 @@ void ModeNavigation::drive_rule()
 
 void ModeNavigation::folder_open_failed(const QString& folder)
 {
-    m_dialogs.tell(folder_fault_message(folder, folder_fault(folder)));
+    m_dialogs.tell(kFolderFaultMessage.arg(visible_controls(folder),
+                                           text_of(kFolderFaultReasons, folder_fault(folder))));
     // A folder deleted since the lists were read leaves them.
     m_controls.folders->refresh();
     m_controls.files->refresh();
