@@ -7,6 +7,7 @@
 #include "selection_mode.h"
 #include "text_lines.h"
 #include "trial_tune.h"
+#include "visible_text.h"
 
 #include <QBuffer>
 #include <QtTest>
@@ -68,6 +69,8 @@ private slots:
     void trial_line_breaks();
     void trial_composition_data();
     void trial_composition();
+    void character_codes_data();
+    void character_codes();
 };
 
 void TestCoreTables::mode_settings_data()
@@ -278,6 +281,23 @@ void TestCoreTables::trial_composition()
     QCOMPARE(composed.value_or(QByteArray()), tune);
     QCOMPARE(composed.has_value(), refused.isEmpty());
     QCOMPARE(refused_character, refused);
+}
+
+void TestCoreTables::character_codes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("codes");
+    QTest::newRow("padded to four digits") << QStringLiteral("é") << "U+00E9";
+    QTest::newRow("capital hex digits") << QStringLiteral("한") << "U+D55C";
+    QTest::newRow("surrogate pair is one character") << QStringLiteral("😀") << "U+1F600";
+    QTest::newRow("combining mark named apart") << QStringLiteral("e\u0301") << "U+0065U+0301";
+}
+
+void TestCoreTables::character_codes()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, codes);
+    QCOMPARE(code_points(text), codes);
 }
 
 QTEST_MAIN(TestCoreTables)

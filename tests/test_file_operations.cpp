@@ -326,36 +326,46 @@ void TestFileOperations::rename_dialog_layout_and_cancel()
 void TestFileOperations::rename_confirmed_data()
 {
     QTest::addColumn<int>("key");
-    QTest::newRow("OK clicked") << int(Qt::Key_unknown);
-    QTest::newRow("Return in the name field") << int(Qt::Key_Return);
-    QTest::newRow("Enter in the name field") << int(Qt::Key_Enter);
+    QTest::addColumn<QString>("old_name");
+    QTest::addColumn<QString>("new_name");
+    QTest::newRow("OK clicked") << int(Qt::Key_unknown) << "old.rav"
+                                << "new name.txt";
+    QTest::newRow("Return in the name field") << int(Qt::Key_Return) << "old.rav"
+                                              << "new name.txt";
+    QTest::newRow("Enter in the name field") << int(Qt::Key_Enter) << "old.rav"
+                                             << "new name.txt";
+    // The names fill the question once; a name's own %1 is not filled again.
+    QTest::newRow("names holding %1 and %2") << int(Qt::Key_unknown) << "%2 old.rav"
+                                             << "%1 new.txt";
 }
 
 void TestFileOperations::rename_confirmed()
 {
     QFETCH(int, key);
+    QFETCH(QString, old_name);
+    QFETCH(QString, new_name);
     StartedWindow f;
-    f.write_file(QStringLiteral("old.rav"), "old content");
+    f.write_file(old_name, "old content");
     f.control<QPushButton>("Command11")->click();
-    f.click_file(QStringLiteral("old.rav"));
+    f.click_file(old_name);
 
     f.dialogs.answers.enqueue(MessageAnswer::Yes);
-    const RenameRun run = rename_through_dialog(f, QStringLiteral("new name.txt"), Qt::Key(key));
-    QCOMPARE(run.initial_text, QStringLiteral("old.rav"));
+    const RenameRun run = rename_through_dialog(f, new_name, Qt::Key(key));
+    QCOMPARE(run.initial_text, old_name);
     QVERIFY(!run.open_after_ok);
 
     QCOMPARE(f.dialogs.messages.size(), 1);
     const RecordedMessage& question = f.dialogs.messages[0];
-    QCOMPARE(question.text,
-             QStringLiteral("ファイル名を「old.rav」から\r「new name.txt」に変更します。\rよろしいですか？"));
+    QCOMPARE(question.text, QStringLiteral("ファイル名を「") + old_name + QStringLiteral("」から\r「")
+                                + new_name + QStringLiteral("」に変更します。\rよろしいですか？"));
     QCOMPARE(question.title, QStringLiteral("ファイル名変更確認"));
     QCOMPARE(question.buttons, MessageButtons::YesNo);
     QCOMPARE(question.icon, MessageIcon::None);
     QCOMPARE(question.default_answer, MessageAnswer::Yes);
 
-    QVERIFY(!QFile::exists(f.path(QStringLiteral("old.rav"))));
-    QCOMPARE(f.read_bytes(QStringLiteral("new name.txt")), QByteArray("old content"));
-    QCOMPARE(f.control<FileList>("File1")->names(), QStringList{QStringLiteral("new name.txt")});
+    QVERIFY(!QFile::exists(f.path(old_name)));
+    QCOMPARE(f.read_bytes(new_name), QByteArray("old content"));
+    QCOMPARE(f.control<FileList>("File1")->names(), QStringList{new_name});
     QVERIFY(f.window->state().target_file.isEmpty());
     QCOMPARE(target_display(f), QStringLiteral("対象ファイル："));
 

@@ -52,6 +52,8 @@ private slots:
     void values_read_whole_up_to_the_bound();
     void bytes_that_are_not_text();
     void cp932_file_stays_cp932();
+    void refusals_give_their_reason_data();
+    void refusals_give_their_reason();
     void kept_file_follows_changes();
     void failed_write_keeps_old_file();
     void read_only_file_is_not_replaced();
@@ -315,6 +317,46 @@ void TestProfile::cp932_file_stays_cp932()
         "[RavFiler]\r\nRavu=" + cp932(QStringLiteral("ｱ")) + "\r\nEdit=\xc2\xb1\r\n";
     QCOMPARE(with(half_width, QStringLiteral("Ravu"), QStringLiteral("x")).refusal,
              ProfileRefusal::CodePageWouldChange);
+}
+
+void TestProfile::refusals_give_their_reason_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<ProfileRefusal>("refusal");
+    QTest::addColumn<QString>("reason");
+
+    const QByteArray cp932_file = "[RavFiler]\r\nRavu=" + cp932(QStringLiteral("ラヴ")) + "\r\n";
+    QTest::newRow("written") << QByteArray() << "k"
+                             << "v" << ProfileRefusal::None << QString();
+    QTest::newRow("line break") << QByteArray() << "k"
+                                << "a\nb" << ProfileRefusal::NotOneLine << "改行やNUL文字は書き込めません";
+    QTest::newRow("bad key") << QByteArray() << "[k"
+                             << "v" << ProfileRefusal::BadKey << "キーの名前が正しくありません";
+    QTest::newRow("too long") << QByteArray() << "k" << QString(kProfileValueMaxChars + 1, QLatin1Char('a'))
+                              << ProfileRefusal::ValueTooLong
+                              << QStringLiteral("値が長すぎます（%1文字まで）").arg(kProfileValueMaxChars);
+    QTest::newRow("not in CP932") << cp932_file << "k"
+                                  << "a한" << ProfileRefusal::NotInCodePage
+                                  << "設定ファイルがShift-JISで書かれているため、「한」を書き込めません";
+    QTest::newRow("would read as UTF-8")
+        << "[RavFiler]\r\nRavu=" + cp932(QStringLiteral("ｱ")) + "\r\nEdit=\xc2\xb1\r\n"
+        << "Ravu"
+        << "x" << ProfileRefusal::CodePageWouldChange
+        << "Shift-JISの設定ファイルがUTF-8として読まれるようになるため、書き込めません";
+}
+
+void TestProfile::refusals_give_their_reason()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(ProfileRefusal, refusal);
+    QFETCH(QString, reason);
+    const ProfileWrite written = with(file, key, value);
+    QCOMPARE(written.refusal, refusal);
+    QCOMPARE(profile_refusal_text(written), reason);
 }
 
 void TestProfile::kept_file_follows_changes()

@@ -263,10 +263,10 @@ void TestRunner::runner_setting_data()
     QTest::addColumn<QString>("message");
     const QString player = QStringLiteral("/opt/p/ravu.exe");
     QTest::newRow("no runner installed")
-        << "ERR" << false << QString() << default_runner_missing_message(player);
+        << "ERR" << false << QString() << kDefaultRunnerMissingMessage.arg(player);
     QTest::newRow("named runner missing")
         << "/opt/none/wine" << true << QString()
-        << named_runner_missing_message(player, QStringLiteral("/opt/none/wine"));
+        << kNamedRunnerMissingMessage.arg(player, QStringLiteral("/opt/none/wine"));
     QTest::newRow("named runner") << "@/other" << false << "@/other" << QString();
     QTest::newRow("directly") << "-" << true << player << QString();
     QTest::newRow("empty key: the system's") << "" << true << "@/bin/wine" << QString();

@@ -230,6 +230,7 @@ void TestText::bounded_reader()
     read = read_text_lines(names_buffer, LineBounds{-1, -1, 8, false});
     QVERIFY(!read.ok);
     QCOMPARE(read.error.failure, FileFailure::TooLarge);
+    QCOMPARE(read.error.reason, QStringLiteral("ファイルが大きすぎます"));
 
     // A CR LF split by the reader's 64 KiB chunks ends one line, not two.
     QByteArray split(64 * 1024 - 1, 'x');
@@ -251,8 +252,10 @@ void TestText::bounded_reader()
     read = read_text_lines(dir.filePath(QStringLiteral("missing.rav")), LineBounds{});
     QVERIFY(!read.ok);
     QCOMPARE(read.error.failure, FileFailure::Missing);
+    QCOMPARE(read.error.reason, QStringLiteral("ファイルがありません"));
     read = read_text_lines(dir.path(), LineBounds{});
     QCOMPARE(read.error.failure, FileFailure::NotRegularFile);
+    QCOMPARE(read.error.reason, QStringLiteral("通常のファイルではありません"));
 }
 
 void TestText::write_text_file_atomic()

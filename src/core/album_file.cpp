@@ -1,5 +1,6 @@
 #include "album_file.h"
 
+#include "messages.h"
 #include "play_list.h"
 #include "text_codec.h"
 #include "text_lines.h"
@@ -13,9 +14,7 @@ AlbumLines album_lines(TextLines read)
     AlbumLines album;
     album.lines = std::move(read.lines);
     album.ok = read.ok && !read.line_too_long;
-    album.error = read.line_too_long
-                      ? FileError{FileFailure::Other, QStringLiteral("ファイル名として長すぎる行があります")}
-                      : read.error;
+    album.error = read.line_too_long ? FileError{FileFailure::Other, kAlbumLineTooLongReason} : read.error;
     return album;
 }
 

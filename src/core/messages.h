@@ -1,12 +1,22 @@
 #pragma once
-// The texts core hands to the windows for a message box or a question, kept in this one
-// place. Where a text goes: a whole box text that core decides (a question, a refusal, a
-// failure naming a file) is declared here, fixed texts as constants, texts with a file name
-// or a reason in them as functions. A short reason that a reader or writer returns with its
-// failure ("ファイルがありません") stays beside the code that finds it. Texts the windows
-// make themselves live in ui's window_messages.h, the system layer's in system_messages.h.
+// The texts core hands to the windows for a message box or a question, and the reasons its
+// readers and writers give with a failure, kept in this one table. Where a text goes: a
+// whole box text that core decides (a question, a refusal, a failure naming a file) or a
+// reason core finds is declared here; where a file name or a reason goes, the text holds
+// %1, %2, which the caller fills with arg(). Texts the windows make themselves live in ui's
+// window_messages.h, the system layer's in system_messages.h.
 
 #include <QString>
+
+#include <cstddef>
+#include <iterator>
+
+// The text of an enum value in a table kept in the order of the enum's values.
+template <typename Enum, std::size_t N>
+const QString& text_of(const QString (&texts)[N], Enum value)
+{
+    return texts[std::size_t(value)];
+}
 
 // Play, edit and album load without a target (no closing full stop).
 inline const QString kSelectFileMessage = QStringLiteral("ファイルを選択してください");
@@ -36,20 +46,55 @@ inline const QString kAlbumFolderQuestion =
 inline const QString kAbnormalState = QStringLiteral("状態が異常です");
 inline const QString kInvalidSelection = QStringLiteral("無効な選択です");
 
-// A settings write that failed: the file and the reason.
-QString settings_write_failure_message(const QString& ini_path, const QString& reason);
+// A settings write that failed: %1 the file, %2 the reason.
+inline const QString kSettingsWriteFailureMessage =
+    QStringLiteral("設定ファイルに書き込めませんでした。\r%1\r%2");
 
-// The two trial operations.
-QString missing_definition_message(const QString& conf_path);
-QString conf_editor_failure_message(const QString& editor_path, const QString& conf_path);
-// Where reading the definition file or writing the trial tune fails (the player is then not
-// started, so it never plays an old trial tune).
-QString trial_write_failure_message(const QString& tmp_path);
-QString definition_read_failure_message(const QString& conf_path, const QString& reason);
-// A character of the trial that the player's code page cannot hold.
-QString refused_character_message(const QString& character);
+// The two trial operations (%1: the definition file, or the editor and %2 the definition file).
+inline const QString kMissingDefinitionMessage =
+    QStringLiteral("%1 がありません。 \r\n定義ファイルを作成してください。");
+inline const QString kConfEditorFailureMessage =
+    QStringLiteral("エディタ起動に失敗しました。\rパスを確認してください。%1：%2");
+// Where reading the definition file (%2: the reason) or writing the trial tune %1 fails (the
+// player is then not started, so it never plays an old trial tune).
+inline const QString kTrialWriteFailureMessage = QStringLiteral("試奏ファイルを書き込めませんでした。\r%1");
+inline const QString kDefinitionReadFailureMessage =
+    QStringLiteral("定義ファイルを読み込めませんでした。\r%1\r%2");
+// A character %1 of the trial that the player's code page cannot hold (%2: its code_points).
+inline const QString kRefusedCharacterMessage =
+    QStringLiteral("「%1」(%2)はShift-JISにない文字のため、試奏できません。");
 
-// A Windows player whose runner is not there: the system's runner (what to install) or the
-// one the settings name.
-QString default_runner_missing_message(const QString& player_path);
-QString named_runner_missing_message(const QString& player_path, const QString& runner);
+// Why a file could not be read or written, in the order of FileFailure.
+inline const QString kFileFailureReasons[] = {
+    QString(),                                      // None
+    QStringLiteral("ファイルがありません"),         // Missing
+    QStringLiteral("通常のファイルではありません"), // NotRegularFile
+    QStringLiteral("アクセスが許可されていません"), // NoPermission
+    QStringLiteral("ファイルが大きすぎます"),       // TooLarge
+    QStringLiteral("読み書きできません"),           // Other
+};
+inline const QString kNotWritableReason = QStringLiteral("書き込みが許可されていません");
+// An album line longer than any file name.
+inline const QString kAlbumLineTooLongReason = QStringLiteral("ファイル名として長すぎる行があります");
+
+// Why a settings write is refused, in the order of ProfileRefusal (None, NotOneLine, BadKey,
+// ValueTooLong, NotInCodePage, CodePageWouldChange); %1: the most characters a value may
+// have, or the character the file's code page cannot hold.
+inline const QString kProfileRefusalReasons[] = {
+    QString(),
+    QStringLiteral("改行やNUL文字は書き込めません"),
+    QStringLiteral("キーの名前が正しくありません"),
+    QStringLiteral("値が長すぎます（%1文字まで）"),
+    QStringLiteral("設定ファイルがShift-JISで書かれているため、「%1」を書き込めません"),
+    QStringLiteral("Shift-JISの設定ファイルがUTF-8として読まれるようになるため、書き込めません"),
+};
+
+// A Windows player whose runner is not there: %1 the player; the system's runner (what to
+// install), or %2 the one the settings name.
+inline const QString kDefaultRunnerMissingMessage =
+    QStringLiteral("Windows用のプレイヤー「%1」を起動するためのプログラム wine が見つかりません。\r"
+                   "wine をインストールしてください (Debian: apt install wine)。\r"
+                   "プレイヤーを直接起動するには、設定ファイルの Runner に - を書いてください。");
+inline const QString kNamedRunnerMissingMessage =
+    QStringLiteral("Windows用のプレイヤー「%1」を起動するためのプログラム「%2」(設定ファイルの "
+                   "Runner) が見つかりません。\rパスを確認してください。");

@@ -2,6 +2,7 @@
 
 #include "cp932.h"
 #include "line_ends.h"
+#include "messages.h"
 
 #include <QStringDecoder>
 #include <QStringView>
@@ -274,22 +275,14 @@ ProfileWrite profile_with_value(QByteArrayView bytes, const QString& section, co
     return result;
 }
 
+static_assert(std::size(kProfileRefusalReasons) == std::size_t(ProfileRefusal::CodePageWouldChange) + 1);
+
 QString profile_refusal_text(const ProfileWrite& write)
 {
-    switch (write.refusal) {
-    case ProfileRefusal::None:
-        break;
-    case ProfileRefusal::NotOneLine:
-        return QStringLiteral("改行やNUL文字は書き込めません");
-    case ProfileRefusal::BadKey:
-        return QStringLiteral("キーの名前が正しくありません");
-    case ProfileRefusal::ValueTooLong:
-        return QStringLiteral("値が長すぎます（%1文字まで）").arg(kProfileValueMaxChars);
-    case ProfileRefusal::NotInCodePage:
-        return QStringLiteral("設定ファイルがShift-JISで書かれているため、「%1」を書き込めません")
-            .arg(write.character);
-    case ProfileRefusal::CodePageWouldChange:
-        return QStringLiteral("Shift-JISの設定ファイルがUTF-8として読まれるようになるため、書き込めません");
-    }
-    return QString();
+    const QString& text = text_of(kProfileRefusalReasons, write.refusal);
+    if (write.refusal == ProfileRefusal::ValueTooLong)
+        return text.arg(kProfileValueMaxChars);
+    if (write.refusal == ProfileRefusal::NotInCodePage)
+        return text.arg(write.character);
+    return text;
 }

@@ -1,27 +1,12 @@
 #include "regular_file.h"
 
+#include "messages.h"
+
 #include <algorithm>
 
-QString file_failure_text(FileFailure failure)
-{
-    switch (failure) {
-    case FileFailure::None:
-        return QString();
-    case FileFailure::Missing:
-        return QStringLiteral("ファイルがありません");
-    case FileFailure::NotRegularFile:
-        return QStringLiteral("通常のファイルではありません");
-    case FileFailure::NoPermission:
-        return QStringLiteral("アクセスが許可されていません");
-    case FileFailure::TooLarge:
-        return QStringLiteral("ファイルが大きすぎます");
-    case FileFailure::Other:
-        break;
-    }
-    return QStringLiteral("読み書きできません");
-}
+static_assert(std::size(kFileFailureReasons) == std::size_t(FileFailure::Other) + 1);
 
-FileError file_error(FileFailure failure) { return {failure, file_failure_text(failure)}; }
+FileError file_error(FileFailure failure) { return {failure, text_of(kFileFailureReasons, failure)}; }
 
 FileError read_up_to(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
 {

@@ -17,8 +17,7 @@ struct FileError {
     bool ok() const { return failure == FileFailure::None; }
 };
 
-// The reason text of a failure that needs no word from the system.
-QString file_failure_text(FileFailure failure);
+// A failure with the reason that needs no word from the system.
 FileError file_error(FileFailure failure);
 
 // One state of a file: any change by any program changes at least one of these.

@@ -21,5 +21,5 @@ std::optional<QString> SettingsWrites::write(const QString& ini_path, const QStr
     if (write_setting(ini_path, key, value, &reason) || m_reported)
         return std::nullopt;
     m_reported = true;
-    return settings_write_failure_message(ini_path, reason);
+    return kSettingsWriteFailureMessage.arg(ini_path, reason);
 }

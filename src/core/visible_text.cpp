@@ -1,5 +1,7 @@
 #include "visible_text.h"
 
+#include <QList>
+
 QString visible_controls(const QString& text)
 {
     QString shown = text;
@@ -13,4 +15,12 @@ QString visible_controls(const QString& text)
             c = QChar(0x2424);
     }
     return shown;
+}
+
+QString code_points(const QString& text)
+{
+    QString codes;
+    for (const char32_t point : text.toUcs4())
+        codes += QStringLiteral("U+%1").arg(uint(point), 4, 16, QLatin1Char('0')).toUpper();
+    return codes;
 }

@@ -90,7 +90,8 @@ bool DropTarget::listable(const QString& path) { return m_controls.files->would_
 
 void DropTarget::refuse(const QString& path)
 {
-    message(drop_refused_message(QFileInfo(path).fileName(), m_controls.files->pattern()));
+    message(
+        kDropRefusedMessage.arg(visible_controls(QFileInfo(path).fileName()), m_controls.files->pattern()));
 }
 
 // The row of a name in the file list, read again when the name came too recently.
@@ -139,7 +140,7 @@ void DropTarget::add_files(const QStringList& paths)
         }
         const QString name = QFileInfo(path).fileName();
         if (!same_folder(folder_of(path), c.files->path())) {
-            message(drop_from_other_folder_message(name));
+            message(kDropFromOtherFolderMessage.arg(visible_controls(name)));
             continue;
         }
         const int row = row_of(name);

@@ -99,11 +99,11 @@ void FileOperations::offer_usable_name()
 
     const std::optional<QString> name = cp932_file_name(bytes);
     if (!name) {
-        m_dialogs.tell(unusable_name_message(visible_controls(shown)));
+        m_dialogs.tell(kUnusableNameMessage.arg(visible_controls(shown)));
         return;
     }
     const MessageAnswer answer =
-        m_dialogs.dialogs.message(m_dialogs.parent, foreign_name_question(visible_controls(*name)),
+        m_dialogs.dialogs.message(m_dialogs.parent, kForeignNameQuestion.arg(visible_controls(*name)),
                                   MessageButtons::YesNo, MessageIcon::None, kRenameTitle, MessageAnswer::Yes);
     if (answer != MessageAnswer::Yes)
         return;

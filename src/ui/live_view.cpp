@@ -240,7 +240,8 @@ void LiveView::reread_preview(bool forced)
         return follow();
     }
     if (read.result == PreviewLines::Result::CannotRead)
-        show_preview_failure(unreadable_file_message(m_target, read.error.failure));
+        show_preview_failure(kUnreadableFileMessage.arg(visible_controls(m_target),
+                                                        text_of(kFileReadReasons, read.error.failure)));
     else if (read.result == PreviewLines::Result::TooLong)
         show_preview_failure(kLineTooLongMessage);
     else {
@@ -280,7 +281,9 @@ bool LiveView::leave_gone_folder()
     const QString now = m_controls.folders->path();
     if (now == shown)
         return false;
-    notice(folder_gone_notice(shown, now, had_list && !m_state.play_list.in_use()));
+    const bool list_cleared = had_list && !m_state.play_list.in_use();
+    notice(kFolderGoneNotice.arg(visible_controls(shown), visible_controls(now))
+           + (list_cleared ? kListClearedNotice : QString()));
     follow();
     return true;
 }

@@ -59,7 +59,7 @@ void MainMenus::show_help_text()
         m_dialogs.tell(kEditorStartFailedMessage);
 }
 
-void MainMenus::show_version() { m_dialogs.tell(version_message()); }
+void MainMenus::show_version() { m_dialogs.tell(kVersionMessage.arg(version_caption())); }
 
 void MainMenus::open_folder()
 {

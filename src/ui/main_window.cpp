@@ -271,11 +271,11 @@ void MainWindow::show_labels()
 {
     const AppState& s = m_state;
     MainControls& c = m_controls;
-    c.Label1->setText(player_path_caption(s.player_path));
-    c.Label2->setText(editor_path_caption(s.editor_path));
+    c.Label1->setText(kPlayerPathCaption.arg(s.player_path));
+    c.Label2->setText(kEditorPathCaption.arg(s.editor_path));
     show_target(c, s.target_file);
-    c.Label4->setText(start_folder_caption(s.start_dir));
-    c.panels[2]->setText(start_folder_caption(visible_controls(s.start_dir)));
+    c.Label4->setText(kStartFolderCaption.arg(s.start_dir));
+    c.panels[2]->setText(kStartFolderCaption.arg(visible_controls(s.start_dir)));
 }
 
 double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }

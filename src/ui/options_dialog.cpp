@@ -117,8 +117,8 @@ void OptionsDialog::apply()
     m_state.player_path = Text1->text();
     store_setting(m_state, m_dialogs, this, kEditorKey, Text2->text());
     m_state.editor_path = Text2->text();
-    m_main.Label1->setText(player_path_caption(m_state.player_path));
-    m_main.Label2->setText(editor_path_caption(m_state.editor_path));
+    m_main.Label1->setText(kPlayerPathCaption.arg(m_state.player_path));
+    m_main.Label2->setText(kEditorPathCaption.arg(m_state.editor_path));
     m_state.save_position = save_position_value(Check1->isChecked());
     store_setting(m_state, m_dialogs, this, kSavePositionKey, m_state.save_position);
 }

@@ -97,9 +97,9 @@ void PlayListPanel::save_list()
     // The album replaces the old file only once it is written whole.
     QString reason;
     if (write_album(s.album_file, s.play_list, &reason))
-        m_dialogs.tell(album_written_message(s.album_file));
+        m_dialogs.tell(kAlbumWrittenMessage.arg(s.album_file));
     else
-        m_dialogs.tell(album_not_written_message(s.album_file, reason));
+        m_dialogs.tell(with_reason(kAlbumNotWrittenMessage.arg(s.album_file), reason));
     s.album_file.clear();
 }
 
@@ -124,7 +124,7 @@ std::optional<QString> PlayListPanel::ask_album_path()
         const QFileInfo info(path);
         if (!info.exists() && !info.isSymLink())
             return path;
-        if (m_dialogs.dialogs.message(m_dialogs.parent, album_exists_question(info.fileName()),
+        if (m_dialogs.dialogs.message(m_dialogs.parent, kAlbumExistsQuestion.arg(info.fileName()),
                                       MessageButtons::YesNo, MessageIcon::Warning, QString(),
                                       MessageAnswer::No)
             == MessageAnswer::Yes)
@@ -148,7 +148,7 @@ void PlayListPanel::load_list()
     edited({});
     // What was read before the failure stays in the list.
     if (!album.ok)
-        m_dialogs.tell(album_not_read_message(s.target_file));
+        m_dialogs.tell(kAlbumNotReadMessage.arg(s.target_file));
 }
 
 bool PlayListPanel::can_remove() const { return !m_controls.list->selected_rows().isEmpty(); }

@@ -21,8 +21,8 @@ PlayerStart start_player(const AppState& state, SystemServices& system, const Co
         const QString runner = runner_program(choice.runner);
         if (runner.isEmpty()) {
             result.failure = choice.kind == RunnerKind::Default
-                                 ? default_runner_missing_message(state.player_path)
-                                 : named_runner_missing_message(state.player_path, choice.runner);
+                                 ? kDefaultRunnerMissingMessage.arg(state.player_path)
+                                 : kNamedRunnerMissingMessage.arg(state.player_path, choice.runner);
             return result;
         }
         result.task =

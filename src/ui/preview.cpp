@@ -49,7 +49,8 @@ void Preview::on_selection_changed()
             m_files->refresh(); // the vanished name leaves the list
         } else {
             // Still there, so it stays listed and selected.
-            m_dialogs.tell(unreadable_file_message(m_state.target_file, failure));
+            m_dialogs.tell(kUnreadableFileMessage.arg(visible_controls(m_state.target_file),
+                                                      text_of(kFileReadReasons, failure)));
         }
         return;
     }

@@ -10,16 +10,16 @@ RecycleResult recycle_file(Dialogs& dialogs, SystemServices& system, QWidget* pa
 {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) {
-        dialogs.message(parent, delete_missing_message(path));
+        dialogs.message(parent, kDeleteMissingMessage.arg(path));
         return RecycleResult::Missing;
     }
-    if (dialogs.message(parent, delete_question(path), MessageButtons::YesNo, MessageIcon::Warning,
+    if (dialogs.message(parent, kDeleteQuestion.arg(path), MessageButtons::YesNo, MessageIcon::Warning,
                         kDeleteTitle, MessageAnswer::Yes)
         != MessageAnswer::Yes)
         return RecycleResult::Declined;
     QString reason;
     if (!system.move_to_trash(path, &reason)) {
-        dialogs.message(parent, delete_failed_message(reason));
+        dialogs.message(parent, with_reason(kDeleteFailedMessage, reason));
         return RecycleResult::Failed;
     }
     return RecycleResult::Moved;

@@ -83,8 +83,8 @@ void RenameDialog::confirm()
     const QString folder = m_files->path();
 
     const MessageAnswer answer =
-        m_dialogs.message(this, rename_question(old_name, new_name), MessageButtons::YesNo, MessageIcon::None,
-                          kRenameTitle, MessageAnswer::Yes);
+        m_dialogs.message(this, kRenameQuestion.arg(old_name, new_name), MessageButtons::YesNo,
+                          MessageIcon::None, kRenameTitle, MessageAnswer::Yes);
     if (answer == MessageAnswer::Yes) {
         if (!rename_file_keeping_others(folder, old_name, new_name))
             m_dialogs.message(this, kRenameFailedMessage);

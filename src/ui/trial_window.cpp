@@ -103,28 +103,28 @@ void TrialWindow::edit_conf()
     if (!m_system.start_task(
             editor_command(editor_in_use(s.editor_path, m_system.default_editor()), s.conf_path),
             WindowStyle::NoActivate))
-        m_dialogs.message(this, conf_editor_failure_message(s.editor_path, s.conf_path));
+        m_dialogs.message(this, kConfEditorFailureMessage.arg(s.editor_path, s.conf_path));
 }
 
 void TrialWindow::exec_ravu_tmp()
 {
     AppState& s = m_state;
     if (!definition_file_exists(s.conf_path)) {
-        m_dialogs.message(this, missing_definition_message(s.conf_path));
+        m_dialogs.message(this, kMissingDefinitionMessage.arg(s.conf_path));
         return;
     }
     const TrialTuneWrite written =
         write_trial_tune(s.conf_path, s.tmp_path, trial_text_with_crlf(Text1->toPlainText()));
     switch (written.status) {
     case TrialTuneWrite::Status::ReadFailed:
-        m_dialogs.message(this, definition_read_failure_message(s.conf_path, written.detail));
+        m_dialogs.message(this, kDefinitionReadFailureMessage.arg(s.conf_path, written.detail));
         return;
     case TrialTuneWrite::Status::Refused:
-        m_dialogs.message(this, refused_character_message(written.detail));
+        m_dialogs.message(this, kRefusedCharacterMessage.arg(written.detail, code_points(written.detail)));
         return;
     case TrialTuneWrite::Status::WriteFailed:
         s.conf_text = written.conf_text;
-        m_dialogs.message(this, trial_write_failure_message(s.tmp_path));
+        m_dialogs.message(this, kTrialWriteFailureMessage.arg(s.tmp_path));
         return;
     case TrialTuneWrite::Status::Written:
         s.conf_text = written.conf_text;

@@ -1,5 +1,7 @@
 #include "regular_file.h"
 
+#include "messages.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -103,7 +105,7 @@ FileError check_writable(const QString& path)
     if (fd < 0) {
         const int error = errno;
         if (error == EACCES || error == EPERM || error == EROFS)
-            return {FileFailure::NoPermission, QStringLiteral("書き込みが許可されていません")};
+            return {FileFailure::NoPermission, kNotWritableReason};
         return from_errno(error);
     }
     ::close(fd);

@@ -34,7 +34,7 @@ bool move_file_to_trash(const QString& path, QString* error)
     // "succeeds" by moving the file into ./files of the current folder, so it is made first.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty() || !QDir().mkpath(data)) {
-        set_error(error, trash_folder_not_made_message(data));
+        set_error(error, kTrashFolderNotMadeMessage.arg(data));
         return false;
     }
     QFile file(path);
@@ -47,7 +47,7 @@ bool move_file_to_trash(const QString& path, QString* error)
         // It went somewhere that is no trash: put it back where it was.
         const QString moved = QDir::current().absoluteFilePath(trashed);
         const bool back = !QFile::exists(path) && QFile::rename(moved, path);
-        set_error(error, back ? kNoTrashMessage : no_trash_moved_message(moved));
+        set_error(error, back ? kNoTrashMessage : kNoTrashMovedMessage.arg(moved));
         return false;
     }
     return true;

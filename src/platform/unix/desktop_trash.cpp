@@ -122,13 +122,13 @@ RecordResult write_record(const QByteArray& record, const QByteArray& text, QStr
     if (fd < 0) {
         if (errno == EEXIST)
             return RecordResult::Taken;
-        set_error(error, trash_record_not_written_message(qt_error_string(errno)));
+        set_error(error, kTrashRecordNotWrittenMessage.arg(qt_error_string(errno)));
         return RecordResult::Failed;
     }
     const bool written = write_all(fd, text);
     const int saved = errno;
     if (close(fd) != 0 || !written) {
-        set_error(error, trash_record_not_written_message(qt_error_string(written ? errno : saved)));
+        set_error(error, kTrashRecordNotWrittenMessage.arg(qt_error_string(written ? errno : saved)));
         unlink(record.constData());
         return RecordResult::Failed;
     }
@@ -142,13 +142,13 @@ std::optional<TrashFolder> home_trash(QString* error)
     // When the data folder is missing (fresh machines) it is made, as the trash lives in it.
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty() || !QDir().mkpath(data)) {
-        set_error(error, trash_folder_not_made_message(data));
+        set_error(error, kTrashFolderNotMadeMessage.arg(data));
         return std::nullopt;
     }
     const QByteArray path = QFile::encodeName(QDir(data).absoluteFilePath(QStringLiteral("Trash")));
     std::optional<TrashFolder> trash = made_trash(path, QByteArray());
     if (!trash)
-        set_error(error, trash_folder_not_made_message(shown(path)));
+        set_error(error, kTrashFolderNotMadeMessage.arg(shown(path)));
     return trash;
 }
 
@@ -164,7 +164,7 @@ std::optional<TrashFolder> volume_trash(const QByteArray& top_dir, uid_t uid, QS
     const QByteArray own = joined(top_dir, ".Trash-" + id);
     std::optional<TrashFolder> trash = made_trash(own, top_dir);
     if (!trash)
-        set_error(error, trash_folder_not_made_message(shown(own)));
+        set_error(error, kTrashFolderNotMadeMessage.arg(shown(own)));
     return trash;
 }
 
@@ -172,7 +172,7 @@ std::optional<TrashFolder> trash_for(const QByteArray& file, QString* error)
 {
     struct stat file_st {};
     if (lstat(file.constData(), &file_st) != 0) {
-        set_error(error, trash_move_failed_message(qt_error_string(errno)));
+        set_error(error, kTrashMoveFailedMessage.arg(qt_error_string(errno)));
         return std::nullopt;
     }
     std::optional<TrashFolder> home = home_trash(error);
@@ -183,7 +183,7 @@ std::optional<TrashFolder> trash_for(const QByteArray& file, QString* error)
         return home;
     const QByteArray folder = canonical(parent_of(file));
     if (folder.isEmpty()) {
-        set_error(error, trash_move_failed_message(qt_error_string(errno)));
+        set_error(error, kTrashMoveFailedMessage.arg(qt_error_string(errno)));
         return std::nullopt;
     }
     return volume_trash(top_folder(folder, file_st.st_dev), geteuid(), error);
@@ -227,7 +227,7 @@ bool move_into_trash(const QByteArray& file, const TrashFolder& trash, const QDa
         // An entry without a record (left by another program) keeps its name.
         if (failure == EEXIST || failure == ENOTEMPTY)
             continue;
-        set_error(error, trash_move_failed_message(qt_error_string(failure)));
+        set_error(error, kTrashMoveFailedMessage.arg(qt_error_string(failure)));
         return false;
     }
     set_error(error, kNoTrashMessage);
