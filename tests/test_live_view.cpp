@@ -298,8 +298,8 @@ void TestLiveView::shown_folder_gone()
     QFETCH(bool, list_in_use);
     QFETCH(QString, shown);
 #ifdef Q_OS_WIN
-    // A folder removed while Qt's watcher holds a handle on it stays "delete pending" until
-    // the handle closes: neither gone nor removable with its parent. Not followed there yet.
+    // Under Wine a watched folder's removal is not noticed and its parent cannot be removed
+    // (most likely "delete pending" while the watch holds a handle). Not followed there yet.
     if (change != QLatin1String("rename b") && change != QLatin1String("remake b"))
         QSKIP("a watched folder removed on Windows stays until its watch lets go");
 #endif
