@@ -18,17 +18,8 @@ for tool in Xvfb openbox xdotool xprop xwininfo iconv; do
   fi
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/ravufiler-live.XXXXXX")
-xvfb_pid=""
-wm_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && { kill -KILL "$app_pid" && wait "$app_pid"; } 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/x_session.sh"
+x_session_begin live
 
 fail() {
   echo "FAIL: $*"
@@ -36,32 +27,11 @@ fail() {
   exit 1
 }
 
-# Runs the command every 50 ms until it succeeds, at most the given seconds.
-wait_for() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 20))
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.05
-  done
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
+start_x
 export HOME="$work/home"
 export XDG_CONFIG_HOME="$HOME/.config"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm_pid=$!
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for 10 wm_running || fail "openbox did not start"
+mkdir -p "$HOME"
+start_openbox --sm-disable
 
 # A start folder with the tunes, and "shown" below it where the lists open: its first name is
 # valid in neither UTF-8 nor CP932, its second is a CP932 name, a plain tune after them.

@@ -28,17 +28,8 @@ for tool in Xvfb xdotool; do
   fi
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/ravufiler-smoke.XXXXXX")
-xvfb_pid=""
-wm_pid=""
-app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$wm_pid" ] && kill "$wm_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "$0")/x_session.sh"
+x_session_begin smoke
 
 fail() {
   echo "FAIL: $*"
@@ -52,33 +43,12 @@ skip_check() {
   echo "SKIP: $1 check: $2"
 }
 
-# Runs the command (a shell function for anything that must be looked at again each time)
-# every 50 ms until it succeeds, at most the given seconds.
-wait_for() {
-  local seconds=$1
-  shift
-  local tries=$((seconds * 20))
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.05
-  done
-}
-
 # --- a display of our own (Xvfb picks a free display number and tells it through fd 3),
 # with openbox managing its windows when it is installed
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  wait_for 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  export DISPLAY=":$(head -n1 "$work/display")"
+  start_x
   if command -v openbox >/dev/null 2>&1; then
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    wm_pid=$!
-    wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-    if command -v xprop >/dev/null 2>&1; then
-      wait_for 10 wm_running || fail "openbox did not start: $(cat "$work/openbox.log")"
-    fi
+    start_openbox --sm-disable
   else
     echo "NOTE: openbox is not installed; the windows have no frames"
   fi
@@ -120,8 +90,6 @@ has_focus() { test "$(xdotool getwindowfocus)" = "$1"; }
 start_program() {
   export QT_QPA_PLATFORM=xcb
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-  export XDG_RUNTIME_DIR="$work/runtime"
-  mkdir -m 700 "$XDG_RUNTIME_DIR"
   export FAKE_PLAYER_LOG="$work/player.log"
   # Players end at once while this file exists; a list play takes it away to hold one.
   export FAKE_PLAYER_HOLD_FILE="$work/release"
