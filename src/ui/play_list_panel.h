@@ -7,8 +7,8 @@
 #include <QList>
 #include <QString>
 
-#include <optional>
 #include <functional>
+#include <optional>
 
 class FileList;
 class FolderList;
