@@ -6,7 +6,7 @@
 #include "main_controls.h"
 #include "modal_robot.h"
 #include "started_window.h"
-#include "system_conventions.h"
+#include "editor_defaults.h"
 #include "twips.h"
 
 #include <QAction>
@@ -306,7 +306,7 @@ void TestResize::help_text_menu()
     QFile shipped(QStringLiteral(RAVU_SOURCE_DIR "/data/ravfiler.txt"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     // In the system's own text form (CP932 with CR LF on Windows, for its editors).
-    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), native_text_file(shipped.readAll()));
+    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), native_text_file(shipped.readAll(), f.system.desktop));
     f.write_file(QStringLiteral("ravfiler.txt"), "my notes\n");
     f.window->controls().mnuMftxt->trigger();
     QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), QByteArray("my notes\n"));
