@@ -3,8 +3,8 @@
 // services that only read (drives and folders), timing, the process's memory figures and a
 // child process run to its end.
 
-#include "dialogs.h"
 #include "desktop_services.h"
+#include "dialogs.h"
 
 #include <QElapsedTimer>
 #include <QFile>

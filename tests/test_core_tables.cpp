@@ -320,10 +320,10 @@ void TestCoreTables::drive_root_data()
     QTest::newRow("the root itself") << unix << "/mnt/usb" << mounts << "/mnt/usb";
     QTest::newRow("a name sharing the root's start is beside it") << unix << "/mnt/usbx/a" << mounts << "/";
     QTest::newRow("case counts off Windows") << unix << "/MNT/USB/a" << QStringList{"/mnt/usb"} << "";
-    QTest::newRow("case ignored on Windows") << windows << "c:\\music\\a.rav" << QStringList{"C:\\", "D:\\"}
-                                             << "C:\\";
-    QTest::newRow("folder mounted on a drive") << windows << "C:\\Mnt\\Disk\\x"
-                                               << QStringList{"C:\\", "c:\\mnt\\disk"} << "c:\\mnt\\disk";
+    QTest::newRow("case ignored on Windows")
+        << windows << "c:\\music\\a.rav" << QStringList{"C:\\", "D:\\"} << "C:\\";
+    QTest::newRow("folder mounted on a drive")
+        << windows << "C:\\Mnt\\Disk\\x" << QStringList{"C:\\", "c:\\mnt\\disk"} << "c:\\mnt\\disk";
     QTest::newRow("no drive holds it") << windows << "E:\\a" << QStringList{"C:\\", "D:\\"} << "";
 }
 
@@ -342,8 +342,8 @@ void TestCoreTables::native_text_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QByteArray>("written");
     const QByteArray utf8 = "a\n\xef\xbd\xb1\xe3\x81\x82\n"; // a, half-width katakana, hiragana
-    QTest::newRow("Windows: code page and CR LF") << DesktopSystem::Windows << utf8
-                                                 << QByteArray("a\r\n\xb1\x82\xa0\r\n");
+    QTest::newRow("Windows: code page and CR LF")
+        << DesktopSystem::Windows << utf8 << QByteArray("a\r\n\xb1\x82\xa0\r\n");
     QTest::newRow("macOS: as it is") << DesktopSystem::MacOs << utf8 << utf8;
     QTest::newRow("other Unix: as it is") << DesktopSystem::OtherUnix << utf8 << utf8;
 }

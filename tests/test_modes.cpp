@@ -467,7 +467,8 @@ void TestModes::vanished_volume_is_not_available()
     for (const QString& root : roots)
         QVERIFY2(root.size() == 3 && root.endsWith(QStringLiteral(":\\")), qPrintable(root));
     QVERIFY(drive_available(QStringLiteral("C:\\")));
-    QCOMPARE(drive_root_of(QStringLiteral("c:\\music\\a.rav"), roots, DesktopSystem::Windows), QStringLiteral("C:\\"));
+    QCOMPARE(drive_root_of(QStringLiteral("c:\\music\\a.rav"), roots, DesktopSystem::Windows),
+             QStringLiteral("C:\\"));
     DesktopServices desktop;
     QCOMPARE(desktop.drives(), roots);
 #else

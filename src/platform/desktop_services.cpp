@@ -39,7 +39,8 @@ FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds 
 
 FolderFault DesktopServices::folder_fault(const QString& folder) { return ::folder_fault(folder); }
 
-bool DesktopServices::rename_raw_name(const QString& folder, const QByteArray& raw_name, const QString& new_name)
+bool DesktopServices::rename_raw_name(const QString& folder, const QByteArray& raw_name,
+                                      const QString& new_name)
 {
     return ::rename_raw_name(folder, raw_name, new_name);
 }

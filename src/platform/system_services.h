@@ -83,7 +83,8 @@ public:
     // Renames folder/raw_name (a name not valid in the file system's encoding, as the bytes
     // the folder holds) to folder/new_name, never replacing an entry of the new name. False,
     // with nothing changed, when it could not.
-    virtual bool rename_raw_name(const QString& folder, const QByteArray& raw_name, const QString& new_name) = 0;
+    virtual bool rename_raw_name(const QString& folder, const QByteArray& raw_name,
+                                 const QString& new_name) = 0;
 
     // The runner program as the system would start it (a name looked up on PATH, a path as
     // it is); empty when there is no such executable file.

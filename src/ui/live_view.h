@@ -35,8 +35,8 @@ class LiveView : public QObject {
     Q_OBJECT
 public:
     // Owned by parent (the window); watches from the start.
-    LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target, SystemServices& system,
-             QObject* parent);
+    LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
+             SystemServices& system, QObject* parent);
 
     // The folder and file lists take what their folder holds now.
     void relist();

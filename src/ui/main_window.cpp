@@ -98,8 +98,8 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                      .play_at_once = c.Check1,
                                      .quit_after = c.Check2,
                                      .mode_label = c.Label6};
-    m_modes = std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher, system,
-                                               boxes);
+    m_modes = std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher,
+                                               system, boxes);
     m_file_operations = std::make_unique<FileOperations>(m_state,
                                                          FileOperationControls{.edit = c.Command3,
                                                                                .open = c.Command10,
@@ -320,7 +320,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::open_options()
 {
-    OptionsDialog dialog(m_state, m_controls, m_dialogs, m_system.desktop_system(), isVisible() ? this : nullptr);
+    OptionsDialog dialog(m_state, m_controls, m_dialogs, m_system.desktop_system(),
+                         isVisible() ? this : nullptr);
     dialog.exec();
 }
 

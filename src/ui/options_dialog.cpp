@@ -32,8 +32,8 @@ const QString kEditorFilter[] = {QStringLiteral("エディタ (*)|*|すべての
 
 } // namespace
 
-OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, DesktopSystem system,
-                             QWidget* parent)
+OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs,
+                             DesktopSystem system, QWidget* parent)
     : QDialog(parent), m_state(state), m_main(main_controls), m_dialogs(dialogs),
       m_programs_by_permission(programs_marked_by_permission(system))
 {
@@ -82,8 +82,9 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Text1->setText(field_value(read_setting(m_state.ini_path, kPlayerKey)));
     Text2->setText(field_value(read_setting(m_state.ini_path, kEditorKey)));
 
-    connect(Command3, &QPushButton::clicked, this,
-            [this, by_exe] { browse(Text1, QStringLiteral("Ravu本体のパス"), kPlayerFilter[by_exe], m_last_player_name); });
+    connect(Command3, &QPushButton::clicked, this, [this, by_exe] {
+        browse(Text1, QStringLiteral("Ravu本体のパス"), kPlayerFilter[by_exe], m_last_player_name);
+    });
     connect(Command4, &QPushButton::clicked, this, [this, by_exe] {
         browse(Text2, QStringLiteral("エディタ本体のパス"), kEditorFilter[by_exe], m_last_editor_name);
     });

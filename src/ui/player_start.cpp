@@ -23,8 +23,7 @@ PlayerStart start_player(const AppState& state, SystemServices& system, const Co
                                  : kNamedRunnerMissingMessage.arg(state.player_path, choice.runner);
             return result;
         }
-        result.task =
-            system.start_task(through_runner(command, runner, system.runner_drives()), style);
+        result.task = system.start_task(through_runner(command, runner, system.runner_drives()), style);
     }
     if (!result.task)
         result.failure = kPlayerStartFailedMessage;

@@ -29,7 +29,10 @@ bool RecordingServices::open_folder(const QString& folder)
     return !fail_open;
 }
 
-QStringList RecordingServices::drives() { return drive_folders.isEmpty() ? DesktopServices::drives() : drive_folders; }
+QStringList RecordingServices::drives()
+{
+    return drive_folders.isEmpty() ? DesktopServices::drives() : drive_folders;
+}
 
 bool RecordingServices::drive_available(const QString& root)
 {
