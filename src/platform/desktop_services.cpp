@@ -1,11 +1,8 @@
 #include "desktop_services.h"
 
-#include "access_faults.h"
 #include "drives.h"
-#include "folder_entries.h"
 #include "process_start.h"
 #include "process_wait.h"
-#include "raw_rename.h"
 #include "runner_prefix.h"
 #include "system_conventions.h"
 #include "trash.h"
@@ -31,19 +28,6 @@ bool DesktopServices::drive_available(const QString& root) { return ::drive_avai
 QString DesktopServices::default_editor() const { return default_editor_path(this_desktop_system()); }
 
 DesktopSystem DesktopServices::desktop_system() const { return this_desktop_system(); }
-
-FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds kinds)
-{
-    return read_folder_entries(folder, kinds);
-}
-
-FolderFault DesktopServices::folder_fault(const QString& folder) { return ::folder_fault(folder); }
-
-bool DesktopServices::rename_raw_name(const QString& folder, const QByteArray& raw_name,
-                                      const QString& new_name)
-{
-    return ::rename_raw_name(folder, raw_name, new_name);
-}
 
 QString DesktopServices::runner_program(const QString& runner) { return ::runner_program(runner); }
 

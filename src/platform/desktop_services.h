@@ -1,6 +1,6 @@
 #pragma once
-// The real operating system behind SystemServices: each call handed to the system's own
-// file of its concern (a file per system where they differ).
+// The real operating system behind SystemServices: each call made in the system's own file
+// of its concern (a file per system where they differ), or handed to it.
 
 #include "system_services.h"
 
