@@ -1,11 +1,10 @@
 #pragma once
-// What both browsing benchmarks share: a main window with silent dialogs and no system
-// services (the drives excepted), timing, the process's memory figures and a child process
-// run to its end.
+// What both browsing benchmarks share: a main window with silent dialogs and the system
+// services that only read (drives and folders), timing, the process's memory figures and a
+// child process run to its end.
 
+#include "desktop_services.h"
 #include "dialogs.h"
-#include "drives.h"
-#include "system_services.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -33,15 +32,12 @@ public:
     QStringList messages;
 };
 
-class NoServices final : public SystemServices {
+class NoServices final : public DesktopServices {
 public:
     std::unique_ptr<StartedTask> start_task(const CommandLine&, WindowStyle) override { return nullptr; }
     void wait_task(StartedTask&) override {}
     bool move_to_trash(const QString&, QString*) override { return false; }
     bool open_folder(const QString&) override { return false; }
-    // The machine's own drives, which the lists browse.
-    QStringList drives() override { return drive_roots(); }
-    bool drive_available(const QString& root) override { return ::drive_available(root); }
     QString default_editor() const override { return {}; }
 };
 

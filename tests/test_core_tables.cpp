@@ -1,8 +1,10 @@
 // The pure decisions behind the main window, row by row: what each selection mode sets up,
 // when a mode change or a folder change must be confirmed, the album file's text and the
-// trial tune composed from the definition file.
+// trial tune composed from the definition file, and the rules that differ between the
+// desktop systems.
 
 #include "album_file.h"
+#include "editor_defaults.h"
 #include "messages.h"
 #include "selection_mode.h"
 #include "text_lines.h"
@@ -13,6 +15,7 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(FolderDecision)
+Q_DECLARE_METATYPE(DesktopSystem)
 
 namespace {
 
@@ -71,6 +74,10 @@ private slots:
     void trial_composition();
     void character_codes_data();
     void character_codes();
+    void drive_root_data();
+    void drive_root();
+    void native_text_data();
+    void native_text();
 };
 
 void TestCoreTables::mode_settings_data()
@@ -298,6 +305,55 @@ void TestCoreTables::character_codes()
     QFETCH(QString, text);
     QFETCH(QString, codes);
     QCOMPARE(code_points(text), codes);
+}
+
+void TestCoreTables::drive_root_data()
+{
+    QTest::addColumn<DesktopSystem>("system");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("roots");
+    QTest::addColumn<QString>("root");
+    const auto unix = DesktopSystem::OtherUnix;
+    const auto windows = DesktopSystem::Windows;
+    const QStringList mounts{"/", "/mnt/usb"};
+    QTest::newRow("longest root wins") << unix << "/mnt/usb/a/b.rav" << mounts << "/mnt/usb";
+    QTest::newRow("the root itself") << unix << "/mnt/usb" << mounts << "/mnt/usb";
+    QTest::newRow("a name sharing the root's start is beside it") << unix << "/mnt/usbx/a" << mounts << "/";
+    QTest::newRow("case counts off Windows") << unix << "/MNT/USB/a" << QStringList{"/mnt/usb"} << "";
+    QTest::newRow("case ignored on Windows")
+        << windows << "c:\\music\\a.rav" << QStringList{"C:\\", "D:\\"} << "C:\\";
+    QTest::newRow("folder mounted on a drive")
+        << windows << "C:\\Mnt\\Disk\\x" << QStringList{"C:\\", "c:\\mnt\\disk"} << "c:\\mnt\\disk";
+    QTest::newRow("no drive holds it") << windows << "E:\\a" << QStringList{"C:\\", "D:\\"} << "";
+}
+
+void TestCoreTables::drive_root()
+{
+    QFETCH(DesktopSystem, system);
+    QFETCH(QString, path);
+    QFETCH(QStringList, roots);
+    QFETCH(QString, root);
+    QCOMPARE(drive_root_of(path, roots, system), root);
+}
+
+void TestCoreTables::native_text_data()
+{
+    QTest::addColumn<DesktopSystem>("system");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray utf8 = "a\n\xef\xbd\xb1\xe3\x81\x82\n"; // a, half-width katakana, hiragana
+    QTest::newRow("Windows: code page and CR LF")
+        << DesktopSystem::Windows << utf8 << QByteArray("a\r\n\xb1\x82\xa0\r\n");
+    QTest::newRow("macOS: as it is") << DesktopSystem::MacOs << utf8 << utf8;
+    QTest::newRow("other Unix: as it is") << DesktopSystem::OtherUnix << utf8 << utf8;
+}
+
+void TestCoreTables::native_text()
+{
+    QFETCH(DesktopSystem, system);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, written);
+    QCOMPARE(native_text_file(text, system), written);
 }
 
 QTEST_MAIN(TestCoreTables)

@@ -1,7 +1,6 @@
 // Going to any folder: a path named at the start (folder, tune, album, nothing there), the
 // dialog of "フォルダを開く..." with its completion, and the recent folders kept in their file.
 
-#include "access_faults.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "main_menus.h"

@@ -149,7 +149,7 @@ std::unique_ptr<QWidget> make_window(StartedWindow& f, const QString& name)
 {
     MainWindow& w = *f.window;
     if (name == QStringLiteral("Form2"))
-        return std::make_unique<OptionsDialog>(w.state(), w.controls(), f.dialogs);
+        return std::make_unique<OptionsDialog>(w.state(), w.controls(), f.dialogs, f.system.desktop);
     if (name == QStringLiteral("Form3"))
         return std::make_unique<RenameDialog>(w.state(), w.controls().File1, target_display(w.controls()),
                                               f.dialogs);

@@ -4,6 +4,7 @@
 #include "desktop_services.h"
 #include "drive_list.h"
 #include "drives.h"
+#include "editor_defaults.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "selection_mode.h"
@@ -466,7 +467,8 @@ void TestModes::vanished_volume_is_not_available()
     for (const QString& root : roots)
         QVERIFY2(root.size() == 3 && root.endsWith(QStringLiteral(":\\")), qPrintable(root));
     QVERIFY(drive_available(QStringLiteral("C:\\")));
-    QCOMPARE(drive_root_of(QStringLiteral("c:\\music\\a.rav"), roots), QStringLiteral("C:\\"));
+    QCOMPARE(drive_root_of(QStringLiteral("c:\\music\\a.rav"), roots, DesktopSystem::Windows),
+             QStringLiteral("C:\\"));
     DesktopServices desktop;
     QCOMPARE(desktop.drives(), roots);
 #else
@@ -477,9 +479,11 @@ void TestModes::vanished_volume_is_not_available()
     // has gone: not the drive any more.
     QVERIFY(!drive_available(dir.path()));
     QVERIFY(!drive_available(dir.filePath(QStringLiteral("missing"))));
-    QCOMPARE(drive_root_of(dir.filePath(QStringLiteral("a/b")), {QStringLiteral("/"), dir.path()}),
+    QCOMPARE(drive_root_of(dir.filePath(QStringLiteral("a/b")), {QStringLiteral("/"), dir.path()},
+                           DesktopSystem::OtherUnix),
              dir.path());
-    QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()}),
+    QCOMPARE(drive_root_of(dir.path() + QStringLiteral("x"), {QStringLiteral("/"), dir.path()},
+                           DesktopSystem::OtherUnix),
              QStringLiteral("/"));
     // The window reaches the same drives, and this system's editor, through its services.
     DesktopServices desktop;

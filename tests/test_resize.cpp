@@ -1,12 +1,12 @@
 // The main window's resize rule, the click on its free surface and its menus.
 
 #include "client_area.h"
+#include "editor_defaults.h"
 #include "file_list.h"
 #include "layout_rules.h"
 #include "main_controls.h"
 #include "modal_robot.h"
 #include "started_window.h"
-#include "system_conventions.h"
 #include "twips.h"
 
 #include <QAction>
@@ -306,7 +306,8 @@ void TestResize::help_text_menu()
     QFile shipped(QStringLiteral(RAVU_SOURCE_DIR "/data/ravfiler.txt"));
     QVERIFY(shipped.open(QIODevice::ReadOnly));
     // In the system's own text form (CP932 with CR LF on Windows, for its editors).
-    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), native_text_file(shipped.readAll()));
+    QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")),
+             native_text_file(shipped.readAll(), f.system.desktop));
     f.write_file(QStringLiteral("ravfiler.txt"), "my notes\n");
     f.window->controls().mnuMftxt->trigger();
     QCOMPARE(f.read_bytes(QStringLiteral("ravfiler.txt")), QByteArray("my notes\n"));

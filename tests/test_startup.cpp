@@ -52,6 +52,7 @@ QStringList keys_of(const QByteArray& ini)
 } // namespace
 
 Q_DECLARE_METATYPE(StoredFrame)
+Q_DECLARE_METATYPE(DesktopSystem)
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -74,6 +75,7 @@ private slots:
     void last_folder_of_any_name_restored_data();
     void last_folder_of_any_name_restored();
     void options_dialog_reads_file_and_writes_all_keys();
+    void options_dialog_cancel_and_browse_data();
     void options_dialog_cancel_and_browse();
 };
 
@@ -433,10 +435,32 @@ void TestStartup::options_dialog_reads_file_and_writes_all_keys()
     QCOMPARE(w.controls().Label2->text(), QStringLiteral("エディタのパス：/new/editor"));
 }
 
+// Programs are told by ".exe" on Windows, by their permission elsewhere.
+void TestStartup::options_dialog_cancel_and_browse_data()
+{
+    QTest::addColumn<DesktopSystem>("system");
+    QTest::addColumn<QString>("player_filter");
+    QTest::addColumn<QString>("editor_filter");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("programs_first");
+    QTest::newRow("Windows") << DesktopSystem::Windows << "Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*"
+                             << "エディタ (*.exe)|*.exe|すべてのファイル (*)|*"
+                             << "フルパス(\".exe\"迄)で指定してください" << false;
+    QTest::newRow("other Unix") << DesktopSystem::OtherUnix << "Ravu本体 (*)|*|すべてのファイル (*)|*"
+                                << "エディタ (*)|*|すべてのファイル (*)|*"
+                                << "フルパス(ファイル名迄)で指定してください" << true;
+}
+
 void TestStartup::options_dialog_cancel_and_browse()
 {
+    QFETCH(DesktopSystem, system);
+    QFETCH(QString, player_filter);
+    QFETCH(QString, editor_filter);
+    QFETCH(QString, hint);
+    QFETCH(bool, programs_first);
     StartedWindow run(kUnstarted);
     write_file(run.ini(), kPaths);
+    run.system.desktop = system;
     MainWindow& w = start(run);
     const QByteArray before = read_file(run.ini());
     // An existing program is the normal answer: it goes into the field with no question.
@@ -448,7 +472,7 @@ void TestStartup::options_dialog_cancel_and_browse()
     run.dialogs.open_results.enqueue(player);
     run.dialogs.open_results.enqueue(std::nullopt);
     run.dialogs.open_results.enqueue(QStringLiteral("/usr/bin/editor"));
-    QString after_cancel, after_choice, editor, hint;
+    QString after_cancel, after_choice, editor, shown_hint;
     ModalRobot<OptionsDialog> robot({[&](OptionsDialog& d) {
         d.Command3->click();
         after_cancel = d.Text1->text();
@@ -457,7 +481,7 @@ void TestStartup::options_dialog_cancel_and_browse()
         d.Command3->click();
         d.Command4->click();
         editor = d.Text2->text();
-        hint = d.Label3->text();
+        shown_hint = d.Label3->text();
         d.Command2->click();
     }});
     w.controls().mnuOpt->trigger();
@@ -472,15 +496,11 @@ void TestStartup::options_dialog_cancel_and_browse()
     QCOMPARE(requests[0].title, QStringLiteral("Ravu本体のパス"));
     QCOMPARE(requests[3].title, QStringLiteral("エディタ本体のパス"));
     QCOMPARE(requests[2].initial_name, player);
-#ifdef Q_OS_WIN
-    QCOMPARE(requests[0].filter, QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*"));
-    QCOMPARE(hint, QStringLiteral("フルパス(\".exe\"迄)で指定してください"));
-#else
-    QCOMPARE(requests[0].filter, QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*"));
-    QCOMPARE(requests[3].filter, QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*"));
-    QCOMPARE(hint, QStringLiteral("フルパス(ファイル名迄)で指定してください"));
-    QVERIFY(requests[0].programs_first && requests[3].programs_first);
-#endif
+    QCOMPARE(requests[0].filter, player_filter);
+    QCOMPARE(requests[3].filter, editor_filter);
+    QCOMPARE(shown_hint, hint);
+    QCOMPARE(requests[0].programs_first, programs_first);
+    QCOMPARE(requests[3].programs_first, programs_first);
     QCOMPARE(read_file(run.ini()), before); // cancel writes nothing
     QCOMPARE(w.state().player_path, QStringLiteral("/opt/ravu/ravu"));
 }

@@ -29,7 +29,7 @@ namespace {
 // The four windows, made afresh.
 struct Windows {
     StartedWindow main{StartOptions{.show = true}};
-    OptionsDialog options{main.state(), main.controls(), main.dialogs};
+    OptionsDialog options{main.state(), main.controls(), main.dialogs, main.system.desktop_system()};
     RenameDialog rename{main.state(), main.controls().File1, target_display(main.controls()), main.dialogs};
     TrialWindow trial{main.state(), main.dialogs, main.system};
 

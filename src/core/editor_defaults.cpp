@@ -1,5 +1,7 @@
 #include "editor_defaults.h"
 
+#include "text_codec.h"
+
 namespace {
 
 const QString kMacTextOpener = QStringLiteral("open -t");
@@ -29,4 +31,32 @@ EditorProgram editor_program(const QString& editor_path)
 QString editor_in_use(const QString& editor_path, const QString& default_editor)
 {
     return editor_path.trimmed().isEmpty() ? default_editor : editor_path;
+}
+
+Qt::CaseSensitivity path_case_sensitivity(DesktopSystem system)
+{
+    return system == DesktopSystem::Windows ? Qt::CaseInsensitive : Qt::CaseSensitive;
+}
+
+QString drive_root_of(const QString& path, const QStringList& roots, DesktopSystem system)
+{
+    QString best;
+    const QChar sep = system == DesktopSystem::Windows ? QLatin1Char('\\') : QLatin1Char('/');
+    const Qt::CaseSensitivity cs = path_case_sensitivity(system);
+    for (const QString& root : roots) {
+        const QString prefix = root.endsWith(sep) ? root : root + sep;
+        const bool inside = path.compare(root, cs) == 0 || path.startsWith(prefix, cs);
+        if (inside && root.size() > best.size())
+            best = root;
+    }
+    return best;
+}
+
+bool programs_marked_by_permission(DesktopSystem system) { return system != DesktopSystem::Windows; }
+
+QByteArray native_text_file(const QByteArray& utf8_text, DesktopSystem system)
+{
+    if (system != DesktopSystem::Windows)
+        return utf8_text;
+    return encode_text(QString::fromUtf8(utf8_text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }

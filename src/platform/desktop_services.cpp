@@ -3,6 +3,7 @@
 #include "drives.h"
 #include "process_start.h"
 #include "process_wait.h"
+#include "runner_prefix.h"
 #include "system_conventions.h"
 #include "trash.h"
 
@@ -25,3 +26,9 @@ QStringList DesktopServices::drives() { return drive_roots(); }
 bool DesktopServices::drive_available(const QString& root) { return ::drive_available(root); }
 
 QString DesktopServices::default_editor() const { return default_editor_path(this_desktop_system()); }
+
+DesktopSystem DesktopServices::desktop_system() const { return this_desktop_system(); }
+
+QString DesktopServices::runner_program(const QString& runner) { return ::runner_program(runner); }
+
+QList<DriveLink> DesktopServices::runner_drives() { return prefix_drives(runner_prefix()); }

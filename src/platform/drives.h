@@ -11,12 +11,6 @@ QStringList drive_roots();
 // True when the volume is the one mounted at root (not the volume around a bare mount point).
 bool is_mounted_at(const QStorageInfo& volume, const QString& root);
 
-// How paths compare on this system.
-Qt::CaseSensitivity path_case_sensitivity();
-
-// The root of the drive that holds the path (the longest matching root).
-QString drive_root_of(const QString& path, const QStringList& roots);
-
 // True when the drive is mounted and its root can be listed. A mount point whose volume
 // has gone (the bare folder left behind on the parent volume) is not available.
 bool drive_available(const QString& root);

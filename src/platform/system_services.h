@@ -1,9 +1,11 @@
 #pragma once
-// Starting and awaiting other programs, the trash, the file manager, the drives and the
-// default editor: the operating system behind one interface, so tests can record or
-// replace it.
+// Starting and awaiting other programs, the trash, the file manager, the drives, folders
+// read and renamed, the default editor and a Windows player's runner: the operating system
+// behind one interface, the window's only road to it, so tests can record or replace it.
 
 #include "command_lines.h"
+#include "editor_defaults.h"
+#include "player_runner.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,23 @@ public:
 private:
     qint64 m_task_id;
 };
+
+// The entries of one folder read in a single pass: the names of its files and of its
+// subfolders, unsorted, hidden ones left out, as the file and folder lists show them.
+struct FolderEntries {
+    QStringList files;   // regular files, also through a symbolic link
+    QStringList folders; // subfolders, also through a symbolic link
+    // Regular files whose names are not valid in the file system's encoding, as the bytes
+    // the folder holds: a name decoded from them would not reach the file again.
+    QList<QByteArray> foreign_files;
+    bool ok = false; // the folder could be read
+};
+
+enum class EntryKinds { Files, Folders };
+
+// Why a folder could not be opened: gone, not a folder, not ours to list, a path too long
+// for the system, or something else.
+enum class FolderFault { Missing, NotAFolder, NoPermission, NameTooLong, Other };
 
 class SystemServices {
 public:
@@ -54,4 +73,22 @@ public:
 
     // The editor the settings fall back on when they name none.
     virtual QString default_editor() const = 0;
+    // The desktop system the program runs on.
+    virtual DesktopSystem desktop_system() const = 0;
+
+    // The folder's entries of the kinds asked for.
+    virtual FolderEntries folder_entries(const QString& folder, EntryKinds kinds) = 0;
+    // Why the folder cannot be opened, looked up at the moment of the failure.
+    virtual FolderFault folder_fault(const QString& folder) = 0;
+    // Renames folder/raw_name (a name not valid in the file system's encoding, as the bytes
+    // the folder holds) to folder/new_name, never replacing an entry of the new name. False,
+    // with nothing changed, when it could not.
+    virtual bool rename_raw_name(const QString& folder, const QByteArray& raw_name,
+                                 const QString& new_name) = 0;
+
+    // The runner program as the system would start it (a name looked up on PATH, a path as
+    // it is); empty when there is no such executable file.
+    virtual QString runner_program(const QString& runner) = 0;
+    // The drives of the runner's prefix, which a player's file paths are turned into.
+    virtual QList<DriveLink> runner_drives() = 0;
 };

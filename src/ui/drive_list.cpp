@@ -1,6 +1,5 @@
 #include "drive_list.h"
 
-#include "drives.h"
 #include "system_services.h"
 
 #include <QFileInfo>
@@ -63,7 +62,10 @@ void DriveList::select_root(const QString& root)
     setCurrentIndex(index);
 }
 
-QString DriveList::drive_of(const QString& path) const { return drive_root_of(path, listed_roots()); }
+QString DriveList::drive_of(const QString& path) const
+{
+    return m_system ? drive_root_of(path, listed_roots(), m_system->desktop_system()) : QString();
+}
 
 void DriveList::set_drive_from_path(const QString& path)
 {

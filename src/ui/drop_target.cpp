@@ -1,12 +1,12 @@
 #include "drop_target.h"
 
-#include "access_faults.h"
 #include "app_state.h"
 #include "dialogs.h"
 #include "drive_list.h"
 #include "file_list.h"
 #include "folder_list.h"
 #include "selection_mode.h"
+#include "system_services.h"
 #include "window_messages.h"
 
 #include <QDir>
@@ -39,9 +39,9 @@ bool same_folder(const QString& a, const QString& b)
 
 } // namespace
 
-DropTarget::DropTarget(AppState& state, const DropControls& controls, const WindowDialogs& dialogs,
-                       std::function<void()> add_list, QWidget& window)
-    : QObject(&window), m_state(state), m_controls(controls), m_dialogs(dialogs),
+DropTarget::DropTarget(AppState& state, const DropControls& controls, SystemServices& system,
+                       const WindowDialogs& dialogs, std::function<void()> add_list, QWidget& window)
+    : QObject(&window), m_state(state), m_controls(controls), m_system(system), m_dialogs(dialogs),
       m_add_list(std::move(add_list)), m_window(window)
 {
     m_window.setAcceptDrops(true);
@@ -113,7 +113,7 @@ void DropTarget::open_file(const QString& path)
     const QString folder = folder_of(path);
     if (!same_folder(folder, c.files->path())) {
         if (!c.folders->set_path(folder)) {
-            message(folder_fault_message(folder, folder_fault(folder)));
+            message(folder_fault_message(folder, m_system.folder_fault(folder)));
             return;
         }
         if (!same_folder(c.folders->path(), folder))

@@ -14,6 +14,7 @@ class DriveList;
 class FileList;
 class FolderList;
 class QWidget;
+class SystemServices;
 struct AppState;
 
 // The lists a drop moves or selects in.
@@ -28,8 +29,8 @@ class DropTarget : public QObject {
 public:
     // Installs itself on the window. add_list adds the selected file to the play list as
     // "リスト選択" does (and says when the list is full).
-    DropTarget(AppState& state, const DropControls& controls, const WindowDialogs& dialogs,
-               std::function<void()> add_list, QWidget& window);
+    DropTarget(AppState& state, const DropControls& controls, SystemServices& system,
+               const WindowDialogs& dialogs, std::function<void()> add_list, QWidget& window);
 
     // What a drop of these local paths does, in the current mode.
     void take(const QStringList& paths);
@@ -47,6 +48,7 @@ private:
 
     AppState& m_state;
     DropControls m_controls;
+    SystemServices& m_system;
     WindowDialogs m_dialogs;
     std::function<void()> m_add_list;
     QWidget& m_window;

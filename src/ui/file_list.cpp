@@ -1,6 +1,6 @@
 #include "file_list.h"
 
-#include "folder_entries.h"
+#include "system_services.h"
 #include "text_codec.h"
 #include "visible_text.h"
 
@@ -194,9 +194,9 @@ void FileList::refresh()
 QStringList FileList::read_names(QList<QByteArray>& foreign) const
 {
     QStringList names;
-    if (!m_path.isEmpty()) {
+    if (!m_path.isEmpty() && m_system) {
         const NameMatcher matcher(m_pattern);
-        FolderEntries entries = read_folder_entries(m_path, EntryKinds::Files);
+        FolderEntries entries = m_system->folder_entries(m_path, EntryKinds::Files);
         for (QString& name : entries.files)
             if (matcher.matches(name))
                 names << std::move(name);

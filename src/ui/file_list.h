@@ -6,6 +6,7 @@
 #include <QListView>
 #include <QStringListModel>
 
+class SystemServices;
 struct ListingChange;
 
 // The names as the list shows them: on one line, control characters made visible.
@@ -20,6 +21,9 @@ class FileList : public QListView {
     Q_OBJECT
 public:
     explicit FileList(QWidget* parent = nullptr);
+
+    // Where the folder is read from; nothing is listed until this is called.
+    void set_system(SystemServices& system) { m_system = &system; }
 
     QString path() const { return m_path; }
     QString pattern() const { return m_pattern; }
@@ -70,6 +74,7 @@ private:
     void apply(const ListingChange& change);
     void announce_selection();
 
+    SystemServices* m_system = nullptr;
     FileNameModel m_model;
     QHash<int, QByteArray> m_foreign; // row -> the folder's bytes of a foreign name
     QString m_path;

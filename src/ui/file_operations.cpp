@@ -7,7 +7,6 @@
 #include "file_names.h"
 #include "folder_list.h"
 #include "messages.h"
-#include "raw_rename.h"
 #include "recycle_file.h"
 #include "rename_dialog.h"
 #include "system_services.h"
@@ -107,7 +106,7 @@ void FileOperations::offer_usable_name()
                                   MessageButtons::YesNo, MessageIcon::None, kRenameTitle, MessageAnswer::Yes);
     if (answer != MessageAnswer::Yes)
         return;
-    const bool renamed = rename_raw_name(folder, bytes, *name);
+    const bool renamed = m_system.rename_raw_name(folder, bytes, *name);
     if (!renamed)
         m_dialogs.tell(kRenameFailedMessage);
     list->refresh();

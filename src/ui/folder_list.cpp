@@ -1,6 +1,6 @@
 #include "folder_list.h"
 
-#include "folder_entries.h"
+#include "system_services.h"
 #include "visible_text.h"
 
 #include <QDir>
@@ -116,7 +116,8 @@ void FolderList::fill()
     }
     setCurrentRow(count() - 1);
 
-    QStringList subfolders = read_folder_entries(m_path, EntryKinds::Folders).folders;
+    QStringList subfolders =
+        m_system ? m_system->folder_entries(m_path, EntryKinds::Folders).folders : QStringList();
     std::sort(subfolders.begin(), subfolders.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& name : subfolders) {

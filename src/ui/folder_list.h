@@ -6,10 +6,15 @@
 #include <QListWidget>
 #include <functional>
 
+class SystemServices;
+
 class FolderList : public QListWidget {
     Q_OBJECT
 public:
     explicit FolderList(QWidget* parent = nullptr);
+
+    // Where the subfolders are read from; none are listed until this is called.
+    void set_system(SystemServices& system) { m_system = &system; }
 
     QString path() const { return m_path; }
 
@@ -33,6 +38,7 @@ private:
     void fill();
     void open_row(QListWidgetItem* item);
 
+    SystemServices* m_system = nullptr;
     QString m_path;
     std::function<QString(const QString&)> m_drive_root_of;
 };

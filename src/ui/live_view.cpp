@@ -3,11 +3,11 @@
 #include "app_state.h"
 #include "drive_list.h"
 #include "file_list.h"
-#include "folder_entries.h"
 #include "folder_list.h"
 #include "folder_watch.h"
 #include "preview.h"
 #include "preview_lines.h"
+#include "system_services.h"
 #include "window_messages.h"
 
 #include <QDir>
@@ -44,8 +44,8 @@ QTimer* settle_timer(QObject* parent, int ms)
 } // namespace
 
 LiveView::LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
-                   QObject* parent)
-    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target),
+                   SystemServices& system, QObject* parent)
+    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target), m_system(system),
       m_watch(new FolderWatch(this)), m_list_settle(settle_timer(this, kListSettleMs)),
       m_preview_settle(settle_timer(this, kPreviewSettleMs)), m_poll(new QTimer(this))
 {
@@ -206,7 +206,7 @@ void LiveView::relist_folders(const QStringList* changed)
             return listed.contains(name) || QFileInfo(QDir(open).filePath(name)).isDir();
         }))
         return;
-    QStringList now = read_folder_entries(open, EntryKinds::Folders).folders;
+    QStringList now = m_system.folder_entries(open, EntryKinds::Folders).folders;
     std::sort(listed.begin(), listed.end());
     std::sort(now.begin(), now.end());
     if (listed == now)

@@ -19,6 +19,7 @@ class FolderWatch;
 class QLabel;
 class QPlainTextEdit;
 class QTimer;
+class SystemServices;
 struct AppState;
 
 // What the live view keeps up to date.
@@ -34,7 +35,8 @@ class LiveView : public QObject {
     Q_OBJECT
 public:
     // Owned by parent (the window); watches from the start.
-    LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target, QObject* parent);
+    LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
+             SystemServices& system, QObject* parent);
 
     // The folder and file lists take what their folder holds now.
     void relist();
@@ -72,6 +74,7 @@ private:
     AppState& m_state;
     LiveViewControls m_controls;
     TargetDisplay m_target_display;
+    SystemServices& m_system;
     FolderWatch* m_watch;
     QTimer* m_list_settle;
     QTimer* m_preview_settle;

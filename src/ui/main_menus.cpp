@@ -10,7 +10,6 @@
 #include "open_folder_dialog.h"
 #include "paths.h"
 #include "recent_folders_menu.h"
-#include "system_conventions.h"
 #include "system_services.h"
 #include "window_messages.h"
 
@@ -22,7 +21,7 @@ namespace {
 
 // The help text that comes with the program, put where the menu opens it when nothing is
 // there yet. A copy the user has (and may have edited) is never replaced.
-void provide_help_text(const QString& path)
+void provide_help_text(const QString& path, DesktopSystem system)
 {
     const QFileInfo target(path);
     if (target.exists() || target.isSymLink())
@@ -31,7 +30,7 @@ void provide_help_text(const QString& path)
     if (!source.open(QIODevice::ReadOnly))
         return;
     // A copy that cannot be written leaves the editor to say so.
-    write_file_atomically(path, native_text_file(source.readAll()));
+    write_file_atomically(path, native_text_file(source.readAll(), system));
 }
 
 } // namespace
@@ -52,7 +51,7 @@ MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemSer
 
 void MainMenus::show_help_text()
 {
-    provide_help_text(own_file_path(m_state.start_dir, kHelpTextFileName));
+    provide_help_text(own_file_path(m_state.start_dir, kHelpTextFileName), m_system.desktop_system());
     if (!m_system.start_task(help_text_command(editor_in_use(m_state.editor_path, m_system.default_editor()),
                                                m_state.start_dir),
                              WindowStyle::NoActivate))

@@ -1,6 +1,5 @@
 #include "main_window.h"
 
-#include "access_faults.h"
 #include "dialogs.h"
 #include "drive_list.h"
 #include "drop_target.h"
@@ -53,6 +52,8 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     build_main_controls(*this, m_controls);
     MainControls& c = m_controls;
     c.Drive1->set_system(system);
+    c.Dir1->set_system(system);
+    c.File1->set_system(system);
 
     // The lists start on the current folder, as the controls do when the window is made.
     open_lists_at(start_dir);
@@ -97,8 +98,8 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                      .play_at_once = c.Check1,
                                      .quit_after = c.Check2,
                                      .mode_label = c.Label6};
-    m_modes =
-        std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher, boxes);
+    m_modes = std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher,
+                                               system, boxes);
     m_file_operations = std::make_unique<FileOperations>(m_state,
                                                          FileOperationControls{.edit = c.Command3,
                                                                                .open = c.Command10,
@@ -126,11 +127,11 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                .files = c.File1,
                                                .preview = c.Text1,
                                                .notice = c.panels[1]},
-                              target, this);
+                              target, system, this);
     connect(live, &LiveView::folder_gone, this,
             [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
     m_drop = new DropTarget(
-        m_state, DropControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1}, boxes,
+        m_state, DropControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1}, system, boxes,
         [this] { add_list(); }, *this);
 
     connect(c.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
@@ -173,7 +174,7 @@ void MainWindow::open_path(const QString& path)
         return;
     }
     if (!info.exists()) {
-        m_dialogs.message(this, folder_fault_message(path, folder_fault(path)));
+        m_dialogs.message(this, folder_fault_message(path, m_system.folder_fault(path)));
         return;
     }
     if (info.suffix().compare(QStringLiteral("alb"), Qt::CaseInsensitive) == 0)
@@ -185,7 +186,7 @@ bool MainWindow::go_to_folder(const QString& folder)
 {
     MainControls& c = m_controls;
     if (!c.Dir1->set_path(folder)) {
-        m_dialogs.message(this, folder_fault_message(folder, folder_fault(folder)));
+        m_dialogs.message(this, folder_fault_message(folder, m_system.folder_fault(folder)));
         return false;
     }
     // A play list kept by "No" keeps the lists where they were.
@@ -319,7 +320,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::open_options()
 {
-    OptionsDialog dialog(m_state, m_controls, m_dialogs, isVisible() ? this : nullptr);
+    OptionsDialog dialog(m_state, m_controls, m_dialogs, m_system.desktop_system(),
+                         isVisible() ? this : nullptr);
     dialog.exec();
 }
 

@@ -1,6 +1,5 @@
 #include "mode_navigation.h"
 
-#include "access_faults.h"
 #include "app_state.h"
 #include "drive_list.h"
 #include "file_list.h"
@@ -9,6 +8,7 @@
 #include "messages.h"
 #include "play_list_panel.h"
 #include "selection_mode.h"
+#include "system_services.h"
 #include "window_messages.h"
 
 #include <QButtonGroup>
@@ -20,9 +20,10 @@
 #include <QRadioButton>
 
 ModeNavigation::ModeNavigation(AppState& state, const ModeControls& controls, TargetDisplay target,
-                               PlayListPanel& play_list, Launcher& launcher, WindowDialogs dialogs)
+                               PlayListPanel& play_list, Launcher& launcher, SystemServices& system,
+                               WindowDialogs dialogs)
     : m_state(state), m_controls(controls), m_target(target), m_play_list(play_list), m_launcher(launcher),
-      m_dialogs(dialogs)
+      m_system(system), m_dialogs(dialogs)
 {
     const ModeControls& c = m_controls;
     QObject::connect(c.folders, &FolderList::path_changed, c.folders, [this] { folder_rule(); });
@@ -153,7 +154,7 @@ void ModeNavigation::drive_rule()
 
 void ModeNavigation::folder_open_failed(const QString& folder)
 {
-    m_dialogs.tell(folder_fault_message(folder, folder_fault(folder)));
+    m_dialogs.tell(folder_fault_message(folder, m_system.folder_fault(folder)));
     // A folder deleted since the lists were read leaves them.
     m_controls.folders->refresh();
     m_controls.files->refresh();

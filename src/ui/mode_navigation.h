@@ -18,6 +18,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QString;
+class SystemServices;
 struct AppState;
 struct ModeSettings;
 
@@ -43,7 +44,8 @@ public:
     // The play list is cleared when a change drops it, and plays, adds or loads on a
     // double-click, as the mode decides.
     ModeNavigation(AppState& state, const ModeControls& controls, TargetDisplay target,
-                   PlayListPanel& play_list, Launcher& launcher, WindowDialogs dialogs);
+                   PlayListPanel& play_list, Launcher& launcher, SystemServices& system,
+                   WindowDialogs dialogs);
 
     // Selects an option from code: checks it and runs the mode change as a click would.
     void select_option(int index);
@@ -69,5 +71,6 @@ private:
     TargetDisplay m_target;
     PlayListPanel& m_play_list;
     Launcher& m_launcher;
+    SystemServices& m_system;
     WindowDialogs m_dialogs;
 };

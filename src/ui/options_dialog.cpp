@@ -3,13 +3,13 @@
 #include "app_state.h"
 #include "control_placement.h"
 #include "dialogs.h"
+#include "editor_defaults.h"
 #include "fonts.h"
 #include "main_controls.h"
 #include "messages.h"
 #include "settings.h"
 #include "settings_keys.h"
 #include "settings_writes.h"
-#include "system_conventions.h"
 #include "window_messages.h"
 
 #include <QCheckBox>
@@ -22,22 +22,22 @@ namespace {
 QString field_value(const QString& stored) { return stored == kMissing ? QString() : stored; }
 
 // Programs carry ".exe" on Windows; elsewhere any file may be one, and the dialog's first
-// filter lists the files that may be run.
-const bool kProgramsByPermission = programs_marked_by_permission();
-const QString kPathHint = kProgramsByPermission ? QStringLiteral("フルパス(ファイル名迄)で指定してください")
-                                                : QStringLiteral("フルパス(\".exe\"迄)で指定してください");
-const QString kPlayerFilter = kProgramsByPermission
-                                  ? QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*")
-                                  : QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*");
-const QString kEditorFilter = kProgramsByPermission
-                                  ? QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*")
-                                  : QStringLiteral("エディタ (*.exe)|*.exe|すべてのファイル (*)|*");
+// filter lists the files that may be run. Each text: by permission, by ".exe".
+const QString kPathHint[] = {QStringLiteral("フルパス(ファイル名迄)で指定してください"),
+                             QStringLiteral("フルパス(\".exe\"迄)で指定してください")};
+const QString kPlayerFilter[] = {QStringLiteral("Ravu本体 (*)|*|すべてのファイル (*)|*"),
+                                 QStringLiteral("Ravu本体 (*.exe)|*.exe|すべてのファイル (*)|*")};
+const QString kEditorFilter[] = {QStringLiteral("エディタ (*)|*|すべてのファイル (*)|*"),
+                                 QStringLiteral("エディタ (*.exe)|*.exe|すべてのファイル (*)|*")};
 
 } // namespace
 
-OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), m_state(state), m_main(main_controls), m_dialogs(dialogs)
+OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs,
+                             DesktopSystem system, QWidget* parent)
+    : QDialog(parent), m_state(state), m_main(main_controls), m_dialogs(dialogs),
+      m_programs_by_permission(programs_marked_by_permission(system))
 {
+    const int by_exe = m_programs_by_permission ? 0 : 1;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Ravu Filer 設定"));
     setFont(proportional_japanese_font());
@@ -55,7 +55,7 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Command2 = place_control<QPushButton>(this, "Command2", 4920, 960, 1335, 375);
     Command2->setText(QStringLiteral("ｷｬﾝｾﾙ"));
     Label3 = place_control<QLabel>(this, "Label3", 120, 800, 3375, 255);
-    Label3->setText(kPathHint);
+    Label3->setText(kPathHint[by_exe]);
     Command3 = place_control<QPushButton>(this, "Command3", 5280, 120, 975, 300);
     Command3->setText(QStringLiteral("参照"));
     Command4 = place_control<QPushButton>(this, "Command4", 5280, 480, 975, 300);
@@ -82,10 +82,11 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Text1->setText(field_value(read_setting(m_state.ini_path, kPlayerKey)));
     Text2->setText(field_value(read_setting(m_state.ini_path, kEditorKey)));
 
-    connect(Command3, &QPushButton::clicked, this,
-            [this] { browse(Text1, QStringLiteral("Ravu本体のパス"), kPlayerFilter, m_last_player_name); });
-    connect(Command4, &QPushButton::clicked, this, [this] {
-        browse(Text2, QStringLiteral("エディタ本体のパス"), kEditorFilter, m_last_editor_name);
+    connect(Command3, &QPushButton::clicked, this, [this, by_exe] {
+        browse(Text1, QStringLiteral("Ravu本体のパス"), kPlayerFilter[by_exe], m_last_player_name);
+    });
+    connect(Command4, &QPushButton::clicked, this, [this, by_exe] {
+        browse(Text2, QStringLiteral("エディタ本体のパス"), kEditorFilter[by_exe], m_last_editor_name);
     });
     connect(Command1, &QPushButton::clicked, this, [this] {
         apply();
@@ -101,7 +102,7 @@ void OptionsDialog::browse(QLineEdit* field, const QString& title, const QString
     request.title = title;
     request.filter = filter;
     request.initial_name = last_name;
-    request.programs_first = kProgramsByPermission;
+    request.programs_first = m_programs_by_permission;
     const std::optional<QString> chosen = m_dialogs.open_file(this, request);
     if (!chosen) {
         m_dialogs.message(this, kNoFileChosenMessage);

@@ -8,14 +8,17 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Dialogs;
+enum class DesktopSystem;
 struct AppState;
 struct MainControls;
 
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Fills the fields from the settings file and save_position.
-    OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Fills the fields from the settings file and save_position; the system decides how
+    // programs are told apart in the hint and the file dialog.
+    OptionsDialog(AppState& state, MainControls& main_controls, Dialogs& dialogs, DesktopSystem system,
+                  QWidget* parent = nullptr);
 
     QLineEdit* Text1 = nullptr;      // player path
     QLineEdit* Text2 = nullptr;      // editor path
@@ -35,6 +38,7 @@ private:
     AppState& m_state;
     MainControls& m_main;
     Dialogs& m_dialogs;
+    bool m_programs_by_permission;
     QString m_last_player_name;
     QString m_last_editor_name;
 };

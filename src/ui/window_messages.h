@@ -7,9 +7,9 @@
 // failed start) is core's, in its messages.h, and the windows show it as it comes. The
 // captions of the controls stay where the controls are placed.
 
-#include "access_faults.h"
 #include "messages.h"
 #include "regular_file.h"
+#include "system_services.h"
 #include "version.h"
 #include "visible_text.h"
 

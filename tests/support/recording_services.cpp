@@ -1,8 +1,5 @@
 #include "recording_services.h"
 
-#include "drives.h"
-#include "system_conventions.h"
-
 #include <QFileInfo>
 
 std::unique_ptr<StartedTask> RecordingServices::start_task(const CommandLine& command, WindowStyle style)
@@ -32,11 +29,14 @@ bool RecordingServices::open_folder(const QString& folder)
     return !fail_open;
 }
 
-QStringList RecordingServices::drives() { return drive_folders.isEmpty() ? drive_roots() : drive_folders; }
+QStringList RecordingServices::drives()
+{
+    return drive_folders.isEmpty() ? DesktopServices::drives() : drive_folders;
+}
 
 bool RecordingServices::drive_available(const QString& root)
 {
-    return drive_folders.isEmpty() ? ::drive_available(root) : QFileInfo(root).isDir();
+    return drive_folders.isEmpty() ? DesktopServices::drive_available(root) : QFileInfo(root).isDir();
 }
 
-QString RecordingServices::default_editor() const { return default_editor_path(this_desktop_system()); }
+QString RecordingServices::default_editor() const { return default_editor_path(desktop); }

@@ -1,7 +1,9 @@
 #pragma once
 // SystemServices for unit tests: records what would be started, never starts anything.
+// What only reads the system (folders, the runner's prefix) is the real system's, since the
+// tests work in real temporary folders; the drives and the desktop system can be set.
 
-#include "system_services.h"
+#include "desktop_services.h"
 
 #include <QList>
 #include <QStringList>
@@ -11,7 +13,7 @@ struct RecordedStart {
     WindowStyle style;
 };
 
-class RecordingServices final : public SystemServices {
+class RecordingServices final : public DesktopServices {
 public:
     std::unique_ptr<StartedTask> start_task(const CommandLine& command, WindowStyle style) override;
     void wait_task(StartedTask& task) override;
@@ -20,6 +22,7 @@ public:
     QStringList drives() override;
     bool drive_available(const QString& root) override;
     QString default_editor() const override;
+    DesktopSystem desktop_system() const override { return desktop; }
 
     bool fail_starts = false; // every start fails, as with a missing program
     bool fail_trash = false;
@@ -27,6 +30,8 @@ public:
     // Folders that stand in for the drives, each available while it is a folder; empty:
     // this machine's drives.
     QStringList drive_folders;
+    // The desktop system the window is told it runs on (its default editor follows it).
+    DesktopSystem desktop = DesktopServices().desktop_system();
 
     QList<RecordedStart> starts;
     QList<qint64> waits; // task ids

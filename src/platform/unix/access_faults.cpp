@@ -1,4 +1,4 @@
-#include "access_faults.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +10,7 @@ namespace {
 QByteArray native(const QString& path) { return QFile::encodeName(QDir::fromNativeSeparators(path)); }
 } // namespace
 
-FolderFault folder_fault(const QString& folder)
+FolderFault DesktopServices::folder_fault(const QString& folder)
 {
     DIR* dir = opendir(native(folder).constData());
     if (dir) {

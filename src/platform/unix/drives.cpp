@@ -36,8 +36,6 @@ QStringList drive_roots()
     return roots;
 }
 
-Qt::CaseSensitivity path_case_sensitivity() { return Qt::CaseSensitive; }
-
 // A mount point whose volume has gone is a bare folder of the volume around it.
 bool is_mounted_at(const QStorageInfo& volume, const QString& root)
 {

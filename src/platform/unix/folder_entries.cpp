@@ -1,4 +1,4 @@
-#include "folder_entries.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,7 +23,7 @@ bool reaches_itself(const char* name, const QString& decoded)
 
 // readdir() with the entry's type from the directory itself, so a folder of 100,000
 // files costs no stat() per file; only links and entries of unknown type are looked up.
-FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
+FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds kinds)
 {
     FolderEntries entries;
     DIR* dir = opendir(QFile::encodeName(QDir::fromNativeSeparators(folder)).constData());

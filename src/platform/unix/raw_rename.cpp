@@ -1,4 +1,4 @@
-#include "raw_rename.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QFile>
@@ -31,7 +31,8 @@ bool rename_without_replacing(int dir_fd, const char* from, const char* to)
 
 } // namespace
 
-bool rename_raw_name(const QString& folder, const QByteArray& raw_name, const QString& new_name)
+bool DesktopServices::rename_raw_name(const QString& folder, const QByteArray& raw_name,
+                                      const QString& new_name)
 {
     const QByteArray to = QFile::encodeName(new_name);
     if (raw_name.isEmpty() || to.isEmpty() || raw_name.contains('/') || to.contains('/'))

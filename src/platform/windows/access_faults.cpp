@@ -1,9 +1,9 @@
-#include "access_faults.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-FolderFault folder_fault(const QString& folder)
+FolderFault DesktopServices::folder_fault(const QString& folder)
 {
     const QFileInfo info(folder);
     if (!info.exists())

@@ -12,7 +12,5 @@ QStringList drive_roots()
     return roots;
 }
 
-Qt::CaseSensitivity path_case_sensitivity() { return Qt::CaseInsensitive; }
-
 // A drive letter is its volume's root.
 bool is_mounted_at(const QStorageInfo&, const QString&) { return true; }

@@ -1,9 +1,9 @@
-#include "folder_entries.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QDirIterator>
 
-FolderEntries read_folder_entries(const QString& folder, EntryKinds kinds)
+FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds kinds)
 {
     FolderEntries entries;
     const QDir dir(folder);

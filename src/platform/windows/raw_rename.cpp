@@ -1,4 +1,4 @@
-#include "raw_rename.h"
+#include "desktop_services.h"
 
 // Elsewhere the system's own names are text: no name is foreign to it.
-bool rename_raw_name(const QString&, const QByteArray&, const QString&) { return false; }
+bool DesktopServices::rename_raw_name(const QString&, const QByteArray&, const QString&) { return false; }
