@@ -2,6 +2,8 @@
 // Runs both alternately (10 runs each by default), prints the medians and the ratios.
 // Usage: startup_bench <startup_probe> <minimal_window> [runs]
 
+#include "start_folder_fixture.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -65,18 +67,9 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
-    // A start folder with a complete settings file, so no options dialog opens.
     QTemporaryDir folder;
-    QFile ini(folder.filePath(QStringLiteral("ravfiler.ini")));
-    if (!ini.open(QIODevice::WriteOnly))
+    if (!write_start_folder(folder.path()))
         return 1;
-    ini.write("[RavFiler]\r\nRavu=/bin/true\r\nEdit=/bin/true\r\nSvPosit=0\r\n");
-    ini.close();
-    for (int i = 0; i < 50; ++i) {
-        QFile tune(folder.filePath(QStringLiteral("tune%1.rav").arg(i)));
-        if (tune.open(QIODevice::WriteOnly))
-            tune.write("@A P018 V080\r\ncdefgab\r\n");
-    }
 
     // One warm-up each, so both find the libraries and fonts in the page cache.
     run_once(probe, folder.path());

@@ -4,6 +4,8 @@
 // are printed. Needs DISPLAY (for example under Xvfb, see run-startup-xcb).
 // Usage: startup_xcb_bench <ravufiler> <controls_window> [runs, default 15]
 
+#include "../startup/start_folder_fixture.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -102,18 +104,9 @@ int main(int argc, char* argv[])
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(x);
 
-    // A start folder with a complete settings file, so no options dialog opens.
     QTemporaryDir folder;
-    QFile ini(folder.filePath(QStringLiteral("ravfiler.ini")));
-    if (!ini.open(QIODevice::WriteOnly))
+    if (!write_start_folder(folder.path()))
         return 1;
-    ini.write("[RavFiler]\r\nRavu=/bin/true\r\nEdit=/bin/true\r\nSvPosit=0\r\n");
-    ini.close();
-    for (int i = 0; i < 50; ++i) {
-        QFile tune(folder.filePath(QStringLiteral("tune%1.rav").arg(i)));
-        if (tune.open(QIODevice::WriteOnly))
-            tune.write("@A P018 V080\r\ncdefgab\r\n");
-    }
 
     // One warm-up each, so both find libraries, fonts and themes in the page cache.
     if (!run_once(x, filer, folder.path()) || !run_once(x, controls, folder.path()))
