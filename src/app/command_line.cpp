@@ -2,17 +2,16 @@
 
 #include "version.h"
 
+#include <QTextStream>
+
 #include <cstdio>
 
 namespace {
 
-void print(std::FILE* stream, const QString& text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
-}
+// UTF-8, flushed when the stream goes.
+void print(std::FILE* stream, const QString& text) { QTextStream(stream) << text; }
 
+// "Ravu Filer 2.00".
 } // namespace
 
 CommandLineRequest parse_command_line(const QStringList& arguments)

@@ -42,17 +42,16 @@ bool same_folder(const QString& a, const QString& b)
 DropTarget::DropTarget(AppState& state, const DropControls& controls, SystemServices& system,
                        const WindowDialogs& dialogs, std::function<void()> add_list, QWidget& window)
     : QObject(&window), m_state(state), m_controls(controls), m_system(system), m_dialogs(dialogs),
-      m_add_list(std::move(add_list)), m_window(window)
+      m_add_list(std::move(add_list))
 {
-    m_window.setAcceptDrops(true);
-    m_window.installEventFilter(this);
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
 }
 
 bool DropTarget::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched != &m_window
-        || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
     const QStringList paths = local_paths(drop->mimeData());
@@ -77,20 +76,15 @@ void DropTarget::take(const QStringList& paths)
         return;
     }
     if (paths.size() != 1) {
-        message(kOneDropOnlyMessage);
+        m_dialogs.tell(kOneDropOnlyMessage);
         return;
     }
     open_file(paths.first());
 }
 
-void DropTarget::message(const QString& text) { m_dialogs.tell(text); }
-
-// A regular file whose name the file list of this mode would show.
-bool DropTarget::listable(const QString& path) { return m_controls.files->would_list(path); }
-
 void DropTarget::refuse(const QString& path)
 {
-    message(
+    m_dialogs.tell(
         kDropRefusedMessage.arg(visible_controls(QFileInfo(path).fileName()), m_controls.files->pattern()));
 }
 
@@ -108,12 +102,12 @@ int DropTarget::row_of(const QString& name)
 void DropTarget::open_file(const QString& path)
 {
     const DropControls& c = m_controls;
-    if (!listable(path))
+    if (!c.files->would_list(path))
         return refuse(path);
     const QString folder = folder_of(path);
     if (!same_folder(folder, c.files->path())) {
         if (!c.folders->set_path(folder)) {
-            message(folder_fault_message(folder, m_system.folder_fault(folder)));
+            m_dialogs.tell(folder_fault_message(folder, m_system.folder_fault(folder)));
             return;
         }
         if (!same_folder(c.folders->path(), folder))
@@ -134,13 +128,13 @@ void DropTarget::add_files(const QStringList& paths)
     AppState& s = m_state;
     const DropControls& c = m_controls;
     for (const QString& path : paths) {
-        if (!listable(path)) {
+        if (!c.files->would_list(path)) {
             refuse(path);
             continue;
         }
         const QString name = QFileInfo(path).fileName();
         if (!same_folder(folder_of(path), c.files->path())) {
-            message(kDropFromOtherFolderMessage.arg(visible_controls(name)));
+            m_dialogs.tell(kDropFromOtherFolderMessage.arg(visible_controls(name)));
             continue;
         }
         const int row = row_of(name);

@@ -41,15 +41,12 @@ protected:
 private:
     void open_file(const QString& path);
     void add_files(const QStringList& paths);
-    bool listable(const QString& path);
     int row_of(const QString& name);
     void refuse(const QString& path);
-    void message(const QString& text);
 
     AppState& m_state;
     DropControls m_controls;
     SystemServices& m_system;
     WindowDialogs m_dialogs;
     std::function<void()> m_add_list;
-    QWidget& m_window;
 };

@@ -63,8 +63,7 @@ void Launcher::exec_ravu_alb()
     m_restart = false;
     const int generation = ++m_generation;
     m_walk.start();
-    if (m_walk_changed)
-        m_walk_changed();
+    m_walk_changed();
     // A stopped walk is over already; a newer one may be running by then.
     const auto done = qScopeGuard([this, generation] {
         if (generation == m_generation)
@@ -129,6 +128,5 @@ void Launcher::end_walk()
     m_restart = false;
     m_walk.end();
     m_display.clear();
-    if (m_walk_changed)
-        m_walk_changed();
+    m_walk_changed();
 }

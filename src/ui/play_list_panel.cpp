@@ -62,7 +62,7 @@ void PlayListPanel::add_list()
     const int rows = m_controls.list->count();
     if (add_entry(s.play_list, name)) {
         m_controls.list->addItem(name);
-        edited(rows_kept(rows));
+        m_edited(rows_kept(rows));
     } else {
         m_dialogs.tell(kListFullMessage);
     }
@@ -73,7 +73,7 @@ void PlayListPanel::clear_list()
     const int rows = m_controls.list->count();
     clear_entries(m_state.play_list);
     m_controls.list->clear();
-    edited(QList<int>(rows, -1));
+    m_edited(QList<int>(rows, -1));
 }
 
 void PlayListPanel::clear_list_asked()
@@ -145,7 +145,7 @@ void PlayListPanel::load_list()
     clear_list();
     const AlbumLines album = read_album(s.target_file, s.play_list.list_capacity);
     m_controls.list->addItems(load_entries(s.play_list, album.lines));
-    edited({});
+    m_edited({});
     // What was read before the failure stays in the list.
     if (!album.ok)
         m_dialogs.tell(kAlbumNotReadMessage.arg(s.target_file));
@@ -186,11 +186,5 @@ void PlayListPanel::apply(const ListEdit& edit)
     for (int row = 0; row < rows; ++row)
         list->item(row)->setText(m_state.play_list.list_entries[row]);
     list->select_rows(edit.selected);
-    edited(edit.moved_to);
-}
-
-void PlayListPanel::edited(const QList<int>& moved_to)
-{
-    if (m_edited)
-        m_edited(moved_to);
+    m_edited(edit.moved_to);
 }

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include <algorithm>
+#include <ranges>
 
 RecentFoldersMenu::RecentFoldersMenu(QMenu* menu, FolderList* folders, const AppState& state,
                                      std::function<void(const QString&)> go_to_folder)
@@ -25,9 +25,7 @@ void RecentFoldersMenu::keep_in(const QString& file)
     m_file = file;
     // The folders of this run so far come first, the newest at the top.
     QStringList folders = read_recent_folders(file);
-    QStringList oldest_first = m_folders;
-    std::reverse(oldest_first.begin(), oldest_first.end());
-    for (const QString& folder : oldest_first)
+    for (const QString& folder : m_folders | std::views::reverse)
         folders = with_recent_folder(folders, folder);
     m_folders = folders;
     fill();
