@@ -74,19 +74,13 @@ QString version_text()
 
 int answer_command_line(const CommandLineRequest& request)
 {
-    switch (request.action) {
-    case CommandAction::Help:
-        print(stdout, usage_text());
-        return 0;
-    case CommandAction::Version:
-        print(stdout, version_text() + QLatin1Char('\n'));
-        return 0;
-    case CommandAction::Refuse:
+    if (request.action == CommandAction::Refuse) {
         print(stderr, QStringLiteral("ravufiler: 使えない引数です: %1\n\n").arg(request.refused_argument)
                           + usage_text());
         return 2;
-    case CommandAction::Run:
-        break;
     }
+    if (request.action != CommandAction::Run)
+        print(stdout,
+              request.action == CommandAction::Help ? usage_text() : version_text() + QLatin1Char('\n'));
     return 0;
 }

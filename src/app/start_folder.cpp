@@ -35,9 +35,9 @@ StartFolders desktop_start_folders()
         QDir(base_folder("XDG_CONFIG_HOME", QStringLiteral(".config"))).filePath(QStringLiteral("ravufiler"));
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
         StartFolders fallback = terminal_start_folders();
-        fallback.error = QDir::toNativeSeparators(folder) + QStringLiteral("を作成できませんでした。\r")
-                         + QStringLiteral("実行時ディレクトリ ") + fallback.start_dir
-                         + QStringLiteral(" に設定を保存します。");
+        fallback.error =
+            QStringLiteral("%1を作成できませんでした。\r実行時ディレクトリ %2 に設定を保存します。")
+                .arg(QDir::toNativeSeparators(folder), fallback.start_dir);
         return fallback;
     }
     return {QDir::toNativeSeparators(folder), QDir::toNativeSeparators(QDir::homePath()), QString()};

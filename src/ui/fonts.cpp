@@ -24,18 +24,16 @@ namespace {
 QFont first_installed(const QStringList& families, bool fixed)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString& family : families) {
-        if (installed.contains(family)) {
-            QFont font(family, 9);
-            font.setFixedPitch(fixed);
-            return font;
-        }
-    }
-    QFont font(families.first(), 9);
-    font.setFamilies(families);
+    const auto found = std::ranges::find_if(
+        families, [&installed](const QString& family) { return installed.contains(family); });
+    QFont font(found != families.end() ? *found : families.first(), 9);
     font.setFixedPitch(fixed);
-    if (fixed)
-        font.setStyleHint(QFont::Monospace);
+    if (found == families.end()) {
+        // None installed: the font matcher takes the nearest, a fixed-pitch one where asked.
+        font.setFamilies(families);
+        if (fixed)
+            font.setStyleHint(QFont::Monospace);
+    }
     return font;
 }
 

@@ -63,7 +63,6 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Check1 = place_control<QCheckBox>(this, "Check1", 120, 1080, 3015, 180);
     Check1->setText(QStringLiteral("前回終了時のウインドウを記憶する"));
     Command1->setDefault(true);
-    Command1->setAutoDefault(true);
     // The fields are named after their labels for assistive technology.
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);

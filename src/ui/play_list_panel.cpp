@@ -20,9 +20,7 @@ const QString kAlbumExtension = QStringLiteral(".alb");
 // Album mode lists "*.alb" only, so a name that does not end in it (also "best.v2") gets it.
 QString with_album_extension(const QString& path)
 {
-    if (path.endsWith(kAlbumExtension, Qt::CaseInsensitive))
-        return path;
-    return path + kAlbumExtension;
+    return path.endsWith(kAlbumExtension, Qt::CaseInsensitive) ? path : path + kAlbumExtension;
 }
 } // namespace
 
@@ -124,10 +122,7 @@ std::optional<QString> PlayListPanel::ask_album_path()
         const QFileInfo info(path);
         if (!info.exists() && !info.isSymLink())
             return path;
-        if (m_dialogs.dialogs.message(m_dialogs.parent, kAlbumExistsQuestion.arg(info.fileName()),
-                                      MessageButtons::YesNo, MessageIcon::Warning, QString(),
-                                      MessageAnswer::No)
-            == MessageAnswer::Yes)
+        if (m_dialogs.confirmed(kAlbumExistsQuestion.arg(info.fileName()), MessageAnswer::No))
             return path;
         // Back to the dialog, where the user left it.
         request.initial_folder = info.absolutePath();
