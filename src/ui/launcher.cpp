@@ -53,8 +53,7 @@ void Launcher::exec_ravu_alb()
         m_dialogs.tell(kListEmptyMessage);
         return;
     }
-    // A click while a walk plays means "play from the top": the running walk starts over
-    // once its current run has ended, so two runs never overlap.
+    // "Play from the top", without two runs overlapping.
     if (m_walking) {
         m_restart = true;
         return;
