@@ -1,6 +1,5 @@
 #include "list_play_display.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>

@@ -123,8 +123,6 @@ void TrialWindow::exec_ravu_tmp()
         s.conf_text = written.conf_text;
         break;
     }
-    const PlayerStart started =
-        start_player(s, m_system, trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate);
-    if (!started.task)
-        m_dialogs.message(this, started.failure);
+    start_player(s, m_system, trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate,
+                 {m_dialogs, this});
 }
