@@ -12,6 +12,11 @@ namespace {
 void print(std::FILE* stream, const QString& text) { QTextStream(stream) << text; }
 
 // "Ravu Filer 2.00".
+QString version_text()
+{
+    return QStringLiteral("Ravu Filer %1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
+}
+
 } // namespace
 
 CommandLineRequest parse_command_line(const QStringList& arguments)
@@ -65,11 +70,6 @@ QString usage_text()
         "                 前回のフォルダが記憶されていなければホームフォルダを開きます\n"
         "  -h, --help     この説明を表示して終了します\n"
         "  -v, --version  バージョンを表示して終了します\n");
-}
-
-QString version_text()
-{
-    return QStringLiteral("Ravu Filer %1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
 int answer_command_line(const CommandLineRequest& request)
