@@ -51,7 +51,7 @@ void Launcher::exec_ravu_alb()
         m_dialogs.tell(kListEmptyMessage);
         return;
     }
-    // "Play from the top", without two runs overlapping.
+    // Asked again while playing: the walk starts over once the current run has ended.
     if (m_walking) {
         m_restart = true;
         return;
