@@ -34,6 +34,7 @@ private slots:
     void open_folder_dialog();
     void completion_shows_hidden_folders();
     void recent_folders_menu();
+    void recent_folders_of_the_run_come_first();
 };
 
 void TestGoToFolder::typed_folder_data()
@@ -265,6 +266,21 @@ void TestGoToFolder::recent_folders_menu()
     QCOMPARE(f.controls().File1->path(), a);
     QCOMPARE(read_recent_folders(file).first(), a);
     QCOMPARE(f.dialogs.texts(), QStringList());
+}
+
+// Folders shown before the file is known stay on top of those it holds, newest first.
+void TestGoToFolder::recent_folders_of_the_run_come_first()
+{
+    StartedWindow f;
+    const QString a = f.make_folder(QStringLiteral("a"));
+    const QString b = f.make_folder(QStringLiteral("b"));
+    QVERIFY(f.window->go_to_folder(a));
+    QVERIFY(f.window->go_to_folder(b));
+    f.write_file(QStringLiteral("recent"), (a + QStringLiteral("\nkept")).toUtf8());
+    f.window->keep_recent_folders_in(f.path(QStringLiteral("recent")));
+    QVERIFY(f.window->go_to_folder(f.start_dir));
+    QCOMPARE(read_recent_folders(f.path(QStringLiteral("recent"))),
+             (QStringList{f.start_dir, b, a, QStringLiteral("kept")}));
 }
 
 QTEST_MAIN(TestGoToFolder)

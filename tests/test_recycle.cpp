@@ -2,7 +2,7 @@
 // can be made.
 
 #include "desktop_services.h"
-#include "recycle_file.h"
+#include "file_operations.h"
 #include "scripted_dialogs.h"
 #include "under_wine.h"
 

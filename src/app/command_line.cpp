@@ -2,15 +2,19 @@
 
 #include "version.h"
 
+#include <QTextStream>
+
 #include <cstdio>
 
 namespace {
 
-void print(std::FILE* stream, const QString& text)
+// UTF-8, flushed when the stream goes.
+void print(std::FILE* stream, const QString& text) { QTextStream(stream) << text; }
+
+// "Ravu Filer 2.00".
+QString version_text()
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    return QStringLiteral("Ravu Filer %1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
 }
 
 } // namespace
@@ -68,26 +72,15 @@ QString usage_text()
         "  -v, --version  バージョンを表示して終了します\n");
 }
 
-QString version_text()
-{
-    return QStringLiteral("Ravu Filer %1.%2%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
-}
-
 int answer_command_line(const CommandLineRequest& request)
 {
-    switch (request.action) {
-    case CommandAction::Help:
-        print(stdout, usage_text());
-        return 0;
-    case CommandAction::Version:
-        print(stdout, version_text() + QLatin1Char('\n'));
-        return 0;
-    case CommandAction::Refuse:
+    if (request.action == CommandAction::Refuse) {
         print(stderr, QStringLiteral("ravufiler: 使えない引数です: %1\n\n").arg(request.refused_argument)
                           + usage_text());
         return 2;
-    case CommandAction::Run:
-        break;
     }
+    if (request.action != CommandAction::Run)
+        print(stdout,
+              request.action == CommandAction::Help ? usage_text() : version_text() + QLatin1Char('\n'));
     return 0;
 }

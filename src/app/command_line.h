@@ -22,8 +22,6 @@ CommandLineRequest parse_command_line(const QStringList& arguments);
 
 // The text of --help, also shown (on standard error) for an argument not understood.
 QString usage_text();
-// "Ravu Filer 2.00".
-QString version_text();
 
 // Prints what --help, --version or a refused argument asks for; the process's exit code.
 int answer_command_line(const CommandLineRequest& request);

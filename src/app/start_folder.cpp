@@ -5,8 +5,8 @@
 
 namespace {
 
-// A base folder from its variable; unset, empty or relative (which the base folder rules
-// tell to ignore): the default below the home folder.
+// The user's configuration or state folder from its variable; unset, empty or relative
+// (which the base folder rules tell to ignore): the default below the home folder.
 QString base_folder(const char* variable, const QString& default_below_home)
 {
     const QString value = qEnvironmentVariable(variable);
@@ -17,13 +17,10 @@ QString base_folder(const char* variable, const QString& default_below_home)
 
 } // namespace
 
-QString config_home() { return base_folder("XDG_CONFIG_HOME", QStringLiteral(".config")); }
-
-QString state_home() { return base_folder("XDG_STATE_HOME", QStringLiteral(".local/state")); }
-
 QString recent_folders_file()
 {
-    return QDir(state_home()).filePath(QStringLiteral("ravufiler/recent-folders"));
+    return QDir(base_folder("XDG_STATE_HOME", QStringLiteral(".local/state")))
+        .filePath(QStringLiteral("ravufiler/recent-folders"));
 }
 
 StartFolders terminal_start_folders()
@@ -34,12 +31,13 @@ StartFolders terminal_start_folders()
 
 StartFolders desktop_start_folders()
 {
-    const QString folder = QDir(config_home()).filePath(QStringLiteral("ravufiler"));
+    const QString folder =
+        QDir(base_folder("XDG_CONFIG_HOME", QStringLiteral(".config"))).filePath(QStringLiteral("ravufiler"));
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
         StartFolders fallback = terminal_start_folders();
-        fallback.error = QDir::toNativeSeparators(folder) + QStringLiteral("を作成できませんでした。\r")
-                         + QStringLiteral("実行時ディレクトリ ") + fallback.start_dir
-                         + QStringLiteral(" に設定を保存します。");
+        fallback.error =
+            QStringLiteral("%1を作成できませんでした。\r実行時ディレクトリ %2 に設定を保存します。")
+                .arg(QDir::toNativeSeparators(folder), fallback.start_dir);
         return fallback;
     }
     return {QDir::toNativeSeparators(folder), QDir::toNativeSeparators(QDir::homePath()), QString()};

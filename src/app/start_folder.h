@@ -9,10 +9,6 @@ struct StartFolders {
     QString error;       // why the desktop folder could not be made; empty when it was
 };
 
-// The user's configuration and state folders: $XDG_CONFIG_HOME, $XDG_STATE_HOME when set
-// to an absolute path, else ~/.config and ~/.local/state.
-QString config_home();
-QString state_home();
 // The folders the lists showed last, kept between runs (in the state folder, apart from the
 // settings file that other programs share).
 QString recent_folders_file();

@@ -1,12 +1,8 @@
 #include "drop_target.h"
 
 #include "app_state.h"
-#include "dialogs.h"
-#include "drive_list.h"
 #include "file_list.h"
-#include "folder_list.h"
 #include "selection_mode.h"
-#include "system_services.h"
 #include "window_messages.h"
 
 #include <QDir>
@@ -39,20 +35,20 @@ bool same_folder(const QString& a, const QString& b)
 
 } // namespace
 
-DropTarget::DropTarget(AppState& state, const DropControls& controls, SystemServices& system,
-                       const WindowDialogs& dialogs, std::function<void()> add_list, QWidget& window)
-    : QObject(&window), m_state(state), m_controls(controls), m_system(system), m_dialogs(dialogs),
-      m_add_list(std::move(add_list)), m_window(window)
+DropTarget::DropTarget(AppState& state, FileList* files, const WindowDialogs& dialogs,
+                       std::function<void()> add_list, std::function<bool(const QString&)> go_to_folder,
+                       QWidget& window)
+    : QObject(&window), m_state(state), m_files(files), m_dialogs(dialogs), m_add_list(std::move(add_list)),
+      m_go_to_folder(std::move(go_to_folder))
 {
-    m_window.setAcceptDrops(true);
-    m_window.installEventFilter(this);
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
 }
 
 bool DropTarget::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched != &m_window
-        || (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop))
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
     const QStringList paths = local_paths(drop->mimeData());
@@ -77,70 +73,54 @@ void DropTarget::take(const QStringList& paths)
         return;
     }
     if (paths.size() != 1) {
-        message(kOneDropOnlyMessage);
+        m_dialogs.tell(kOneDropOnlyMessage);
         return;
     }
     open_file(paths.first());
 }
 
-void DropTarget::message(const QString& text) { m_dialogs.tell(text); }
-
-// A regular file whose name the file list of this mode would show.
-bool DropTarget::listable(const QString& path) { return m_controls.files->would_list(path); }
-
 void DropTarget::refuse(const QString& path)
 {
-    message(
-        kDropRefusedMessage.arg(visible_controls(QFileInfo(path).fileName()), m_controls.files->pattern()));
+    m_dialogs.tell(kDropRefusedMessage.arg(visible_controls(QFileInfo(path).fileName()), m_files->pattern()));
 }
 
 // The row of a name in the file list, read again when the name came too recently.
 int DropTarget::row_of(const QString& name)
 {
-    FileList* files = m_controls.files;
-    if (!files->names().contains(name))
-        files->relist();
-    return static_cast<int>(files->names().indexOf(name));
+    if (!m_files->names().contains(name))
+        m_files->relist();
+    return static_cast<int>(m_files->names().indexOf(name));
 }
 
 // The lists move to the file's folder as a double-click on the folder would move them (with
 // the questions a play list in use asks), then the file is selected as a click selects it.
 void DropTarget::open_file(const QString& path)
 {
-    const DropControls& c = m_controls;
-    if (!listable(path))
+    if (!m_files->would_list(path))
         return refuse(path);
     const QString folder = folder_of(path);
-    if (!same_folder(folder, c.files->path())) {
-        if (!c.folders->set_path(folder)) {
-            message(folder_fault_message(folder, m_system.folder_fault(folder)));
-            return;
-        }
-        if (!same_folder(c.folders->path(), folder))
-            return; // the user kept the play list and the lists went back
-        c.drives->set_drive_from_path(c.folders->path());
-    }
+    if (!same_folder(folder, m_files->path()) && !m_go_to_folder(folder))
+        return;
     const int row = row_of(QFileInfo(path).fileName());
     if (row < 0)
         return refuse(path);
-    c.files->clear_selection(); // so the file already selected is read afresh too
-    c.files->select_index(row);
-    c.files->scrollTo(c.files->model()->index(row, 0));
+    m_files->clear_selection(); // so the file already selected is read afresh too
+    m_files->select_index(row);
+    m_files->scrollTo(m_files->model()->index(row, 0));
 }
 
 // Each as a click on it and "リスト選択" would add it; a full list is told once.
 void DropTarget::add_files(const QStringList& paths)
 {
     AppState& s = m_state;
-    const DropControls& c = m_controls;
     for (const QString& path : paths) {
-        if (!listable(path)) {
+        if (!m_files->would_list(path)) {
             refuse(path);
             continue;
         }
         const QString name = QFileInfo(path).fileName();
-        if (!same_folder(folder_of(path), c.files->path())) {
-            message(kDropFromOtherFolderMessage.arg(visible_controls(name)));
+        if (!same_folder(folder_of(path), m_files->path())) {
+            m_dialogs.tell(kDropFromOtherFolderMessage.arg(visible_controls(name)));
             continue;
         }
         const int row = row_of(name);
@@ -152,8 +132,8 @@ void DropTarget::add_files(const QStringList& paths)
             m_add_list(); // says the list is full
             return;
         }
-        c.files->clear_selection();
-        c.files->select_index(row);
+        m_files->clear_selection();
+        m_files->select_index(row);
         m_add_list();
     }
 }

@@ -10,27 +10,18 @@
 
 #include <functional>
 
-class DriveList;
 class FileList;
-class FolderList;
 class QWidget;
-class SystemServices;
 struct AppState;
-
-// The lists a drop moves or selects in.
-struct DropControls {
-    DriveList* drives = nullptr;
-    FolderList* folders = nullptr;
-    FileList* files = nullptr;
-};
 
 class DropTarget : public QObject {
     Q_OBJECT
 public:
-    // Installs itself on the window. add_list adds the selected file to the play list as
-    // "リスト選択" does (and says when the list is full).
-    DropTarget(AppState& state, const DropControls& controls, SystemServices& system,
-               const WindowDialogs& dialogs, std::function<void()> add_list, QWidget& window);
+    // Installs itself on the window; selects in files. add_list adds the selected file to the
+    // play list as "リスト選択" does (and says when the list is full); go_to_folder moves the
+    // lists as a double-click on the folder would, true when they show it.
+    DropTarget(AppState& state, FileList* files, const WindowDialogs& dialogs, std::function<void()> add_list,
+               std::function<bool(const QString&)> go_to_folder, QWidget& window);
 
     // What a drop of these local paths does, in the current mode.
     void take(const QStringList& paths);
@@ -41,15 +32,12 @@ protected:
 private:
     void open_file(const QString& path);
     void add_files(const QStringList& paths);
-    bool listable(const QString& path);
     int row_of(const QString& name);
     void refuse(const QString& path);
-    void message(const QString& text);
 
     AppState& m_state;
-    DropControls m_controls;
-    SystemServices& m_system;
+    FileList* m_files;
     WindowDialogs m_dialogs;
     std::function<void()> m_add_list;
-    QWidget& m_window;
+    std::function<bool(const QString&)> m_go_to_folder;
 };

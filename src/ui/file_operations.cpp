@@ -7,13 +7,32 @@
 #include "file_names.h"
 #include "folder_list.h"
 #include "messages.h"
-#include "recycle_file.h"
 #include "rename_dialog.h"
 #include "system_services.h"
 #include "visible_text.h"
 #include "window_messages.h"
 
+#include <QFileInfo>
 #include <QPushButton>
+
+RecycleResult recycle_file(Dialogs& dialogs, SystemServices& system, QWidget* parent, const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) {
+        dialogs.message(parent, kDeleteMissingMessage.arg(path));
+        return RecycleResult::Missing;
+    }
+    if (dialogs.message(parent, kDeleteQuestion.arg(path), MessageButtons::YesNo, MessageIcon::Warning,
+                        kDeleteTitle, MessageAnswer::Yes)
+        != MessageAnswer::Yes)
+        return RecycleResult::Declined;
+    QString reason;
+    if (!system.move_to_trash(path, &reason)) {
+        dialogs.message(parent, with_reason(kDeleteFailedMessage, reason));
+        return RecycleResult::Failed;
+    }
+    return RecycleResult::Moved;
+}
 
 FileOperations::FileOperations(AppState& state, const FileOperationControls& controls, TargetDisplay target,
                                SystemServices& system, WindowDialogs dialogs)

@@ -11,6 +11,12 @@ class QPushButton;
 class SystemServices;
 struct AppState;
 
+enum class RecycleResult { Moved, Declined, Missing, Failed };
+
+// Deleting a file: asks with a Yes/No box naming the file, then moves it to the desktop trash.
+// A missing file or a failed move is reported in a message box; nothing is ever erased outright.
+RecycleResult recycle_file(Dialogs& dialogs, SystemServices& system, QWidget* parent, const QString& path);
+
 struct FileOperationControls {
     QPushButton* edit = nullptr;    // Command3
     QPushButton* open = nullptr;    // Command10

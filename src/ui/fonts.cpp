@@ -24,18 +24,16 @@ namespace {
 QFont first_installed(const QStringList& families, bool fixed)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString& family : families) {
-        if (installed.contains(family)) {
-            QFont font(family, 9);
-            font.setFixedPitch(fixed);
-            return font;
-        }
-    }
-    QFont font(families.first(), 9);
-    font.setFamilies(families);
+    const auto found = std::ranges::find_if(
+        families, [&installed](const QString& family) { return installed.contains(family); });
+    QFont font(found != families.end() ? *found : families.first(), 9);
     font.setFixedPitch(fixed);
-    if (fixed)
-        font.setStyleHint(QFont::Monospace);
+    if (found == families.end()) {
+        // None installed: the font matcher takes the nearest, a fixed-pitch one where asked.
+        font.setFamilies(families);
+        if (fixed)
+            font.setStyleHint(QFont::Monospace);
+    }
     return font;
 }
 
@@ -56,15 +54,10 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         const int size = QProxyStyle::pixelMetric(metric, option, widget);
-        switch (metric) {
-        case PM_IndicatorWidth:
-        case PM_IndicatorHeight:
-        case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-            return widget && widget->height() > 0 ? std::min(size, widget->height()) : size;
-        default:
-            return size;
-        }
+        const bool indicator = metric == PM_IndicatorWidth || metric == PM_IndicatorHeight
+                               || metric == PM_ExclusiveIndicatorWidth
+                               || metric == PM_ExclusiveIndicatorHeight;
+        return indicator && widget && widget->height() > 0 ? std::min(size, widget->height()) : size;
     }
 };
 
@@ -73,8 +66,9 @@ bool is_box(const QWidget* control)
     return qobject_cast<const QCheckBox*>(control) || qobject_cast<const QRadioButton*>(control);
 }
 
-// Where the style lays out a control's caption, in the control's coordinates.
+// A control's caption and where the style lays it out, in the control's coordinates.
 struct CaptionPlace {
+    QString text; // empty for controls without one
     QRect area;
     Qt::Alignment alignment = Qt::AlignCenter;
     QRect hit;   // a box's click area; empty for other controls
@@ -89,7 +83,7 @@ CaptionPlace caption_place(const QWidget& control)
     if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        option.text = button->text();
+        option.text = place.text = button->text();
         const bool radio = qobject_cast<const QRadioButton*>(button) != nullptr;
         if (is_box(button)) {
             place.area = style->subElementRect(
@@ -106,20 +100,12 @@ CaptionPlace caption_place(const QWidget& control)
             place.area = style->subElementRect(QStyle::SE_PushButtonContents, &option, push);
         }
     } else if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        place.text = label->text();
         const int margin = label->margin();
         place.area = label->contentsRect().adjusted(margin, margin, -margin, -margin);
         place.alignment = label->alignment();
     }
     return place;
-}
-
-QString caption_text(const QWidget& control)
-{
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&control))
-        return button->text();
-    if (const auto* label = qobject_cast<const QLabel*>(&control))
-        return label->text();
-    return {};
 }
 
 // The ink of a text as the style draws it into `area`, but unclipped: the pixels it covers
@@ -182,11 +168,10 @@ int room_right(const QWidget& control)
 // does, a box's click area too.
 bool caption_fits(const QWidget& control)
 {
-    const QString text = caption_text(control);
-    if (text.isEmpty())
-        return true;
     const CaptionPlace place = caption_place(control);
-    const QRect ink = text_ink(*control.style(), control.font(), place.area, place.alignment, text,
+    if (place.text.isEmpty())
+        return true;
+    const QRect ink = text_ink(*control.style(), control.font(), place.area, place.alignment, place.text,
                                control.devicePixelRatioF());
     const int room = room_right(control);
     const int gap = room < control.width() ? place.gap : 0; // a box's caption stands apart from the next box
@@ -237,7 +222,7 @@ void fit_captions(QWidget& window)
     QList<QWidget*> others;
     for (QWidget* control : window.findChildren<QWidget*>()) {
         // Status-bar panels show changing text and fit themselves (font_fitting_height).
-        if (!control->isVisibleTo(&window) || caption_text(*control).isEmpty()
+        if (!control->isVisibleTo(&window) || caption_place(*control).text.isEmpty()
             || qobject_cast<QStatusBar*>(control->parentWidget()))
             continue;
         (is_box(control) ? boxes : others).append(control);

@@ -41,9 +41,7 @@ void Launcher::exec_ravu_api()
     const CommandLine command =
         single_file_command(s.player_path, s.target_file, switches, m_controls.folders->path());
     // Not awaited. A start that fails is reported, as the system's own launcher would have.
-    const PlayerStart started = start_player(s, m_system, command, WindowStyle::Normal);
-    if (!started.task)
-        m_dialogs.tell(started.failure);
+    start_player(s, m_system, command, WindowStyle::Normal, m_dialogs);
 }
 
 void Launcher::exec_ravu_alb()
@@ -53,8 +51,7 @@ void Launcher::exec_ravu_alb()
         m_dialogs.tell(kListEmptyMessage);
         return;
     }
-    // A click while a walk plays means "play from the top": the running walk starts over
-    // once its current run has ended, so two runs never overlap.
+    // Asked again while playing: the walk starts over once the current run has ended.
     if (m_walking) {
         m_restart = true;
         return;
@@ -63,8 +60,7 @@ void Launcher::exec_ravu_alb()
     m_restart = false;
     const int generation = ++m_generation;
     m_walk.start();
-    if (m_walk_changed)
-        m_walk_changed();
+    m_walk_changed();
     // A stopped walk is over already; a newer one may be running by then.
     const auto done = qScopeGuard([this, generation] {
         if (generation == m_generation)
@@ -84,15 +80,14 @@ void Launcher::exec_ravu_alb()
         const QString entry_path = join_folder_file(m_controls.files->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
-        const PlayerStart started = start_player(s, m_system, command, WindowStyle::NoActivate);
-        if (!started.task) {
-            m_dialogs.tell(started.failure);
+        const std::unique_ptr<StartedTask> task =
+            start_player(s, m_system, command, WindowStyle::NoActivate, m_dialogs);
+        if (!task)
             return;
-        }
         m_playing_name = entry;
         show_playing();
         // Window events, a second click and a stop included, run inside this wait.
-        m_system.wait_task(*started.task);
+        m_system.wait_task(*task);
         if (generation != m_generation)
             return;
         if (m_restart) {
@@ -129,6 +124,5 @@ void Launcher::end_walk()
     m_restart = false;
     m_walk.end();
     m_display.clear();
-    if (m_walk_changed)
-        m_walk_changed();
+    m_walk_changed();
 }

@@ -68,7 +68,7 @@ private:
     ListPlayDisplay m_display;
     ListWalk m_walk;
     QString m_playing_name;
-    std::function<void()> m_walk_changed;
+    std::function<void()> m_walk_changed = [] {};
     bool m_stopped = false;
     bool m_walking = false; // a list play is running (its waits run the window's events)
     bool m_restart = false; // asked for again while running: start over after this run

@@ -1,13 +1,14 @@
 #include "list_play_display.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QStyle>
 
-ListPlayDisplay::ListPlayDisplay(QListWidget* list, QLabel* status) : m_list(list), m_status(status) {}
+namespace {
+QString playing_text(const QString& name) { return QStringLiteral("演奏中：") + name; }
+} // namespace
 
-QString ListPlayDisplay::playing_text(const QString& name) { return QStringLiteral("演奏中：") + name; }
+ListPlayDisplay::ListPlayDisplay(QListWidget* list, QLabel* status) : m_list(list), m_status(status) {}
 
 void ListPlayDisplay::show(const QString& name, int row, int total)
 {

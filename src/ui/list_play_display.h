@@ -17,9 +17,6 @@ public:
     // The play is over: no mark, no text.
     void clear();
 
-    // The accessible text of a row that plays.
-    static QString playing_text(const QString& name);
-
 private:
     void mark(int row);
 

@@ -131,8 +131,8 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     connect(live, &LiveView::folder_gone, this,
             [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
     m_drop = new DropTarget(
-        m_state, DropControls{.drives = c.Drive1, .folders = c.Dir1, .files = c.File1}, system, boxes,
-        [this] { add_list(); }, *this);
+        m_state, c.File1, boxes, [this] { add_list(); },
+        [this](const QString& folder) { return go_to_folder(folder); }, *this);
 
     connect(c.Command2, &QPushButton::clicked, this, [this] { open_trial_window(); });
 }

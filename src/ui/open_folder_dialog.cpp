@@ -30,7 +30,6 @@ public:
         m_model->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Drives);
         m_model->setRootPath(QString());
         setModel(m_model);
-        setCompletionMode(QCompleter::PopupCompletion);
     }
 
     // The folder being typed in is read ahead, so its subfolders are there to complete.

@@ -43,7 +43,7 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     setFont(proportional_japanese_font());
     make_fixed_dialog(*this, 6375, 1440);
 
-    // Created in tab order.
+    // Created in tab order (the labels take no focus).
     Text1 = place_control<QLineEdit>(this, "Text1", 960, 120, 4215, 300);
     Text2 = place_control<QLineEdit>(this, "Text2", 960, 480, 4215, 300);
     Label1 = place_control<QLabel>(this, "Label1", 120, 120, 975, 255);
@@ -62,14 +62,7 @@ OptionsDialog::OptionsDialog(AppState& state, MainControls& main_controls, Dialo
     Command4->setText(QStringLiteral("参照"));
     Check1 = place_control<QCheckBox>(this, "Check1", 120, 1080, 3015, 180);
     Check1->setText(QStringLiteral("前回終了時のウインドウを記憶する"));
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Command1);
-    setTabOrder(Command1, Command2);
-    setTabOrder(Command2, Command3);
-    setTabOrder(Command3, Command4);
-    setTabOrder(Command4, Check1);
     Command1->setDefault(true);
-    Command1->setAutoDefault(true);
     // The fields are named after their labels for assistive technology.
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);

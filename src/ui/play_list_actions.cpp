@@ -44,7 +44,10 @@ PlayListActions::PlayListActions(PlayListView* list, PlayListPanel& panel, Launc
     connect(m_stop, &QAction::triggered, this, [this] { m_launcher.stop_list_play(); });
 
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(list, &QWidget::customContextMenuRequested, this, &PlayListActions::show_menu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        refresh();
+        m_menu->popup(m_list->viewport()->mapToGlobal(at));
+    });
     connect(list, &QListWidget::itemSelectionChanged, this, &PlayListActions::refresh);
     connect(list->model(), &QAbstractItemModel::rowsInserted, this, &PlayListActions::refresh);
     connect(list->model(), &QAbstractItemModel::rowsRemoved, this, &PlayListActions::refresh);
@@ -58,10 +61,4 @@ void PlayListActions::refresh()
     m_up->setEnabled(m_panel.can_move(-1));
     m_down->setEnabled(m_panel.can_move(1));
     m_stop->setEnabled(m_launcher.list_playing());
-}
-
-void PlayListActions::show_menu(const QPoint& at)
-{
-    refresh();
-    m_menu->popup(m_list->viewport()->mapToGlobal(at));
 }

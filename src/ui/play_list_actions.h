@@ -10,7 +10,6 @@ class PlayListPanel;
 class PlayListView;
 class QAction;
 class QMenu;
-class QPoint;
 class QWidget;
 
 class PlayListActions : public QObject {
@@ -24,8 +23,6 @@ public:
     void refresh();
 
 private:
-    void show_menu(const QPoint& at);
-
     PlayListView* m_list;
     PlayListPanel& m_panel;
     Launcher& m_launcher;

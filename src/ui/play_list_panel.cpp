@@ -20,9 +20,7 @@ const QString kAlbumExtension = QStringLiteral(".alb");
 // Album mode lists "*.alb" only, so a name that does not end in it (also "best.v2") gets it.
 QString with_album_extension(const QString& path)
 {
-    if (path.endsWith(kAlbumExtension, Qt::CaseInsensitive))
-        return path;
-    return path + kAlbumExtension;
+    return path.endsWith(kAlbumExtension, Qt::CaseInsensitive) ? path : path + kAlbumExtension;
 }
 } // namespace
 
@@ -62,7 +60,7 @@ void PlayListPanel::add_list()
     const int rows = m_controls.list->count();
     if (add_entry(s.play_list, name)) {
         m_controls.list->addItem(name);
-        edited(rows_kept(rows));
+        m_edited(rows_kept(rows));
     } else {
         m_dialogs.tell(kListFullMessage);
     }
@@ -73,7 +71,7 @@ void PlayListPanel::clear_list()
     const int rows = m_controls.list->count();
     clear_entries(m_state.play_list);
     m_controls.list->clear();
-    edited(QList<int>(rows, -1));
+    m_edited(QList<int>(rows, -1));
 }
 
 void PlayListPanel::clear_list_asked()
@@ -124,10 +122,7 @@ std::optional<QString> PlayListPanel::ask_album_path()
         const QFileInfo info(path);
         if (!info.exists() && !info.isSymLink())
             return path;
-        if (m_dialogs.dialogs.message(m_dialogs.parent, kAlbumExistsQuestion.arg(info.fileName()),
-                                      MessageButtons::YesNo, MessageIcon::Warning, QString(),
-                                      MessageAnswer::No)
-            == MessageAnswer::Yes)
+        if (m_dialogs.confirmed(kAlbumExistsQuestion.arg(info.fileName()), MessageAnswer::No))
             return path;
         // Back to the dialog, where the user left it.
         request.initial_folder = info.absolutePath();
@@ -145,7 +140,7 @@ void PlayListPanel::load_list()
     clear_list();
     const AlbumLines album = read_album(s.target_file, s.play_list.list_capacity);
     m_controls.list->addItems(load_entries(s.play_list, album.lines));
-    edited({});
+    m_edited({});
     // What was read before the failure stays in the list.
     if (!album.ok)
         m_dialogs.tell(kAlbumNotReadMessage.arg(s.target_file));
@@ -186,11 +181,5 @@ void PlayListPanel::apply(const ListEdit& edit)
     for (int row = 0; row < rows; ++row)
         list->item(row)->setText(m_state.play_list.list_entries[row]);
     list->select_rows(edit.selected);
-    edited(edit.moved_to);
-}
-
-void PlayListPanel::edited(const QList<int>& moved_to)
-{
-    if (m_edited)
-        m_edited(moved_to);
+    m_edited(edit.moved_to);
 }

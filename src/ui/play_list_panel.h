@@ -55,11 +55,10 @@ private:
     // only once the user agrees. Nothing when the user gave none (and was told so).
     std::optional<QString> ask_album_path();
     void apply(const ListEdit& edit);
-    void edited(const QList<int>& moved_to);
 
     AppState& m_state;
     PlayListControls m_controls;
     WindowDialogs m_dialogs;
     QString m_last_album_name; // offered again by the next save dialog
-    std::function<void(const QList<int>&)> m_edited;
+    std::function<void(const QList<int>&)> m_edited = [](const QList<int>&) {};
 };

@@ -18,11 +18,9 @@ QByteArray list_tag(const PlayListView* view)
 PlayListView::PlayListView(QWidget* parent) : QListWidget(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setDragEnabled(true);
+    // Drags enabled, drops taken on the viewport, the drop indicator shown.
     setDragDropMode(QAbstractItemView::InternalMove);
     setDefaultDropAction(Qt::MoveAction);
-    setDropIndicatorShown(true);
-    viewport()->setAcceptDrops(true);
 }
 
 QList<int> PlayListView::selected_rows() const

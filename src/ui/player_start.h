@@ -3,17 +3,14 @@
 // argument in the runner's drives.
 
 #include "system_services.h"
+#include "window_dialogs.h"
 
-#include <QString>
 #include <memory>
 
 struct AppState;
 
-struct PlayerStart {
-    std::unique_ptr<StartedTask> task; // null when nothing was started
-    QString failure;                   // then the message for the user
-};
-
 // Starts the player's command line as the settings' "Runner" and the player path decide.
-PlayerStart start_player(const AppState& state, SystemServices& system, const CommandLine& command,
-                         WindowStyle style);
+// Null when nothing was started, which dialogs has then told the user.
+std::unique_ptr<StartedTask> start_player(const AppState& state, SystemServices& system,
+                                          const CommandLine& command, WindowStyle style,
+                                          const WindowDialogs& dialogs);

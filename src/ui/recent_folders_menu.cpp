@@ -7,8 +7,6 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include <algorithm>
-
 RecentFoldersMenu::RecentFoldersMenu(QMenu* menu, FolderList* folders, const AppState& state,
                                      std::function<void(const QString&)> go_to_folder)
     : QObject(menu), m_menu(menu), m_folders_list(folders), m_state(state),
@@ -25,10 +23,8 @@ void RecentFoldersMenu::keep_in(const QString& file)
     m_file = file;
     // The folders of this run so far come first, the newest at the top.
     QStringList folders = read_recent_folders(file);
-    QStringList oldest_first = m_folders;
-    std::reverse(oldest_first.begin(), oldest_first.end());
-    for (const QString& folder : oldest_first)
-        folders = with_recent_folder(folders, folder);
+    for (qsizetype i = m_folders.size() - 1; i >= 0; --i)
+        folders = with_recent_folder(folders, m_folders[i]);
     m_folders = folders;
     fill();
 }

@@ -22,7 +22,6 @@ public:
     // they last for the run only.
     void keep_in(const QString& file);
 
-    QStringList folders() const { return m_folders; }
     // Notes the folder the lists show when the folder rule accepted it.
     void note_shown_folder();
 

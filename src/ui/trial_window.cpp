@@ -71,22 +71,15 @@ TrialWindow::TrialWindow(AppState& state, Dialogs& dialogs, SystemServices& syst
 void TrialWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    apply_layout_rule();
-}
-
-void TrialWindow::apply_layout_rule()
-{
+    const auto twips = [](int px) { return static_cast<float>(px_to_twips(px)); };
     const QRect text = Text1->geometry();
-    TrialLayout current;
-    current.command2_left = static_cast<float>(px_to_twips(Command2->x()));
-    current.text1_left = static_cast<float>(px_to_twips(text.left()));
-    current.text1_top = static_cast<float>(px_to_twips(text.top()));
-    current.text1_width = static_cast<float>(px_to_twips(text.width()));
-    current.text1_height = static_cast<float>(px_to_twips(text.height()));
     // Horizontal edges follow the outer width, borders included; the height the client area.
-    const TrialLayout next =
-        trial_layout_rule(current, static_cast<float>(px_to_twips(frameGeometry().width())),
-                          static_cast<float>(px_to_twips(height())));
+    const TrialLayout next = trial_layout_rule({.command2_left = twips(Command2->x()),
+                                                .text1_left = twips(text.left()),
+                                                .text1_top = twips(text.top()),
+                                                .text1_width = twips(text.width()),
+                                                .text1_height = twips(text.height())},
+                                               twips(frameGeometry().width()), twips(height()));
     Command2->move(twips_to_px(next.command2_left), Command2->y());
     Text1->resize(twips_to_px(next.text1_width), twips_to_px(next.text1_height));
 }
@@ -130,8 +123,6 @@ void TrialWindow::exec_ravu_tmp()
         s.conf_text = written.conf_text;
         break;
     }
-    const PlayerStart started =
-        start_player(s, m_system, trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate);
-    if (!started.task)
-        m_dialogs.message(this, started.failure);
+    start_player(s, m_system, trial_command(s.player_path, s.tmp_path), WindowStyle::NoActivate,
+                 {m_dialogs, this});
 }

@@ -28,8 +28,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void apply_layout_rule();
-
     AppState& m_state;
     Dialogs& m_dialogs;
     SystemServices& m_system;

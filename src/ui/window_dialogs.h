@@ -11,9 +11,10 @@ struct WindowDialogs {
 
     void tell(const QString& text) const { dialogs.message(parent, text); }
     // A Yes/No warning; true when the answer is Yes.
-    bool confirmed(const QString& question) const
+    bool confirmed(const QString& question, MessageAnswer default_answer = MessageAnswer::Ok) const
     {
-        return dialogs.message(parent, question, MessageButtons::YesNo, MessageIcon::Warning)
+        return dialogs.message(parent, question, MessageButtons::YesNo, MessageIcon::Warning, QString(),
+                               default_answer)
                == MessageAnswer::Yes;
     }
 };

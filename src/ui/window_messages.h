@@ -1,11 +1,7 @@
 #pragma once
-// The texts the windows put in message boxes and questions, and the texts of the hidden
-// labels, kept in this one table. Where a text goes: a box text that a window decides is
-// declared here; where a file name or a reason goes, the text holds %1, %2, which the caller
-// fills with arg() (a name passed through visible_controls where it may hold a line break).
-// A text that core decides (a refusal of the play list, a question of the folder rule, a
-// failed start) is core's, in its messages.h, and the windows show it as it comes. The
-// captions of the controls stay where the controls are placed.
+// The texts of the boxes, questions and hidden labels that the windows decide; a text core
+// decides is in core's messages.h, a caption where its control is placed. A name or reason
+// goes in as %1, %2 through arg() (a name through visible_controls if it may hold a line break).
 
 #include "messages.h"
 #include "regular_file.h"
