@@ -85,21 +85,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     m_play_list->on_edit([this](const QList<int>& moved_to) { m_launcher->follow_edit(moved_to); });
     m_list_actions = std::make_unique<PlayListActions>(c.List1, *m_play_list, *m_launcher, *this);
     m_launcher->on_walk_change([this] { m_list_actions->refresh(); });
-    const ModeControls mode_controls{.options = c.Option1,
-                                     .option_group = c.Option1_group,
-                                     .drives = c.Drive1,
-                                     .folders = c.Dir1,
-                                     .files = c.File1,
-                                     .launch = c.Command1,
-                                     .add = c.Command5,
-                                     .clear = c.Command6,
-                                     .save = c.Command4,
-                                     .load = c.Command7,
-                                     .play_at_once = c.Check1,
-                                     .quit_after = c.Check2,
-                                     .mode_label = c.Label6};
-    m_modes = std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher,
-                                               system, boxes);
+    m_modes = std::make_unique<ModeNavigation>(m_state, c, *m_play_list, *m_launcher, system, boxes);
     m_file_operations = std::make_unique<FileOperations>(m_state,
                                                          FileOperationControls{.edit = c.Command3,
                                                                                .open = c.Command10,
@@ -114,20 +100,10 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
         MenuOperations{.end = [this] { close_exe(); },
                        .options = [this] { open_options(); },
                        .go_to_folder = [this](const QString& folder) { go_to_folder(folder); }});
-    m_frame = std::make_unique<WindowFrame>(*this, FrameControls{.client = c.client,
-                                                                 .preview = c.Text1,
-                                                                 .list = c.List1,
-                                                                 .files = c.File1,
-                                                                 .first_panel = c.panels[0]});
+    m_frame = std::make_unique<WindowFrame>(*this, c);
     m_geometry = std::make_unique<WindowGeometry>(*this);
     // Both owned by the window.
-    auto* live = new LiveView(m_state,
-                              LiveViewControls{.drives = c.Drive1,
-                                               .folders = c.Dir1,
-                                               .files = c.File1,
-                                               .preview = c.Text1,
-                                               .notice = c.panels[1]},
-                              target, system, this);
+    auto* live = new LiveView(m_state, c, system, this);
     connect(live, &LiveView::folder_gone, this,
             [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
     m_drop = new DropTarget(
@@ -233,20 +209,15 @@ void MainWindow::read_settings()
     AppState& s = m_state;
     const QString save_position = read_setting(s.ini_path, kSavePositionKey);
     s.save_position = save_position == kMissing ? kPositionNotSaved : save_position;
-    const QString player = read_setting(s.ini_path, kPlayerKey);
-    if (player == kMissing) {
-        s.player_path = kDefaultPlayer;
-        open_options();
-    } else {
-        s.player_path = player;
-    }
-    const QString editor = read_setting(s.ini_path, kEditorKey);
-    if (editor == kMissing) {
-        s.editor_path = m_system.default_editor();
-        open_options();
-    } else {
-        s.editor_path = editor;
-    }
+    const auto read_program = [&](const QString& key, QString& path, const QString& stand_in) {
+        path = read_setting(s.ini_path, key);
+        if (path == kMissing) {
+            path = stand_in;
+            open_options();
+        }
+    };
+    read_program(kPlayerKey, s.player_path, kDefaultPlayer);
+    read_program(kEditorKey, s.editor_path, m_system.default_editor());
 }
 
 // The lists open at the folder stored at the last end; one no longer there is told and the
@@ -274,18 +245,10 @@ void MainWindow::show_labels()
     MainControls& c = m_controls;
     c.Label1->setText(kPlayerPathCaption.arg(s.player_path));
     c.Label2->setText(kEditorPathCaption.arg(s.editor_path));
-    show_target(c, s.target_file);
+    target_display(c).show(s.target_file);
     c.Label4->setText(kStartFolderCaption.arg(s.start_dir));
     c.panels[2]->setText(kStartFolderCaption.arg(visible_controls(s.start_dir)));
 }
-
-double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
-
-double MainWindow::left_twips() const { return px_to_twips(frameGeometry().left()); }
-
-double MainWindow::outer_width_twips() const { return px_to_twips(frameGeometry().width()); }
-
-double MainWindow::outer_height_twips() const { return px_to_twips(frameGeometry().height()); }
 
 void MainWindow::close_exe()
 {

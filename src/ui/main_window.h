@@ -70,12 +70,6 @@ public:
     void open_trial_window();
     TrialWindow* trial_window() const;
 
-    // Window geometry in twips: the outer frame.
-    double top_twips() const;
-    double left_twips() const;
-    double outer_width_twips() const;
-    double outer_height_twips() const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
