@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <string>
@@ -119,11 +120,10 @@ FileList::FileList(QWidget* parent) : QListView(parent)
 void FileList::focusInEvent(QFocusEvent* event)
 {
     const bool had_current = selectionModel()->currentIndex().isValid();
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     QListView::focusInEvent(event);
     if (!had_current)
         selectionModel()->clearCurrentIndex();
-    m_rereading = false;
 }
 
 void FileList::keyPressEvent(QKeyEvent* event)
@@ -183,10 +183,9 @@ void FileList::refresh()
     for (qsizetype row = listed.indexOf(name); row >= 0; row = listed.indexOf(name, row + 1)) {
         if (m_foreign.value(static_cast<int>(row)) != foreign)
             continue; // a foreign name shown as this one, or the other way round
-        m_rereading = true;
+        const QScopedValueRollback quiet(m_rereading, true);
         selectionModel()->setCurrentIndex(m_model.index(static_cast<int>(row)),
                                           QItemSelectionModel::ClearAndSelect);
-        m_rereading = false;
         return;
     }
 }
@@ -236,10 +235,9 @@ void FileList::reread()
             m_foreign.insert(static_cast<int>(sorted.size()), foreign[index - ordinary]);
         sorted << names[index];
     }
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     m_model.setStringList(sorted);
     selectionModel()->clear();
-    m_rereading = false;
 }
 
 // The current row is the selected name (it is announced before the view marks it).
@@ -257,9 +255,8 @@ QString FileList::selected_name() const
 
 void FileList::clear_selection()
 {
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     selectionModel()->clear();
-    m_rereading = false;
 }
 
 void FileList::select_index(int index)

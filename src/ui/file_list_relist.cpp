@@ -3,6 +3,8 @@
 #include "file_list.h"
 #include "listing_change.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 constexpr std::size_t kMostSteps = 256; // past this a whole read and sort is quicker
 }
@@ -34,7 +36,7 @@ void FileList::apply(const ListingChange& change)
     if (change.removed.empty() && change.added.isEmpty())
         return;
     const QString selected = selected_name();
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     for (const qsizetype row : change.removed)
         m_model.removeRows(static_cast<int>(row), 1);
     for (const QString& name : change.added) {
@@ -49,5 +51,4 @@ void FileList::apply(const ListingChange& change)
         selectionModel()->setCurrentIndex(m_model.index(row), QItemSelectionModel::ClearAndSelect);
     else
         selectionModel()->clear();
-    m_rereading = false;
 }

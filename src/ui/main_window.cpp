@@ -181,23 +181,14 @@ void MainWindow::locate_own_files()
     s.tmp_path = own_file_path(s.start_dir, kTrialTuneFileName);
 }
 
-// No switches, no target, an empty play list, and the list buttons off until a list mode.
+// The state starts with no switches, no target and an empty play list in the simple mode;
+// the controls show that mode, the list buttons off until a list mode.
 void MainWindow::enter_simple_mode()
 {
-    AppState& s = m_state;
     MainControls& c = m_controls;
     // Wide entries of the play list scroll sideways.
     c.List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    s.play_switch.clear();
-    s.end_switch.clear();
-    s.exit_switch.clear();
-    s.icon_switch.clear();
-    c.Text1->setPlainText(QString());
-    s.target_file.clear();
-    s.play_list.list_count = 0;
-    s.play_list.list_capacity = kListCapacity;
-    s.select_mode = kModeSimple;
-    c.Label6->setText(s.select_mode);
+    c.Label6->setText(m_state.select_mode);
     for (QPushButton* b : {c.Command5, c.Command6, c.Command4, c.Command7})
         b->setEnabled(false);
 }

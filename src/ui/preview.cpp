@@ -10,17 +10,8 @@
 
 QString preview_field_text(const QStringList& lines)
 {
-    // The field would cut the text at a NUL, so it is shown by its control picture. (A line
-    // holds no line break: CR and LF both end lines.)
-    QString text;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        line.replace(QChar(0), QChar(0x2400));
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += line;
-    }
-    return text;
+    // A line holds no line break: CR and LF both end lines.
+    return lines.join(QLatin1Char('\n')).replace(QChar(0), QChar(0x2400));
 }
 
 Preview::Preview(AppState& state, FileList* files, QPlainTextEdit* field, TargetDisplay target,
