@@ -12,7 +12,6 @@
 #include <QScopedValueRollback>
 
 #include <algorithm>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -52,39 +51,21 @@ private:
 };
 
 // The order the list shows the names in, as indices into names: without regard to case,
-// then by exact text. The folded names sit in one buffer and are compared in place, so
-// 100,000 of them sort quickly.
+// then by exact text.
 std::vector<qsizetype> sorted_order(const QStringList& names)
 {
-    struct Key {
-        qsizetype offset; // in folded
-        qsizetype length;
-        qsizetype index; // in names
-    };
-    std::u16string folded;
-    std::vector<Key> keys;
+    std::vector<std::pair<QString, qsizetype>> keys; // the folded name and its index
     keys.reserve(names.size());
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString key = names[i].toCaseFolded();
-        keys.push_back({static_cast<qsizetype>(folded.size()), key.size(), i});
-        folded.append(reinterpret_cast<const char16_t*>(key.utf16()), key.size());
-    }
-    const char16_t* base = folded.data();
-    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
-        const char16_t* pa = base + a.offset;
-        const char16_t* pb = base + b.offset;
-        const qsizetype common = std::min(a.length, b.length);
-        for (qsizetype i = 0; i < common; ++i)
-            if (pa[i] != pb[i])
-                return pa[i] < pb[i];
-        if (a.length != b.length)
-            return a.length < b.length;
-        return names[a.index] < names[b.index];
+    for (qsizetype i = 0; i < names.size(); ++i)
+        keys.emplace_back(names[i].toCaseFolded(), i);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : names[a.second] < names[b.second];
     });
     std::vector<qsizetype> order;
     order.reserve(keys.size());
-    for (const Key& key : keys)
-        order.push_back(key.index);
+    for (const auto& key : keys)
+        order.push_back(key.second);
     return order;
 }
 
