@@ -95,7 +95,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                                .folders = c.Dir1,
                                                                                .files = c.File1},
                                                          target, system, boxes);
-    m_menus = std::make_unique<MainMenus>(
+    m_recent = wire_main_menus(
         c, m_state, system, boxes,
         MenuOperations{.end = [this] { close_exe(); },
                        .options = [this] { open_options(); },
@@ -137,10 +137,10 @@ void MainWindow::load()
     // The designed place first; the stored frame, where it is wanted and usable, over it.
     move(twips_to_px(300), twips_to_px(3735));
     m_geometry->restore(m_state);
-    m_menus->recent_folders().note_shown_folder();
+    m_recent->note_shown_folder();
 }
 
-void MainWindow::keep_recent_folders_in(const QString& file) { m_menus->recent_folders().keep_in(file); }
+void MainWindow::keep_recent_folders_in(const QString& file) { m_recent->keep_in(file); }
 
 void MainWindow::open_path(const QString& path)
 {
