@@ -45,8 +45,8 @@ QTimer* settle_timer(QObject* parent, int ms)
 } // namespace
 
 LiveView::LiveView(AppState& state, const MainControls& controls, SystemServices& system, QObject* parent)
-    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target_display(controls)),
-      m_system(system), m_watch(new FolderWatch(this)), m_list_settle(settle_timer(this, kListSettleMs)),
+    : QObject(parent), m_state(state), m_controls(controls), m_system(system), m_watch(new FolderWatch(this)),
+      m_list_settle(settle_timer(this, kListSettleMs)),
       m_preview_settle(settle_timer(this, kPreviewSettleMs)), m_poll(new QTimer(this))
 {
     m_poll->setInterval(kLookMs);
@@ -233,7 +233,7 @@ void LiveView::reread_preview(bool forced)
         // Still gone once the burst settled: given up as a deleted target is. The user
         // removed it, so nothing is told; the file list drops its name by itself.
         s.target_file.clear();
-        m_target_display.show(s.target_file);
+        target_display(c).show(s.target_file);
         c.Text1->clear();
         return follow();
     }

@@ -59,7 +59,6 @@ private:
 
     AppState& m_state;
     const MainControls& m_controls;
-    TargetDisplay m_target_display;
     SystemServices& m_system;
     FolderWatch* m_watch;
     QTimer* m_list_settle;

@@ -38,12 +38,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
-
-constexpr int kAlbumOption = 2; // Option1(2) "アルバム"
-
-} // namespace
-
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_system(system), m_end_program(std::move(end_program))
@@ -72,7 +66,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                    .files = c.File1,
                                                                    .folders = c.Dir1},
                                                   boxes);
-    m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
+    m_preview = std::make_unique<Preview>(m_state, c, boxes);
     m_launcher = std::make_unique<Launcher>(m_state,
                                             LauncherControls{.launch = c.Command1,
                                                              .files = c.File1,
@@ -153,6 +147,7 @@ void MainWindow::open_path(const QString& path)
         m_dialogs.message(this, folder_fault_message(path, m_system.folder_fault(path)));
         return;
     }
+    constexpr int kAlbumOption = 2; // Option1(2) "アルバム"
     if (info.suffix().compare(QStringLiteral("alb"), Qt::CaseInsensitive) == 0)
         m_modes->select_option(kAlbumOption);
     m_drop->take({path});
