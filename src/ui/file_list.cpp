@@ -198,11 +198,6 @@ bool FileList::would_list(const QString& path) const
     return !name.startsWith(QLatin1Char('.')) && file.isFile() && NameMatcher(m_pattern).matches(name);
 }
 
-bool FileList::lists(const QString& name) const
-{
-    return would_list(QDir(QDir::fromNativeSeparators(m_path)).filePath(name));
-}
-
 void FileList::reread()
 {
     QList<QByteArray> foreign; // for the names from index `ordinary` on

@@ -3,6 +3,7 @@
 #include "file_list.h"
 #include "listing_change.h"
 
+#include <QDir>
 #include <QScopedValueRollback>
 
 namespace {
@@ -23,9 +24,10 @@ void FileList::relist(const QStringList& changed)
 {
     if (!m_foreign.isEmpty() || static_cast<std::size_t>(changed.size()) > kMostSteps)
         return relist();
+    const QDir folder(QDir::fromNativeSeparators(m_path));
     QHash<QString, bool> there;
     for (const QString& name : changed)
-        there.insert(name, lists(name));
+        there.insert(name, would_list(folder.filePath(name)));
     apply(listing_change(names(), there));
 }
 

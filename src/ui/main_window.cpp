@@ -53,7 +53,6 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     open_lists_at(start_dir);
 
     const WindowDialogs boxes{dialogs, this};
-    const TargetDisplay target = target_display(c);
     m_switch_boxes =
         std::make_unique<SwitchBoxes>(m_state, std::array{c.Check1, c.Check2, c.Check3, c.Check4}, boxes);
     // Each control is named where it is handed over: a swap shows in the code.
@@ -88,7 +87,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                                .rename = c.Command8,
                                                                                .folders = c.Dir1,
                                                                                .files = c.File1},
-                                                         target, system, boxes);
+                                                         target_display(c), system, boxes);
     m_recent = wire_main_menus(
         c, m_state, system, boxes,
         MenuOperations{.end = [this] { close_exe(); },

@@ -74,23 +74,23 @@ T* named(T* object, const char* name)
     return object;
 }
 
+template <typename T>
+T* captioned(QWidget* parent, const char* name, const QString& caption, double left, double top, double width,
+             double height)
+{
+    auto* control = place_control<T>(parent, name, left, top, width, height);
+    control->setText(caption);
+    return control;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left, double top,
                     double width, double height)
 {
-    auto* b = place_control<QPushButton>(parent, name, left, top, width, height);
-    b->setText(caption);
+    auto* b = captioned<QPushButton>(parent, name, caption, left, top, width, height);
     // Enter presses the focused button too (Space always does); outside a dialog this makes
     // no button the default one.
     b->setAutoDefault(true);
     return b;
-}
-
-QCheckBox* check(QWidget* parent, const char* name, const QString& caption, double left, double top,
-                 double width, double height)
-{
-    auto* c = place_control<QCheckBox>(parent, name, left, top, width, height);
-    c->setText(caption);
-    return c;
 }
 
 QLabel* hidden_label(QWidget* parent, const char* name, double left, double top, double width, double height)
@@ -131,11 +131,11 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Label1 = hidden_label(client, "Label1", 120, 6000, 4995, 195);
     c.Command3 = button(client, "Command3", QStringLiteral("編集"), 2580, 660, 1500, 300);
     c.Label2 = hidden_label(client, "Label2", 120, 6240, 4995, 195);
-    c.Check1 = check(client, "Check1", QStringLiteral("即演奏"), 8400, 0, 1500, 200);
-    c.Check2 = check(client, "Check2", QStringLiteral("演奏後終了"), 9240, 0, 1500, 200);
+    c.Check1 = captioned<QCheckBox>(client, "Check1", QStringLiteral("即演奏"), 8400, 0, 1500, 200);
+    c.Check2 = captioned<QCheckBox>(client, "Check2", QStringLiteral("演奏後終了"), 9240, 0, 1500, 200);
     c.Label3 = hidden_label(client, "Label3", 5640, 4320, 6000, 405);
     c.Label4 = hidden_label(client, "Label4", 6360, 3240, 5325, 300);
-    c.Check3 = check(client, "Check3", QStringLiteral("他ravu強制終了"), 5280, 0, 1800, 200);
+    c.Check3 = captioned<QCheckBox>(client, "Check3", QStringLiteral("他ravu強制終了"), 5280, 0, 1800, 200);
     c.Command5 = button(client, "Command5", QStringLiteral("リスト選択"), 2580, 1440, 1500, 250);
     c.Command6 = button(client, "Command6", QStringLiteral("リストクリア"), 2580, 1740, 1500, 250);
 
@@ -151,9 +151,8 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         {"Option1_2", "アルバム", 4200, 1200},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* option =
-            place_control<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
-        option->setText(QString::fromUtf8(options[i].caption));
+        auto* option = captioned<QRadioButton>(client, options[i].name, QString::fromUtf8(options[i].caption),
+                                               options[i].left, 0, options[i].width, 180);
         c.Option1_group->addButton(option, i);
         c.Option1[i] = option;
     }
@@ -173,7 +172,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Label6 = hidden_label(client, "Label6", 120, 5520, 1215, 255);
     c.Command4 = button(client, "Command4", QStringLiteral("alb保存"), 2580, 2040, 700, 250);
     c.Command7 = button(client, "Command7", QStringLiteral("alb読込"), 3360, 2040, 700, 250);
-    c.Check4 = check(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
+    c.Check4 = captioned<QCheckBox>(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
     c.List1 = place_control<PlayListView>(client, "List1", 2580, 3000, 1500, 3660);
     c.Command2 = button(client, "Command2", QStringLiteral("試奏ウィンドウ"), 2580, 1020, 1500, 360);
 

@@ -36,8 +36,8 @@ ModeNavigation::ModeNavigation(AppState& state, const MainControls& controls, Pl
     QObject::connect(c.File1, &FileList::file_activated, c.File1, [this] { on_file_double_click(); });
 
     // The folder list stays within the drive the drive list shows.
-    DriveList* drives = c.Drive1;
-    c.Dir1->set_drive_root_lookup([drives](const QString& folder) { return drives->drive_of(folder); });
+    c.Dir1->set_drive_root_lookup(
+        [drives = c.Drive1](const QString& folder) { return drives->drive_of(folder); });
 }
 
 void ModeNavigation::select_option(int index)
