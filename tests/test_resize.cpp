@@ -217,6 +217,7 @@ void TestResize::free_surface_click()
     QTest::mouseClick(f.window->controls().List1, Qt::LeftButton);
     QCoreApplication::sendPostedEvents();
     const int before = panel->width();
+    const int minimum = panel->minimumWidth();
     QVERIFY(before != twips_to_px(800));
 
     // On a control: nothing.
@@ -239,6 +240,7 @@ void TestResize::free_surface_click()
     size_window(f, 800, 600);
     QTRY_COMPARE(f.window->controls().client->height(), 600);
     QTRY_VERIFY(panel->width() > before);
+    QCOMPARE(panel->minimumWidth(), minimum);
 }
 
 void TestResize::menus()

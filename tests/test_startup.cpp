@@ -12,6 +12,7 @@
 #include "settings.h"
 #include "started_window.h"
 #include "test_files.h"
+#include "twips.h"
 #include "window_placement.h"
 
 #include <QCheckBox>
@@ -166,10 +167,13 @@ void TestStartup::geometry_restored_key_by_key()
             ini += key.toLatin1() + "=" + value + "\r\n";
     write_file(run.ini(), ini);
     MainWindow& w = start(run);
-    QCOMPARE(w.top_twips(), missing == "PreTop" ? designed.top_twips() : 1500.0);
-    QCOMPARE(w.left_twips(), missing == "PreLeft" ? 300.0 : 3000.0);
-    QCOMPARE(w.outer_height_twips(), missing == "PreHeight" ? designed.outer_height_twips() : 6000.0);
-    QCOMPARE(w.outer_width_twips(), missing == "PreWidth" ? designed.outer_width_twips() : 9000.0);
+    QCOMPARE(px_to_twips(w.frameGeometry().top()),
+             missing == "PreTop" ? px_to_twips(designed.frameGeometry().top()) : 1500.0);
+    QCOMPARE(px_to_twips(w.frameGeometry().left()), missing == "PreLeft" ? 300.0 : 3000.0);
+    QCOMPARE(px_to_twips(w.frameGeometry().height()),
+             missing == "PreHeight" ? px_to_twips(designed.frameGeometry().height()) : 6000.0);
+    QCOMPARE(px_to_twips(w.frameGeometry().width()),
+             missing == "PreWidth" ? px_to_twips(designed.frameGeometry().width()) : 9000.0);
 }
 
 void TestStartup::geometry_not_restored_data()
@@ -198,8 +202,8 @@ void TestStartup::geometry_not_restored()
     StartedWindow run(kUnstarted);
     write_file(run.ini(), kPaths + "SvPosit=1\r\n" + stored + "\r\n");
     MainWindow& w = start(run);
-    QCOMPARE(w.left_twips(), left);
-    QCOMPARE(w.outer_width_twips(), width);
+    QCOMPARE(px_to_twips(w.frameGeometry().left()), left);
+    QCOMPARE(px_to_twips(w.frameGeometry().width()), width);
 }
 
 void TestStartup::usable_stored_frame_data()

@@ -15,16 +15,6 @@ DriveList::DriveList(QWidget* parent) : QComboBox(parent)
     });
 }
 
-QString DriveList::drive() const { return m_shown; }
-
-QStringList DriveList::listed_roots() const
-{
-    QStringList roots;
-    for (int i = 0; i < count(); ++i)
-        roots << itemData(i).toString();
-    return roots;
-}
-
 void DriveList::refresh_drives()
 {
     const QSignalBlocker blocker(this);
@@ -64,7 +54,12 @@ void DriveList::select_root(const QString& root)
 
 QString DriveList::drive_of(const QString& path) const
 {
-    return m_system ? drive_root_of(path, listed_roots(), m_system->desktop_system()) : QString();
+    if (!m_system)
+        return {};
+    QStringList roots;
+    for (int i = 0; i < count(); ++i)
+        roots << itemData(i).toString();
+    return drive_root_of(path, roots, m_system->desktop_system());
 }
 
 void DriveList::set_drive_from_path(const QString& path)

@@ -12,7 +12,7 @@ class DriveList : public QComboBox {
 public:
     explicit DriveList(QWidget* parent = nullptr);
 
-    QString drive() const;                         // root of the shown drive
+    QString drive() const { return m_shown; }      // root of the shown drive
     void set_drive_from_path(const QString& path); // takes the path's drive
     void refresh_drives();                         // re-reads the drives, keeps the shown one
 
@@ -37,7 +37,6 @@ protected:
     void showPopup() override;
 
 private:
-    QStringList listed_roots() const;
     void select_root(const QString& root);
 
     SystemServices* m_system = nullptr;

@@ -9,9 +9,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 
 #include <algorithm>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -51,39 +51,21 @@ private:
 };
 
 // The order the list shows the names in, as indices into names: without regard to case,
-// then by exact text. The folded names sit in one buffer and are compared in place, so
-// 100,000 of them sort quickly.
+// then by exact text.
 std::vector<qsizetype> sorted_order(const QStringList& names)
 {
-    struct Key {
-        qsizetype offset; // in folded
-        qsizetype length;
-        qsizetype index; // in names
-    };
-    std::u16string folded;
-    std::vector<Key> keys;
+    std::vector<std::pair<QString, qsizetype>> keys; // the folded name and its index
     keys.reserve(names.size());
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        const QString key = names[i].toCaseFolded();
-        keys.push_back({static_cast<qsizetype>(folded.size()), key.size(), i});
-        folded.append(reinterpret_cast<const char16_t*>(key.utf16()), key.size());
-    }
-    const char16_t* base = folded.data();
-    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
-        const char16_t* pa = base + a.offset;
-        const char16_t* pb = base + b.offset;
-        const qsizetype common = std::min(a.length, b.length);
-        for (qsizetype i = 0; i < common; ++i)
-            if (pa[i] != pb[i])
-                return pa[i] < pb[i];
-        if (a.length != b.length)
-            return a.length < b.length;
-        return names[a.index] < names[b.index];
+    for (qsizetype i = 0; i < names.size(); ++i)
+        keys.emplace_back(names[i].toCaseFolded(), i);
+    std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        const int order = a.first.compare(b.first);
+        return order != 0 ? order < 0 : names[a.second] < names[b.second];
     });
     std::vector<qsizetype> order;
     order.reserve(keys.size());
-    for (const Key& key : keys)
-        order.push_back(key.index);
+    for (const auto& key : keys)
+        order.push_back(key.second);
     return order;
 }
 
@@ -119,11 +101,10 @@ FileList::FileList(QWidget* parent) : QListView(parent)
 void FileList::focusInEvent(QFocusEvent* event)
 {
     const bool had_current = selectionModel()->currentIndex().isValid();
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     QListView::focusInEvent(event);
     if (!had_current)
         selectionModel()->clearCurrentIndex();
-    m_rereading = false;
 }
 
 void FileList::keyPressEvent(QKeyEvent* event)
@@ -183,10 +164,9 @@ void FileList::refresh()
     for (qsizetype row = listed.indexOf(name); row >= 0; row = listed.indexOf(name, row + 1)) {
         if (m_foreign.value(static_cast<int>(row)) != foreign)
             continue; // a foreign name shown as this one, or the other way round
-        m_rereading = true;
+        const QScopedValueRollback quiet(m_rereading, true);
         selectionModel()->setCurrentIndex(m_model.index(static_cast<int>(row)),
                                           QItemSelectionModel::ClearAndSelect);
-        m_rereading = false;
         return;
     }
 }
@@ -218,11 +198,6 @@ bool FileList::would_list(const QString& path) const
     return !name.startsWith(QLatin1Char('.')) && file.isFile() && NameMatcher(m_pattern).matches(name);
 }
 
-bool FileList::lists(const QString& name) const
-{
-    return would_list(QDir(QDir::fromNativeSeparators(m_path)).filePath(name));
-}
-
 void FileList::reread()
 {
     QList<QByteArray> foreign; // for the names from index `ordinary` on
@@ -236,10 +211,9 @@ void FileList::reread()
             m_foreign.insert(static_cast<int>(sorted.size()), foreign[index - ordinary]);
         sorted << names[index];
     }
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     m_model.setStringList(sorted);
     selectionModel()->clear();
-    m_rereading = false;
 }
 
 // The current row is the selected name (it is announced before the view marks it).
@@ -257,9 +231,8 @@ QString FileList::selected_name() const
 
 void FileList::clear_selection()
 {
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     selectionModel()->clear();
-    m_rereading = false;
 }
 
 void FileList::select_index(int index)

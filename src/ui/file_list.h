@@ -70,7 +70,6 @@ protected:
 private:
     void reread();
     QStringList read_names(QList<QByteArray>& foreign) const; // matching names, unsorted
-    bool lists(const QString& name) const;                    // a file of this name would be listed
     void apply(const ListingChange& change);
     void announce_selection();
 

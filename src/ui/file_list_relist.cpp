@@ -3,6 +3,9 @@
 #include "file_list.h"
 #include "listing_change.h"
 
+#include <QDir>
+#include <QScopedValueRollback>
+
 namespace {
 constexpr std::size_t kMostSteps = 256; // past this a whole read and sort is quicker
 }
@@ -21,9 +24,10 @@ void FileList::relist(const QStringList& changed)
 {
     if (!m_foreign.isEmpty() || static_cast<std::size_t>(changed.size()) > kMostSteps)
         return relist();
+    const QDir folder(QDir::fromNativeSeparators(m_path));
     QHash<QString, bool> there;
     for (const QString& name : changed)
-        there.insert(name, lists(name));
+        there.insert(name, would_list(folder.filePath(name)));
     apply(listing_change(names(), there));
 }
 
@@ -34,7 +38,7 @@ void FileList::apply(const ListingChange& change)
     if (change.removed.empty() && change.added.isEmpty())
         return;
     const QString selected = selected_name();
-    m_rereading = true;
+    const QScopedValueRollback quiet(m_rereading, true);
     for (const qsizetype row : change.removed)
         m_model.removeRows(static_cast<int>(row), 1);
     for (const QString& name : change.added) {
@@ -49,5 +53,4 @@ void FileList::apply(const ListingChange& change)
         selectionModel()->setCurrentIndex(m_model.index(row), QItemSelectionModel::ClearAndSelect);
     else
         selectionModel()->clear();
-    m_rereading = false;
 }

@@ -48,9 +48,8 @@ QIcon draw_folder_icon(bool open)
 
 const QIcon& folder_icon(bool open)
 {
-    static const QIcon open_icon = draw_folder_icon(true);
-    static const QIcon closed_icon = draw_folder_icon(false);
-    return open ? open_icon : closed_icon;
+    static const QIcon icons[] = {draw_folder_icon(false), draw_folder_icon(true)};
+    return icons[open ? 1 : 0];
 }
 
 } // namespace
@@ -66,34 +65,28 @@ bool FolderList::set_path(const QString& folder)
     if (folder.isEmpty())
         return false;
     const QFileInfo info(folder);
-    if (!info.exists() || !info.isDir() || !info.isReadable() || !QDir(folder).isReadable())
+    if (!info.isDir() || !info.isReadable() || !QDir(folder).isReadable())
         return false;
     const QString cleaned = clean_folder(folder);
-    if (cleaned == m_path) {
-        fill();
-        return true;
-    }
+    const bool changed = cleaned != m_path;
     m_path = cleaned;
-    fill();
-    emit path_changed();
+    refresh();
+    if (changed)
+        emit path_changed();
     return true;
 }
-
-void FolderList::refresh() { fill(); }
 
 void FolderList::set_drive_root_lookup(std::function<QString(const QString&)> lookup)
 {
     m_drive_root_of = std::move(lookup);
-    fill();
+    refresh();
 }
 
-void FolderList::fill()
+void FolderList::refresh()
 {
     clear();
     if (m_path.isEmpty())
         return;
-    const QIcon& open_icon = folder_icon(true);
-    const QIcon& closed_icon = folder_icon(false);
 
     // The chain of open folders from the drive's root down.
     const QString root_of_path = m_drive_root_of ? m_drive_root_of(m_path) : QString();
@@ -107,11 +100,13 @@ void FolderList::fill()
             break;
     }
     int depth = 0;
-    for (const QString& folder : chain) {
-        const QString name = depth == 0 ? folder : QFileInfo(folder).fileName();
-        auto* item = new QListWidgetItem(open_icon,
+    const auto add_row = [&](bool open, const QString& name, const QString& folder) {
+        auto* item = new QListWidgetItem(folder_icon(open),
                                          QString(depth * 2, QLatin1Char(' ')) + visible_controls(name), this);
         item->setData(Qt::UserRole, folder);
+    };
+    for (const QString& folder : chain) {
+        add_row(true, depth == 0 ? folder : QFileInfo(folder).fileName(), folder);
         ++depth;
     }
     setCurrentRow(count() - 1);
@@ -120,12 +115,9 @@ void FolderList::fill()
         m_system ? m_system->folder_entries(m_path, EntryKinds::Folders).folders : QStringList();
     std::sort(subfolders.begin(), subfolders.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    for (const QString& name : subfolders) {
-        auto* item = new QListWidgetItem(closed_icon,
-                                         QString(depth * 2, QLatin1Char(' ')) + visible_controls(name), this);
-        item->setData(Qt::UserRole,
-                      QDir::toNativeSeparators(QDir(QDir::fromNativeSeparators(m_path)).filePath(name)));
-    }
+    const QDir open_folder(QDir::fromNativeSeparators(m_path));
+    for (const QString& name : subfolders)
+        add_row(false, name, QDir::toNativeSeparators(open_folder.filePath(name)));
 }
 
 void FolderList::open_row(QListWidgetItem* item)

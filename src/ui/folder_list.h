@@ -35,7 +35,6 @@ signals:
     void open_failed(const QString& folder);
 
 private:
-    void fill();
     void open_row(QListWidgetItem* item);
 
     SystemServices* m_system = nullptr;

@@ -5,6 +5,7 @@
 #include "file_list.h"
 #include "folder_list.h"
 #include "folder_watch.h"
+#include "main_controls.h"
 #include "preview.h"
 #include "preview_lines.h"
 #include "system_services.h"
@@ -43,24 +44,23 @@ QTimer* settle_timer(QObject* parent, int ms)
 
 } // namespace
 
-LiveView::LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
-                   SystemServices& system, QObject* parent)
-    : QObject(parent), m_state(state), m_controls(controls), m_target_display(target), m_system(system),
-      m_watch(new FolderWatch(this)), m_list_settle(settle_timer(this, kListSettleMs)),
+LiveView::LiveView(AppState& state, const MainControls& controls, SystemServices& system, QObject* parent)
+    : QObject(parent), m_state(state), m_controls(controls), m_system(system), m_watch(new FolderWatch(this)),
+      m_list_settle(settle_timer(this, kListSettleMs)),
       m_preview_settle(settle_timer(this, kPreviewSettleMs)), m_poll(new QTimer(this))
 {
     m_poll->setInterval(kLookMs);
     connect(m_poll, &QTimer::timeout, this, &LiveView::poll);
-    const LiveViewControls& c = m_controls;
+    const MainControls& c = m_controls;
     connect(m_watch, &FolderWatch::folder_changed, this, &LiveView::on_folder_changed);
     connect(m_watch, &FolderWatch::file_changed, this, &LiveView::on_file_changed);
-    connect(m_watch, &FolderWatch::mounts_changed, c.drives, &DriveList::refresh_drives);
+    connect(m_watch, &FolderWatch::mounts_changed, c.Drive1, &DriveList::refresh_drives);
     connect(m_list_settle, &QTimer::timeout, this, &LiveView::relist);
     connect(m_preview_settle, &QTimer::timeout, this,
             [this] { reread_preview(std::exchange(m_target_written, false)); });
     // After the folder rule and the preview have done their part.
-    connect(c.folders, &FolderList::path_changed, this, &LiveView::follow);
-    connect(c.files, &FileList::selection_changed, this, &LiveView::follow_target);
+    connect(c.Dir1, &FolderList::path_changed, this, &LiveView::follow);
+    connect(c.File1, &FileList::selection_changed, this, &LiveView::follow_target);
     follow();
 }
 
@@ -68,14 +68,14 @@ LiveView::LiveView(AppState& state, const LiveViewControls& controls, const Targ
 // for a moment), and the target with its folder, where a save by rename shows.
 void LiveView::follow()
 {
-    const LiveViewControls& c = m_controls;
+    const MainControls& c = m_controls;
     if (m_state.target_file != m_target)
         m_target.clear(); // given up elsewhere (mode change, delete, rename)
     // The shown folder's own removal or rename shows as a change of its parent as well, on
     // systems whose watcher tells nothing once a watched folder itself is gone.
-    const QString shown = c.folders->path();
+    const QString shown = c.Dir1->path();
     const QString parent = clean(folder_of(shown)) == clean(shown) ? QString() : folder_of(shown);
-    if (m_watch->watch({shown, c.files->path(), parent, folder_of(m_target)}, {m_target})) {
+    if (m_watch->watch({shown, c.File1->path(), parent, folder_of(m_target)}, {m_target})) {
         m_poll->stop();
         m_looks.clear();
         return;
@@ -84,7 +84,7 @@ void LiveView::follow()
         notice(kNoWatchesNotice);
     // Looked at from now on; what was looked at before keeps its last look.
     QHash<QString, Look> looks;
-    for (const QString& path : {c.folders->path(), c.files->path(), m_target})
+    for (const QString& path : {c.Dir1->path(), c.File1->path(), m_target})
         if (!path.isEmpty())
             looks.insert(path, m_looks.value(path, look_at(path)));
     m_looks = looks;
@@ -117,11 +117,9 @@ void LiveView::poll()
 
 void LiveView::notice(const QString& text)
 {
-    if (!m_controls.notice)
-        return;
     QString line = text;
     line.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    m_controls.notice->setText(line); // the panel's tooltip shows a line too long for it
+    m_controls.panels[1]->setText(line); // the panel's tooltip shows a line too long for it
 }
 
 void LiveView::follow_target()
@@ -138,16 +136,16 @@ void LiveView::follow_target()
 void LiveView::on_folder_changed(const QString& folder, const QStringList& names)
 {
     const QString changed = clean(folder);
-    const LiveViewControls& c = m_controls;
-    const QString shown = clean(c.files->path());
-    if (changed == shown || changed == clean(c.folders->path())) {
-        if (names.isEmpty() || changed != shown || shown != clean(c.folders->path()))
+    const MainControls& c = m_controls;
+    const QString shown = clean(c.File1->path());
+    if (changed == shown || changed == clean(c.Dir1->path())) {
+        if (names.isEmpty() || changed != shown || shown != clean(c.Dir1->path()))
             m_read_whole = true;
         else
             m_changed.unite(QSet<QString>(names.begin(), names.end()));
         if (!m_list_settle->isActive())
             m_list_settle->start();
-    } else if (!changed.isEmpty() && changed == clean(folder_of(c.folders->path()))) {
+    } else if (!changed.isEmpty() && changed == clean(folder_of(c.Dir1->path()))) {
         // Perhaps the shown folder went: the settled re-list looks, and reads nothing else.
         if (!m_list_settle->isActive())
             m_list_settle->start();
@@ -176,7 +174,7 @@ void LiveView::relist()
     const bool whole = std::exchange(m_read_whole, false);
     const QStringList changed(m_changed.begin(), m_changed.end());
     m_changed.clear();
-    FileList* files = m_controls.files;
+    FileList* files = m_controls.File1;
     if (whole) {
         relist_folders(nullptr);
         files->relist();
@@ -191,7 +189,7 @@ void LiveView::relist()
 // not known), keeping the row the user is on.
 void LiveView::relist_folders(const QStringList* changed)
 {
-    FolderList* list = m_controls.folders;
+    FolderList* list = m_controls.Dir1;
     const QString open = list->path();
     QStringList listed;
     bool below = false;
@@ -222,7 +220,7 @@ void LiveView::relist_folders(const QStringList* changed)
 void LiveView::reread_preview(bool forced)
 {
     AppState& s = m_state;
-    const LiveViewControls& c = m_controls;
+    const MainControls& c = m_controls;
     if (m_target.isEmpty() || s.target_file != m_target)
         return follow();
     const std::optional<FileIdentity> state = regular_file_identity(m_target);
@@ -235,8 +233,8 @@ void LiveView::reread_preview(bool forced)
         // Still gone once the burst settled: given up as a deleted target is. The user
         // removed it, so nothing is told; the file list drops its name by itself.
         s.target_file.clear();
-        m_target_display.show(s.target_file);
-        c.preview->clear();
+        target_display(c).show(s.target_file);
+        c.Text1->clear();
         return follow();
     }
     if (read.result == PreviewLines::Result::CannotRead)
@@ -246,11 +244,11 @@ void LiveView::reread_preview(bool forced)
         show_preview_failure(kLineTooLongMessage);
     else {
         m_told.clear();
-        QScrollBar* down = c.preview->verticalScrollBar();
-        QScrollBar* across = c.preview->horizontalScrollBar();
+        QScrollBar* down = c.Text1->verticalScrollBar();
+        QScrollBar* across = c.Text1->horizontalScrollBar();
         const int line = down->value();
         const int column = across->value();
-        c.preview->setPlainText(preview_field_text(read.lines));
+        c.Text1->setPlainText(preview_field_text(read.lines));
         down->setValue(std::min(line, down->maximum()));
         across->setValue(std::min(column, across->maximum()));
     }
@@ -261,7 +259,7 @@ void LiveView::reread_preview(bool forced)
 // (and again with each save of an editor). A click on the name still gives the box.
 void LiveView::show_preview_failure(const QString& text)
 {
-    m_controls.preview->clear();
+    m_controls.Text1->clear();
     if (text == m_told)
         return;
     m_told = text;
@@ -271,14 +269,14 @@ void LiveView::show_preview_failure(const QString& text)
 // The shown folder removed or renamed: the lists go where they can, and say so.
 bool LiveView::leave_gone_folder()
 {
-    const QString shown = m_controls.folders->path();
+    const QString shown = m_controls.Dir1->path();
     if (shown.isEmpty() || QFileInfo(QDir::fromNativeSeparators(shown)).isDir())
         return false;
     m_read_whole = false;
     m_changed.clear();
     const bool had_list = m_state.play_list.in_use();
     emit folder_gone(shown);
-    const QString now = m_controls.folders->path();
+    const QString now = m_controls.Dir1->path();
     if (now == shown)
         return false;
     const bool list_cleared = had_list && !m_state.play_list.in_use();

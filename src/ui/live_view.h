@@ -12,31 +12,17 @@
 #include <QString>
 #include <optional>
 
-class DriveList;
-class FileList;
-class FolderList;
 class FolderWatch;
-class QLabel;
-class QPlainTextEdit;
 class QTimer;
 class SystemServices;
 struct AppState;
-
-// What the live view keeps up to date.
-struct LiveViewControls {
-    DriveList* drives = nullptr;
-    FolderList* folders = nullptr;
-    FileList* files = nullptr;
-    QPlainTextEdit* preview = nullptr;
-    QLabel* notice = nullptr; // the status bar's panel for what came of a change on disk
-};
+struct MainControls;
 
 class LiveView : public QObject {
     Q_OBJECT
 public:
     // Owned by parent (the window); watches from the start.
-    LiveView(AppState& state, const LiveViewControls& controls, const TargetDisplay& target,
-             SystemServices& system, QObject* parent);
+    LiveView(AppState& state, const MainControls& controls, SystemServices& system, QObject* parent);
 
     // The folder and file lists take what their folder holds now.
     void relist();
@@ -72,8 +58,7 @@ private:
     static Look look_at(const QString& path);
 
     AppState& m_state;
-    LiveViewControls m_controls;
-    TargetDisplay m_target_display;
+    const MainControls& m_controls;
     SystemServices& m_system;
     FolderWatch* m_watch;
     QTimer* m_list_settle;

@@ -2,7 +2,7 @@
 // Every control of the main window, under its designer name, for the units that work on them.
 
 #include "play_list_view.h" // List1, whose rows the tests read
-#include "target_display.h" // show_target, which works on these controls
+#include "target_display.h" // target_display, which works on these controls
 
 #include <QString>
 #include <array>

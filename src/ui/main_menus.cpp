@@ -35,35 +35,28 @@ void provide_help_text(const QString& path, DesktopSystem system)
 
 } // namespace
 
-MainMenus::MainMenus(const MainControls& menus, const AppState& state, SystemServices& system,
-                     WindowDialogs dialogs, MenuOperations operations)
-    : m_state(state), m_system(system), m_dialogs(dialogs), m_operations(std::move(operations)),
-      m_folders(menus.Dir1),
-      m_recent(new RecentFoldersMenu(menus.mnuRecent, menus.Dir1, state, m_operations.go_to_folder))
+RecentFoldersMenu* wire_main_menus(const MainControls& menus, const AppState& state, SystemServices& system,
+                                   WindowDialogs dialogs, const MenuOperations& operations)
 {
     QObject::connect(menus.mnuOpenFolder, &QAction::triggered, menus.mnuOpenFolder,
-                     [this] { open_folder(); });
-    QObject::connect(menus.mnuEnd, &QAction::triggered, menus.mnuEnd, [this] { m_operations.end(); });
-    QObject::connect(menus.mnuOpt, &QAction::triggered, menus.mnuOpt, [this] { m_operations.options(); });
-    QObject::connect(menus.mnuMftxt, &QAction::triggered, menus.mnuMftxt, [this] { show_help_text(); });
-    QObject::connect(menus.mnuVersion, &QAction::triggered, menus.mnuVersion, [this] { show_version(); });
-}
-
-void MainMenus::show_help_text()
-{
-    provide_help_text(own_file_path(m_state.start_dir, kHelpTextFileName), m_system.desktop_system());
-    if (!m_system.start_task(help_text_command(editor_in_use(m_state.editor_path, m_system.default_editor()),
-                                               m_state.start_dir),
-                             WindowStyle::NoActivate))
-        m_dialogs.tell(kEditorStartFailedMessage);
-}
-
-void MainMenus::show_version() { m_dialogs.tell(kVersionMessage.arg(version_caption())); }
-
-void MainMenus::open_folder()
-{
-    OpenFolderDialog dialog(m_folders->path(), m_dialogs.parent);
-    if (dialog.exec() != QDialog::Accepted || dialog.folder().isEmpty())
-        return;
-    m_operations.go_to_folder(dialog.folder());
+                     [folders = menus.Dir1, dialogs, go_to_folder = operations.go_to_folder] {
+                         OpenFolderDialog dialog(folders->path(), dialogs.parent);
+                         if (dialog.exec() == QDialog::Accepted && !dialog.folder().isEmpty())
+                             go_to_folder(dialog.folder());
+                     });
+    QObject::connect(menus.mnuEnd, &QAction::triggered, menus.mnuEnd, operations.end);
+    QObject::connect(menus.mnuOpt, &QAction::triggered, menus.mnuOpt, operations.options);
+    // The help text "ravfiler.txt" of the start folder in the editor, copied there first when
+    // the start folder has none.
+    QObject::connect(menus.mnuMftxt, &QAction::triggered, menus.mnuMftxt, [&state, &system, dialogs] {
+        provide_help_text(own_file_path(state.start_dir, kHelpTextFileName), system.desktop_system());
+        if (!system.start_task(
+                help_text_command(editor_in_use(state.editor_path, system.default_editor()), state.start_dir),
+                WindowStyle::NoActivate))
+            dialogs.tell(kEditorStartFailedMessage);
+    });
+    // "Ravu Filer Ver2.00" and a line about the program.
+    QObject::connect(menus.mnuVersion, &QAction::triggered, menus.mnuVersion,
+                     [dialogs] { dialogs.tell(kVersionMessage.arg(version_caption())); });
+    return new RecentFoldersMenu(menus.mnuRecent, menus.Dir1, state, operations.go_to_folder);
 }

@@ -8,7 +8,6 @@
 #include <QString>
 #include <functional>
 
-class FolderList;
 class RecentFoldersMenu;
 class SystemServices;
 struct AppState;
@@ -22,26 +21,6 @@ struct MenuOperations {
     std::function<void(const QString&)> go_to_folder;
 };
 
-class MainMenus {
-public:
-    MainMenus(const MainControls& menus, const AppState& state, SystemServices& system, WindowDialogs dialogs,
-              MenuOperations operations);
-
-    // The help text "ravfiler.txt" of the start folder in the editor, copied there first
-    // when the start folder has none.
-    void show_help_text();
-    // "Ravu Filer Ver2.00" and a line about the program.
-    void show_version();
-    // Asks for a folder and moves the lists there.
-    void open_folder();
-
-    RecentFoldersMenu& recent_folders() { return *m_recent; }
-
-private:
-    const AppState& m_state;
-    SystemServices& m_system;
-    WindowDialogs m_dialogs;
-    MenuOperations m_operations;
-    FolderList* m_folders;
-    RecentFoldersMenu* m_recent; // owned by its menu
-};
+// Wires the menu items; returns the recent folders' menu, which its menu owns.
+RecentFoldersMenu* wire_main_menus(const MainControls& menus, const AppState& state, SystemServices& system,
+                                   WindowDialogs dialogs, const MenuOperations& operations);

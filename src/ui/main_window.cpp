@@ -38,12 +38,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace {
-
-constexpr int kAlbumOption = 2; // Option1(2) "アルバム"
-
-} // namespace
-
 MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemServices& system,
                        std::function<void()> end_program, QWidget* parent)
     : QMainWindow(parent), m_dialogs(dialogs), m_system(system), m_end_program(std::move(end_program))
@@ -59,7 +53,6 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     open_lists_at(start_dir);
 
     const WindowDialogs boxes{dialogs, this};
-    const TargetDisplay target = target_display(c);
     m_switch_boxes =
         std::make_unique<SwitchBoxes>(m_state, std::array{c.Check1, c.Check2, c.Check3, c.Check4}, boxes);
     // Each control is named where it is handed over: a swap shows in the code.
@@ -72,7 +65,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                    .files = c.File1,
                                                                    .folders = c.Dir1},
                                                   boxes);
-    m_preview = std::make_unique<Preview>(m_state, c.File1, c.Text1, target, boxes);
+    m_preview = std::make_unique<Preview>(m_state, c, boxes);
     m_launcher = std::make_unique<Launcher>(m_state,
                                             LauncherControls{.launch = c.Command1,
                                                              .files = c.File1,
@@ -85,21 +78,7 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     m_play_list->on_edit([this](const QList<int>& moved_to) { m_launcher->follow_edit(moved_to); });
     m_list_actions = std::make_unique<PlayListActions>(c.List1, *m_play_list, *m_launcher, *this);
     m_launcher->on_walk_change([this] { m_list_actions->refresh(); });
-    const ModeControls mode_controls{.options = c.Option1,
-                                     .option_group = c.Option1_group,
-                                     .drives = c.Drive1,
-                                     .folders = c.Dir1,
-                                     .files = c.File1,
-                                     .launch = c.Command1,
-                                     .add = c.Command5,
-                                     .clear = c.Command6,
-                                     .save = c.Command4,
-                                     .load = c.Command7,
-                                     .play_at_once = c.Check1,
-                                     .quit_after = c.Check2,
-                                     .mode_label = c.Label6};
-    m_modes = std::make_unique<ModeNavigation>(m_state, mode_controls, target, *m_play_list, *m_launcher,
-                                               system, boxes);
+    m_modes = std::make_unique<ModeNavigation>(m_state, c, *m_play_list, *m_launcher, system, boxes);
     m_file_operations = std::make_unique<FileOperations>(m_state,
                                                          FileOperationControls{.edit = c.Command3,
                                                                                .open = c.Command10,
@@ -108,26 +87,16 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
                                                                                .rename = c.Command8,
                                                                                .folders = c.Dir1,
                                                                                .files = c.File1},
-                                                         target, system, boxes);
-    m_menus = std::make_unique<MainMenus>(
+                                                         target_display(c), system, boxes);
+    m_recent = wire_main_menus(
         c, m_state, system, boxes,
         MenuOperations{.end = [this] { close_exe(); },
                        .options = [this] { open_options(); },
                        .go_to_folder = [this](const QString& folder) { go_to_folder(folder); }});
-    m_frame = std::make_unique<WindowFrame>(*this, FrameControls{.client = c.client,
-                                                                 .preview = c.Text1,
-                                                                 .list = c.List1,
-                                                                 .files = c.File1,
-                                                                 .first_panel = c.panels[0]});
+    m_frame = std::make_unique<WindowFrame>(*this, c);
     m_geometry = std::make_unique<WindowGeometry>(*this);
     // Both owned by the window.
-    auto* live = new LiveView(m_state,
-                              LiveViewControls{.drives = c.Drive1,
-                                               .folders = c.Dir1,
-                                               .files = c.File1,
-                                               .preview = c.Text1,
-                                               .notice = c.panels[1]},
-                              target, system, this);
+    auto* live = new LiveView(m_state, c, system, this);
     connect(live, &LiveView::folder_gone, this,
             [this](const QString& folder) { m_modes->leave_gone_folder(folder); });
     m_drop = new DropTarget(
@@ -161,10 +130,10 @@ void MainWindow::load()
     // The designed place first; the stored frame, where it is wanted and usable, over it.
     move(twips_to_px(300), twips_to_px(3735));
     m_geometry->restore(m_state);
-    m_menus->recent_folders().note_shown_folder();
+    m_recent->note_shown_folder();
 }
 
-void MainWindow::keep_recent_folders_in(const QString& file) { m_menus->recent_folders().keep_in(file); }
+void MainWindow::keep_recent_folders_in(const QString& file) { m_recent->keep_in(file); }
 
 void MainWindow::open_path(const QString& path)
 {
@@ -177,6 +146,7 @@ void MainWindow::open_path(const QString& path)
         m_dialogs.message(this, folder_fault_message(path, m_system.folder_fault(path)));
         return;
     }
+    constexpr int kAlbumOption = 2; // Option1(2) "アルバム"
     if (info.suffix().compare(QStringLiteral("alb"), Qt::CaseInsensitive) == 0)
         m_modes->select_option(kAlbumOption);
     m_drop->take({path});
@@ -205,23 +175,14 @@ void MainWindow::locate_own_files()
     s.tmp_path = own_file_path(s.start_dir, kTrialTuneFileName);
 }
 
-// No switches, no target, an empty play list, and the list buttons off until a list mode.
+// The state starts with no switches, no target and an empty play list in the simple mode;
+// the controls show that mode, the list buttons off until a list mode.
 void MainWindow::enter_simple_mode()
 {
-    AppState& s = m_state;
     MainControls& c = m_controls;
     // Wide entries of the play list scroll sideways.
     c.List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    s.play_switch.clear();
-    s.end_switch.clear();
-    s.exit_switch.clear();
-    s.icon_switch.clear();
-    c.Text1->setPlainText(QString());
-    s.target_file.clear();
-    s.play_list.list_count = 0;
-    s.play_list.list_capacity = kListCapacity;
-    s.select_mode = kModeSimple;
-    c.Label6->setText(s.select_mode);
+    c.Label6->setText(m_state.select_mode);
     for (QPushButton* b : {c.Command5, c.Command6, c.Command4, c.Command7})
         b->setEnabled(false);
 }
@@ -233,20 +194,15 @@ void MainWindow::read_settings()
     AppState& s = m_state;
     const QString save_position = read_setting(s.ini_path, kSavePositionKey);
     s.save_position = save_position == kMissing ? kPositionNotSaved : save_position;
-    const QString player = read_setting(s.ini_path, kPlayerKey);
-    if (player == kMissing) {
-        s.player_path = kDefaultPlayer;
-        open_options();
-    } else {
-        s.player_path = player;
-    }
-    const QString editor = read_setting(s.ini_path, kEditorKey);
-    if (editor == kMissing) {
-        s.editor_path = m_system.default_editor();
-        open_options();
-    } else {
-        s.editor_path = editor;
-    }
+    const auto read_program = [&](const QString& key, QString& path, const QString& stand_in) {
+        path = read_setting(s.ini_path, key);
+        if (path == kMissing) {
+            path = stand_in;
+            open_options();
+        }
+    };
+    read_program(kPlayerKey, s.player_path, kDefaultPlayer);
+    read_program(kEditorKey, s.editor_path, m_system.default_editor());
 }
 
 // The lists open at the folder stored at the last end; one no longer there is told and the
@@ -274,18 +230,10 @@ void MainWindow::show_labels()
     MainControls& c = m_controls;
     c.Label1->setText(kPlayerPathCaption.arg(s.player_path));
     c.Label2->setText(kEditorPathCaption.arg(s.editor_path));
-    show_target(c, s.target_file);
+    target_display(c).show(s.target_file);
     c.Label4->setText(kStartFolderCaption.arg(s.start_dir));
     c.panels[2]->setText(kStartFolderCaption.arg(visible_controls(s.start_dir)));
 }
-
-double MainWindow::top_twips() const { return px_to_twips(frameGeometry().top()); }
-
-double MainWindow::left_twips() const { return px_to_twips(frameGeometry().left()); }
-
-double MainWindow::outer_width_twips() const { return px_to_twips(frameGeometry().width()); }
-
-double MainWindow::outer_height_twips() const { return px_to_twips(frameGeometry().height()); }
 
 void MainWindow::close_exe()
 {

@@ -18,7 +18,7 @@ class PlayListPanel;
 class PlayListActions;
 class Launcher;
 class FileOperations;
-class MainMenus;
+class RecentFoldersMenu;
 class WindowFrame;
 class WindowGeometry;
 class SwitchBoxes;
@@ -70,12 +70,6 @@ public:
     void open_trial_window();
     TrialWindow* trial_window() const;
 
-    // Window geometry in twips: the outer frame.
-    double top_twips() const;
-    double left_twips() const;
-    double outer_width_twips() const;
-    double outer_height_twips() const;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -101,9 +95,9 @@ private:
     std::unique_ptr<PlayListActions> m_list_actions;
     std::unique_ptr<ModeNavigation> m_modes;
     std::unique_ptr<FileOperations> m_file_operations;
-    std::unique_ptr<MainMenus> m_menus;
     std::unique_ptr<WindowFrame> m_frame;
     std::unique_ptr<WindowGeometry> m_geometry;
-    DropTarget* m_drop = nullptr;         // owned by the window
-    QPointer<TrialWindow> m_trial_window; // cleared when the window is closed (and deleted)
+    DropTarget* m_drop = nullptr;          // owned by the window
+    RecentFoldersMenu* m_recent = nullptr; // owned by its menu
+    QPointer<TrialWindow> m_trial_window;  // cleared when the window is closed (and deleted)
 };

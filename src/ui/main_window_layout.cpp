@@ -67,23 +67,30 @@ QAccessibleInterface* drive_list_accessible(const QString& class_name, QObject* 
     return nullptr;
 }
 
+template <typename T>
+T* named(T* object, const char* name)
+{
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
+
+template <typename T>
+T* captioned(QWidget* parent, const char* name, const QString& caption, double left, double top, double width,
+             double height)
+{
+    auto* control = place_control<T>(parent, name, left, top, width, height);
+    control->setText(caption);
+    return control;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, double left, double top,
                     double width, double height)
 {
-    auto* b = place_control<QPushButton>(parent, name, left, top, width, height);
-    b->setText(caption);
+    auto* b = captioned<QPushButton>(parent, name, caption, left, top, width, height);
     // Enter presses the focused button too (Space always does); outside a dialog this makes
     // no button the default one.
     b->setAutoDefault(true);
     return b;
-}
-
-QCheckBox* check(QWidget* parent, const char* name, const QString& caption, double left, double top,
-                 double width, double height)
-{
-    auto* c = place_control<QCheckBox>(parent, name, left, top, width, height);
-    c->setText(caption);
-    return c;
 }
 
 QLabel* hidden_label(QWidget* parent, const char* name, double left, double top, double width, double height)
@@ -106,8 +113,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     window.setWindowTitle(QStringLiteral("Ravu Filer"));
     window.setFont(proportional_japanese_font());
 
-    auto* client = new ClientArea(&window);
-    client->setObjectName(QStringLiteral("client"));
+    auto* client = named(new ClientArea(&window), "client");
     window.setCentralWidget(client);
     c.client = client;
 
@@ -125,16 +131,15 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Label1 = hidden_label(client, "Label1", 120, 6000, 4995, 195);
     c.Command3 = button(client, "Command3", QStringLiteral("編集"), 2580, 660, 1500, 300);
     c.Label2 = hidden_label(client, "Label2", 120, 6240, 4995, 195);
-    c.Check1 = check(client, "Check1", QStringLiteral("即演奏"), 8400, 0, 1500, 200);
-    c.Check2 = check(client, "Check2", QStringLiteral("演奏後終了"), 9240, 0, 1500, 200);
+    c.Check1 = captioned<QCheckBox>(client, "Check1", QStringLiteral("即演奏"), 8400, 0, 1500, 200);
+    c.Check2 = captioned<QCheckBox>(client, "Check2", QStringLiteral("演奏後終了"), 9240, 0, 1500, 200);
     c.Label3 = hidden_label(client, "Label3", 5640, 4320, 6000, 405);
     c.Label4 = hidden_label(client, "Label4", 6360, 3240, 5325, 300);
-    c.Check3 = check(client, "Check3", QStringLiteral("他ravu強制終了"), 5280, 0, 1800, 200);
+    c.Check3 = captioned<QCheckBox>(client, "Check3", QStringLiteral("他ravu強制終了"), 5280, 0, 1800, 200);
     c.Command5 = button(client, "Command5", QStringLiteral("リスト選択"), 2580, 1440, 1500, 250);
     c.Command6 = button(client, "Command6", QStringLiteral("リストクリア"), 2580, 1740, 1500, 250);
 
-    c.Option1_group = new QButtonGroup(client);
-    c.Option1_group->setObjectName(QStringLiteral("Option1"));
+    c.Option1_group = named(new QButtonGroup(client), "Option1");
     const struct {
         const char* name;
         const char* caption;
@@ -146,9 +151,8 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         {"Option1_2", "アルバム", 4200, 1200},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* option =
-            place_control<QRadioButton>(client, options[i].name, options[i].left, 0, options[i].width, 180);
-        option->setText(QString::fromUtf8(options[i].caption));
+        auto* option = captioned<QRadioButton>(client, options[i].name, QString::fromUtf8(options[i].caption),
+                                               options[i].left, 0, options[i].width, 180);
         c.Option1_group->addButton(option, i);
         c.Option1[i] = option;
     }
@@ -168,7 +172,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Label6 = hidden_label(client, "Label6", 120, 5520, 1215, 255);
     c.Command4 = button(client, "Command4", QStringLiteral("alb保存"), 2580, 2040, 700, 250);
     c.Command7 = button(client, "Command7", QStringLiteral("alb読込"), 3360, 2040, 700, 250);
-    c.Check4 = check(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
+    c.Check4 = captioned<QCheckBox>(client, "Check4", QStringLiteral("アイコン化起動"), 6840, 0, 1800, 200);
     c.List1 = place_control<PlayListView>(client, "List1", 2580, 3000, 1500, 3660);
     c.Command2 = button(client, "Command2", QStringLiteral("試奏ウィンドウ"), 2580, 1020, 1500, 360);
 
@@ -184,8 +188,7 @@ void build_main_controls(QMainWindow& window, MainControls& c)
         {"StatusBar1_Panel3", 500, 1},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* panel = new StatusPanel(c.StatusBar1);
-        panel->setObjectName(QString::fromLatin1(panels[i].name));
+        auto* panel = named(new StatusPanel(c.StatusBar1), panels[i].name);
         panel->setMinimumWidth(twips_to_px(panels[i].width));
         panel->set_sized_to_text(panels[i].stretch == 0);
         panel->setFrameShape(QFrame::Panel);
@@ -213,34 +216,23 @@ void build_main_controls(QMainWindow& window, MainControls& c)
     c.Drive1->view()->setAccessibleName(c.Drive1->accessibleName());
 
     // The top row's option buttons and check boxes stay above the lists they overlap.
-    for (QWidget* top_row :
-         {static_cast<QWidget*>(c.Check1), static_cast<QWidget*>(c.Check2), static_cast<QWidget*>(c.Check3),
-          static_cast<QWidget*>(c.Check4), static_cast<QWidget*>(c.Option1[0]),
-          static_cast<QWidget*>(c.Option1[1]), static_cast<QWidget*>(c.Option1[2])})
+    for (QWidget* top_row : std::initializer_list<QWidget*>{c.Check1, c.Check2, c.Check3, c.Check4,
+                                                            c.Option1[0], c.Option1[1], c.Option1[2]})
         top_row->raise();
 
-    // Menus: access keys only, no shortcut keys.
+    // Menus: access keys, and Ctrl+L for フォルダを開く.
     QMenuBar* bar = window.menuBar();
-    c.mnuFile = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    c.mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    c.mnuOpenFolder = c.mnuFile->addAction(QStringLiteral("フォルダを開く(&O)..."));
-    c.mnuOpenFolder->setObjectName(QStringLiteral("mnuOpenFolder"));
+    c.mnuFile = named(bar->addMenu(QStringLiteral("ファイル(&F)")), "mnuFile");
+    c.mnuOpenFolder = named(c.mnuFile->addAction(QStringLiteral("フォルダを開く(&O)...")), "mnuOpenFolder");
     c.mnuOpenFolder->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-    c.mnuRecent = c.mnuFile->addMenu(QStringLiteral("最近使ったフォルダ(&R)"));
-    c.mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    c.mnuRecent = named(c.mnuFile->addMenu(QStringLiteral("最近使ったフォルダ(&R)")), "mnuRecent");
     c.mnuFile->addSeparator();
-    c.mnuEnd = c.mnuFile->addAction(QStringLiteral("終了(&X)"));
-    c.mnuEnd->setObjectName(QStringLiteral("mnuEnd"));
-    c.mnuCustom = bar->addMenu(QStringLiteral("設定(&C)"));
-    c.mnuCustom->setObjectName(QStringLiteral("mnuCustom"));
-    c.mnuOpt = c.mnuCustom->addAction(QStringLiteral("オプション(&E)"));
-    c.mnuOpt->setObjectName(QStringLiteral("mnuOpt"));
-    c.mnuHelp = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    c.mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    c.mnuMftxt = c.mnuHelp->addAction(QStringLiteral("ravfiler.txt表示(&M)"));
-    c.mnuMftxt->setObjectName(QStringLiteral("mnuMftxt"));
-    c.mnuVersion = c.mnuHelp->addAction(QStringLiteral("バージョン情報(&A)"));
-    c.mnuVersion->setObjectName(QStringLiteral("mnuVersion"));
+    c.mnuEnd = named(c.mnuFile->addAction(QStringLiteral("終了(&X)")), "mnuEnd");
+    c.mnuCustom = named(bar->addMenu(QStringLiteral("設定(&C)")), "mnuCustom");
+    c.mnuOpt = named(c.mnuCustom->addAction(QStringLiteral("オプション(&E)")), "mnuOpt");
+    c.mnuHelp = named(bar->addMenu(QStringLiteral("ヘルプ(&H)")), "mnuHelp");
+    c.mnuMftxt = named(c.mnuHelp->addAction(QStringLiteral("ravfiler.txt表示(&M)")), "mnuMftxt");
+    c.mnuVersion = named(c.mnuHelp->addAction(QStringLiteral("バージョン情報(&A)")), "mnuVersion");
 
     fit_captions(window);
 

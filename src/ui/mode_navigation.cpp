@@ -5,6 +5,7 @@
 #include "file_list.h"
 #include "folder_list.h"
 #include "launcher.h"
+#include "main_controls.h"
 #include "messages.h"
 #include "play_list_panel.h"
 #include "selection_mode.h"
@@ -19,31 +20,30 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-ModeNavigation::ModeNavigation(AppState& state, const ModeControls& controls, TargetDisplay target,
-                               PlayListPanel& play_list, Launcher& launcher, SystemServices& system,
-                               WindowDialogs dialogs)
-    : m_state(state), m_controls(controls), m_target(target), m_play_list(play_list), m_launcher(launcher),
-      m_system(system), m_dialogs(dialogs)
+ModeNavigation::ModeNavigation(AppState& state, const MainControls& controls, PlayListPanel& play_list,
+                               Launcher& launcher, SystemServices& system, WindowDialogs dialogs)
+    : m_state(state), m_controls(controls), m_target(target_display(controls)), m_play_list(play_list),
+      m_launcher(launcher), m_system(system), m_dialogs(dialogs)
 {
-    const ModeControls& c = m_controls;
-    QObject::connect(c.folders, &FolderList::path_changed, c.folders, [this] { folder_rule(); });
-    QObject::connect(c.folders, &FolderList::open_failed, c.folders,
+    const MainControls& c = m_controls;
+    QObject::connect(c.Dir1, &FolderList::path_changed, c.Dir1, [this] { folder_rule(); });
+    QObject::connect(c.Dir1, &FolderList::open_failed, c.Dir1,
                      [this](const QString& folder) { folder_open_failed(folder); });
-    QObject::connect(c.drives, &DriveList::drive_changed, c.drives, [this] { drive_rule(); });
+    QObject::connect(c.Drive1, &DriveList::drive_changed, c.Drive1, [this] { drive_rule(); });
     // idClicked also comes for a click on the option already selected.
-    QObject::connect(c.option_group, &QButtonGroup::idClicked, c.option_group,
+    QObject::connect(c.Option1_group, &QButtonGroup::idClicked, c.Option1_group,
                      [this](int id) { change_mode(id); });
-    QObject::connect(c.files, &FileList::file_activated, c.files, [this] { on_file_double_click(); });
+    QObject::connect(c.File1, &FileList::file_activated, c.File1, [this] { on_file_double_click(); });
 
     // The folder list stays within the drive the drive list shows.
-    DriveList* drives = c.drives;
-    c.folders->set_drive_root_lookup([drives](const QString& folder) { return drives->drive_of(folder); });
+    c.Dir1->set_drive_root_lookup(
+        [drives = c.Drive1](const QString& folder) { return drives->drive_of(folder); });
 }
 
 void ModeNavigation::select_option(int index)
 {
-    if (index >= 0 && index < static_cast<int>(m_controls.options.size()))
-        m_controls.options[index]->setChecked(true);
+    if (index >= 0 && index < static_cast<int>(m_controls.Option1.size()))
+        m_controls.Option1[index]->setChecked(true);
     change_mode(index);
 }
 
@@ -57,29 +57,24 @@ void ModeNavigation::change_mode(int index)
         m_play_list.clear_list();
     }
 
+    const MainControls& c = m_controls;
     if (const auto settings = settings_for_option(index)) {
         m_state.select_mode = settings->mode;
-        apply_settings(*settings);
+        c.File1->set_pattern(settings->file_pattern);
+        c.Command1->setText(settings->launch_caption);
+        c.Command5->setEnabled(settings->add_enabled);
+        c.Command6->setEnabled(settings->clear_enabled);
+        c.Command4->setEnabled(settings->save_enabled);
+        c.Command7->setEnabled(settings->load_enabled);
+        c.Check1->setEnabled(settings->play_at_once_enabled);
+        c.Check2->setEnabled(settings->quit_after_enabled);
     } else {
         m_dialogs.tell(kInvalidSelection);
     }
 
-    m_controls.mode_label->setText(m_state.select_mode);
+    c.Label6->setText(m_state.select_mode);
     m_state.target_file.clear();
     m_target.show(m_state.target_file);
-}
-
-void ModeNavigation::apply_settings(const ModeSettings& settings)
-{
-    const ModeControls& c = m_controls;
-    c.files->set_pattern(settings.file_pattern);
-    c.launch->setText(settings.launch_caption);
-    c.add->setEnabled(settings.add_enabled);
-    c.clear->setEnabled(settings.clear_enabled);
-    c.save->setEnabled(settings.save_enabled);
-    c.load->setEnabled(settings.load_enabled);
-    c.play_at_once->setEnabled(settings.play_at_once_enabled);
-    c.quit_after->setEnabled(settings.quit_after_enabled);
 }
 
 void ModeNavigation::on_file_double_click()
@@ -104,7 +99,7 @@ void ModeNavigation::on_file_double_click()
 
 void ModeNavigation::folder_rule()
 {
-    const QString folder = m_controls.folders->path();
+    const QString folder = m_controls.Dir1->path();
     const FolderRuleResult rule =
         folder_rule_decision(m_state.select_mode, folder, m_state.current_folder, m_state.play_list.in_use());
     switch (rule.decision) {
@@ -128,51 +123,51 @@ void ModeNavigation::folder_rule()
 
 void ModeNavigation::accept_folder(const QString& folder)
 {
-    m_controls.files->set_path(folder);
+    m_controls.File1->set_path(folder);
     m_state.current_folder = folder;
-    m_controls.drives->remember_folder(folder);
+    m_controls.Drive1->remember_folder(folder);
 }
 
 // Back to the accepted folder; its own change notification finds it accepted already.
 // When that moves the drive list to another drive, the drive rule runs for it.
 void ModeNavigation::revert_folder()
 {
-    m_controls.folders->set_path(m_state.current_folder);
-    m_controls.drives->set_drive_from_path(m_controls.folders->path());
+    m_controls.Dir1->set_path(m_state.current_folder);
+    m_controls.Drive1->set_drive_from_path(m_controls.Dir1->path());
 }
 
 void ModeNavigation::drive_rule()
 {
-    const ModeControls& c = m_controls;
-    m_state.current_folder = c.folders->path();
-    const auto folder = c.drives->current_folder_of(c.drives->drive());
-    if (folder && c.folders->set_path(*folder))
+    const MainControls& c = m_controls;
+    m_state.current_folder = c.Dir1->path();
+    const auto folder = c.Drive1->current_folder_of(c.Drive1->drive());
+    if (folder && c.Dir1->set_path(*folder))
         return;
     m_dialogs.tell(kDriveUnavailableMessage);
-    c.folders->set_path(m_state.current_folder);
+    c.Dir1->set_path(m_state.current_folder);
 }
 
 void ModeNavigation::folder_open_failed(const QString& folder)
 {
     m_dialogs.tell(folder_fault_message(folder, m_system.folder_fault(folder)));
     // A folder deleted since the lists were read leaves them.
-    m_controls.folders->refresh();
-    m_controls.files->refresh();
+    m_controls.Dir1->refresh();
+    m_controls.File1->refresh();
 }
 
 void ModeNavigation::leave_gone_folder(const QString& folder)
 {
-    const ModeControls& c = m_controls;
+    const MainControls& c = m_controls;
     if (m_state.play_list.in_use())
         m_play_list.clear_list();
     // The folder rule accepts, with no play list in use.
     for (QString parent = QFileInfo(QDir::fromNativeSeparators(folder)).path();;) {
-        if (c.folders->set_path(parent))
+        if (c.Dir1->set_path(parent))
             break;
         const QString above = QFileInfo(parent).path();
         if (above == parent)
             return;
         parent = above;
     }
-    c.drives->set_drive_from_path(c.folders->path());
+    c.Drive1->set_drive_from_path(c.Dir1->path());
 }

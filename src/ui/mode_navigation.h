@@ -5,47 +5,19 @@
 #include "target_display.h"
 #include "window_dialogs.h"
 
-#include <array>
-
-class DriveList;
-class FileList;
-class FolderList;
 class Launcher;
 class PlayListPanel;
-class QButtonGroup;
-class QCheckBox;
-class QLabel;
-class QPushButton;
-class QRadioButton;
 class QString;
 class SystemServices;
 struct AppState;
-struct ModeSettings;
-
-// The controls a mode change sets up, and the lists the folder rule guards.
-struct ModeControls {
-    std::array<QRadioButton*, 3> options{}; // Option1
-    QButtonGroup* option_group = nullptr;
-    DriveList* drives = nullptr;       // Drive1
-    FolderList* folders = nullptr;     // Dir1
-    FileList* files = nullptr;         // File1
-    QPushButton* launch = nullptr;     // Command1
-    QPushButton* add = nullptr;        // Command5
-    QPushButton* clear = nullptr;      // Command6
-    QPushButton* save = nullptr;       // Command4
-    QPushButton* load = nullptr;       // Command7
-    QCheckBox* play_at_once = nullptr; // Check1
-    QCheckBox* quit_after = nullptr;   // Check2
-    QLabel* mode_label = nullptr;      // Label6
-};
+struct MainControls;
 
 class ModeNavigation {
 public:
     // The play list is cleared when a change drops it, and plays, adds or loads on a
     // double-click, as the mode decides.
-    ModeNavigation(AppState& state, const ModeControls& controls, TargetDisplay target,
-                   PlayListPanel& play_list, Launcher& launcher, SystemServices& system,
-                   WindowDialogs dialogs);
+    ModeNavigation(AppState& state, const MainControls& controls, PlayListPanel& play_list,
+                   Launcher& launcher, SystemServices& system, WindowDialogs dialogs);
 
     // Selects an option from code: checks it and runs the mode change as a click would.
     void select_option(int index);
@@ -62,12 +34,11 @@ public:
     void leave_gone_folder(const QString& folder);
 
 private:
-    void apply_settings(const ModeSettings& settings);
     void accept_folder(const QString& folder);
     void revert_folder();
 
     AppState& m_state;
-    ModeControls m_controls;
+    const MainControls& m_controls;
     TargetDisplay m_target;
     PlayListPanel& m_play_list;
     Launcher& m_launcher;

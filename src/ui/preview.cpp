@@ -2,6 +2,7 @@
 
 #include "app_state.h"
 #include "file_list.h"
+#include "main_controls.h"
 #include "paths.h"
 #include "preview_lines.h"
 #include "window_messages.h"
@@ -10,34 +11,27 @@
 
 QString preview_field_text(const QStringList& lines)
 {
-    // The field would cut the text at a NUL, so it is shown by its control picture. (A line
-    // holds no line break: CR and LF both end lines.)
-    QString text;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QString line = lines[i];
-        line.replace(QChar(0), QChar(0x2400));
-        if (i > 0)
-            text += QLatin1Char('\n');
-        text += line;
-    }
-    return text;
+    // A line holds no line break: CR and LF both end lines.
+    return lines.join(QLatin1Char('\n')).replace(QChar(0), QChar(0x2400));
 }
 
-Preview::Preview(AppState& state, FileList* files, QPlainTextEdit* field, TargetDisplay target,
-                 WindowDialogs dialogs)
-    : m_state(state), m_files(files), m_field(field), m_target(target), m_dialogs(dialogs)
+Preview::Preview(AppState& state, const MainControls& controls, WindowDialogs dialogs)
+    : m_state(state), m_controls(controls), m_dialogs(dialogs)
 {
-    QObject::connect(files, &FileList::selection_changed, files, [this] { on_selection_changed(); });
+    QObject::connect(controls.File1, &FileList::selection_changed, controls.File1,
+                     [this] { on_selection_changed(); });
 }
 
 void Preview::on_selection_changed()
 {
-    const QString name = m_files->selected_name();
+    FileList* files = m_controls.File1;
+    QPlainTextEdit* field = m_controls.Text1;
+    const QString name = files->selected_name();
     if (name.isEmpty())
         return;
 
-    m_field->clear();
-    m_state.target_file = join_folder_file(m_files->path(), name);
+    field->clear();
+    m_state.target_file = join_folder_file(files->path(), name);
 
     // The field takes only so much (see preview_lines.h); past that it refuses the text.
     const PreviewLines read = read_preview_lines(m_state.target_file);
@@ -46,7 +40,7 @@ void Preview::on_selection_changed()
         const FileFailure failure = read.error.failure;
         if (failure == FileFailure::Missing) {
             m_dialogs.tell(kNoSuchFileMessage);
-            m_files->refresh(); // the vanished name leaves the list
+            files->refresh(); // the vanished name leaves the list
         } else {
             // Still there, so it stays listed and selected.
             m_dialogs.tell(kUnreadableFileMessage.arg(visible_controls(m_state.target_file),
@@ -55,12 +49,12 @@ void Preview::on_selection_changed()
         return;
     }
 
-    m_target.show(m_state.target_file);
+    target_display(m_controls).show(m_state.target_file);
 
     if (read.result == PreviewLines::Result::TooLong) {
         m_dialogs.tell(kLineTooLongMessage);
-        m_field->clear();
+        field->clear();
         return;
     }
-    m_field->setPlainText(preview_field_text(read.lines));
+    field->setPlainText(preview_field_text(read.lines));
 }

@@ -6,9 +6,8 @@
 
 #include <QStringList>
 
-class FileList;
-class QPlainTextEdit;
 struct AppState;
+struct MainControls;
 
 // The field's text for the lines read: one paragraph a line, NUL shown as the control
 // picture ␀ (the field would cut the text there).
@@ -16,15 +15,12 @@ QString preview_field_text(const QStringList& lines);
 
 class Preview {
 public:
-    // Follows the file list's selection; shows the lines in field and the target in target.
-    Preview(AppState& state, FileList* files, QPlainTextEdit* field, TargetDisplay target,
-            WindowDialogs dialogs);
+    // Follows the file list's selection; shows the lines in Text1 and the target with it.
+    Preview(AppState& state, const MainControls& controls, WindowDialogs dialogs);
     void on_selection_changed();
 
 private:
     AppState& m_state;
-    FileList* m_files;
-    QPlainTextEdit* m_field;
-    TargetDisplay m_target;
+    const MainControls& m_controls;
     WindowDialogs m_dialogs;
 };

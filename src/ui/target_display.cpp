@@ -19,8 +19,3 @@ TargetDisplay target_display(const MainControls& controls)
 {
     return {controls.Label3, controls.panels[0], controls.Text1};
 }
-
-void show_target(MainControls& controls, const QString& target_file)
-{
-    target_display(controls).show(target_file);
-}

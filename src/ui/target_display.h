@@ -19,5 +19,3 @@ struct TargetDisplay {
 };
 
 TargetDisplay target_display(const MainControls& controls);
-
-void show_target(MainControls& controls, const QString& target_file);

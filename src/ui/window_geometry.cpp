@@ -22,11 +22,11 @@ QString twips_text(double twips)
     return QString::number(value, 'g', 7);
 }
 
-// A stored geometry value, or nothing when it is missing, not wanted or not a number.
-std::optional<double> stored_twips(const AppState& state, const QString& key)
+// A stored geometry value, or nothing when it is missing or not a number.
+std::optional<double> stored_twips(const QString& ini_path, const QString& key)
 {
-    const QString value = read_setting(state.ini_path, key);
-    if (!position_saved(state.save_position) || value == kMissing)
+    const QString value = read_setting(ini_path, key);
+    if (value == kMissing)
         return std::nullopt;
     bool ok = false;
     const float number = value.trimmed().toFloat(&ok);
@@ -46,13 +46,13 @@ WindowGeometry::WindowGeometry(QWidget& window) : m_window(window) {}
 
 void WindowGeometry::restore(const AppState& state)
 {
-    if (position_saved(state.save_position) && frame_not_restored(read_setting(state.ini_path, kTopKey)))
+    // Not wanted, or a minimised or maximised window stored: the designed frame stays.
+    if (!position_saved(state.save_position) || frame_not_restored(read_setting(state.ini_path, kTopKey)))
         return;
-    StoredFrame stored;
-    stored.top = stored_twips(state, kTopKey);
-    stored.left = stored_twips(state, kLeftKey);
-    stored.height = stored_twips(state, kHeightKey);
-    stored.width = stored_twips(state, kWidthKey);
+    const StoredFrame stored{.top = stored_twips(state.ini_path, kTopKey),
+                             .left = stored_twips(state.ini_path, kLeftKey),
+                             .height = stored_twips(state.ini_path, kHeightKey),
+                             .width = stored_twips(state.ini_path, kWidthKey)};
     QList<QRectF> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens << in_twips(screen->availableGeometry());
