@@ -80,16 +80,16 @@ void TestText::encode()
 {
     QCOMPARE(encode_text(kJapanese), kJapaneseCp932);
     QCOMPARE(encode_text(QStringLiteral("①")), QByteArray("\x87\x40"));
-    QVERIFY(cp932_can_encode(kJapanese));
+    QVERIFY(cp932_encode(kJapanese));
     for (const QString& text :
          {QStringLiteral("𠮷野家\r\n"), QStringLiteral("ド😀"), QStringLiteral("〜"), QStringLiteral("¥")}) {
-        QVERIFY2(!cp932_can_encode(text), qPrintable(text));
+        QVERIFY2(!cp932_encode(text), qPrintable(text));
         QCOMPARE(encode_text(text), "\xEF\xBB\xBF" + text.toUtf8());
         QCOMPARE(decode_text(encode_text(text)), text);
     }
     // CP932 bytes that are valid UTF-8 as well would read back wrong: written as UTF-8.
     const QString ambiguous = cp932_decode("\xE3\x81\xA2");
-    QVERIFY(cp932_can_encode(ambiguous));
+    QVERIFY(cp932_encode(ambiguous));
     QCOMPARE(decode_text(encode_text(ambiguous)), ambiguous);
     QCOMPARE(encode_text(QString()), QByteArray());
 }

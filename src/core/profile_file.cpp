@@ -9,8 +9,6 @@
 
 namespace {
 
-const QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
-
 // Only spaces and tabs, as the profile functions do: an ideographic space is content.
 bool blank(char c) { return c == ' ' || c == '\t'; }
 bool blank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }

@@ -10,6 +10,8 @@
 
 enum class TextCodec { Utf8, Cp932 };
 
+inline constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
+
 // True when bytes are well-formed UTF-8 (a leading BOM included). With complete = false the
 // bytes are only the start of a file: a multibyte sequence cut off by the end of the bytes
 // (a lead byte followed by fewer continuation bytes than it announces) is left out of the
@@ -31,10 +33,6 @@ QString decode_as(QByteArrayView bytes, TextCodec codec);
 
 // Bytes of a text file to text, in the code page detect_text_codec picks.
 QString decode_text(QByteArrayView bytes);
-
-// True when every character of text has its own CP932 code, so CP932 bytes read back as
-// the same text (no substitute, no look-alike mapping).
-bool cp932_can_encode(QStringView text);
 
 // Text to the bytes of a text file: CP932 when the bytes read back as the same text,
 // otherwise the whole text as UTF-8 behind a BOM, so nothing is lost.

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
-
 // The lines of the bytes, each decoded on its own: no pass over a decoded copy of them all.
 // A BOM starts the text only at the start of the file; elsewhere it is a character.
 QStringList decode_lines(const QByteArray& bytes, const QList<ByteLine>& spans, TextCodec codec)
