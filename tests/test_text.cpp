@@ -52,6 +52,8 @@ void TestText::cp932_both_ways()
     QCOMPARE(cp932_decode("\x1a\x1c\x7f"), controls);
     QCOMPARE(cp932_encode(controls), std::optional<QByteArray>("\x1a\x1c\x7f"));
     QCOMPARE(cp932_decode("\x83\x68\x7f\x83"), QStringLiteral("ド\x7f\uFFFD"));
+    QCOMPARE(cp932_encode(u"\x1a\x1c\x7fド\x7f\x1c\x1a"),
+             std::optional<QByteArray>("\x1a\x1c\x7f\x83\x68\x7f\x1c\x1a"));
     // Found by fuzz_profile: the substitute itself has no code, and a refusal leaves nothing
     // behind for the next call (a lone surrogate waiting, an error kept).
     QVERIFY(!cp932_encode(u"\uFFFD"));
