@@ -3,7 +3,6 @@
 #include "fifos.h"
 #include "file_size_limit.h"
 #include "profile_file.h"
-#include "profile_store.h"
 #include "settings.h"
 
 #include <QFile>
