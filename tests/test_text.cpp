@@ -175,7 +175,7 @@ void TestText::cp932_cut_character()
     // Found by fuzz_text_lines: the last line, one such byte, vanished from the read.
     QByteArray file = kJapaneseCp932 + "\r\n\xE8";
     QBuffer buffer(&file);
-    QCOMPARE(read_text_lines(buffer, -1, -1).lines, (QStringList{kJapanese, bad}));
+    QCOMPARE(read_text_lines(buffer, LineBounds{-1, -1}).lines, (QStringList{kJapanese, bad}));
 }
 
 void TestText::line_rule_data()
@@ -202,7 +202,7 @@ void TestText::line_rule()
     QFETCH(QStringList, lines);
     QBuffer buffer;
     buffer.setData(text.toUtf8());
-    const TextLines read = read_text_lines(buffer, -1, -1);
+    const TextLines read = read_text_lines(buffer, LineBounds{-1, -1});
     QCOMPARE(read.lines, lines);
     QCOMPARE(split_byte_lines(read.bytes).size(), lines.size());
     QCOMPARE(text_lines(text.toUtf8(), LineBounds{}, true).lines, lines);
@@ -217,7 +217,7 @@ void TestText::bounded_reader()
     for (int i = 0; i < 250; ++i)
         many += "line " + QByteArray::number(i) + "\r\n";
     QBuffer buffer(&many);
-    TextLines read = read_text_lines(buffer, 200, 1000);
+    TextLines read = read_text_lines(buffer, LineBounds{200, 1000});
     QVERIFY(read.ok && !read.line_too_long);
     QCOMPARE(read.lines.size(), 200);
     QCOMPARE(read.lines.last(), QStringLiteral("line 199"));
@@ -238,14 +238,14 @@ void TestText::bounded_reader()
     QByteArray split(64 * 1024 - 1, 'x');
     split += "\r\n" + kJapaneseCp932 + "\r\nlast";
     QBuffer split_buffer(&split);
-    read = read_text_lines(split_buffer, -1, -1);
+    read = read_text_lines(split_buffer, LineBounds{-1, -1});
     QCOMPARE(read.lines,
              (QStringList{QString(64 * 1024 - 1, QLatin1Char('x')), kJapanese, QStringLiteral("last")}));
 
     // A too long line stops the read long before the end of the data.
     QByteArray huge = "one\r\ntwo\r\n" + QByteArray(16 << 20, 'y') + "\r\nthree\r\n";
     QBuffer huge_buffer(&huge);
-    read = read_text_lines(huge_buffer, 200, 4096);
+    read = read_text_lines(huge_buffer, LineBounds{200, 4096});
     QVERIFY(read.ok && read.line_too_long);
     QCOMPARE(read.lines, (QStringList{"one", "two"}));
     QVERIFY(huge_buffer.pos() < (1 << 20));

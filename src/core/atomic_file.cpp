@@ -28,23 +28,19 @@ bool write_file_atomically(const QString& path, const QByteArray& bytes, QString
     file.setDirectWriteFallback(false);
     // Unbuffered, so that each write reaches the system at once and its failure keeps the
     // system's reason (a full disk, the file size limit) instead of an unknown error.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+    const auto failed = [&] {
         if (error)
             *error = file.errorString();
         return false;
-    }
+    };
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return failed();
     // Qt 6.4's commit() ignores a failure of its own final flush and would put a truncated
     // file in place of the old one: flush here, where the failure can still be seen.
     if (!write_whole(file, bytes) || !file.flush()) {
-        if (error)
-            *error = file.errorString();
+        failed();
         file.cancelWriting();
         return false;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return file.commit() || failed();
 }

@@ -3,11 +3,13 @@
 #include "paths.h"
 #include "text_codec.h"
 
+#include <QDir>
+
 bool is_plain_file_name(const QString& name)
 {
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
         return false;
-    return !name.contains(QLatin1Char('/')) && !name.contains(path_separator()) && !name.contains(QChar(0));
+    return !name.contains(QLatin1Char('/')) && !name.contains(QDir::separator()) && !name.contains(QChar(0));
 }
 
 std::optional<QString> cp932_file_name(const QByteArray& bytes)

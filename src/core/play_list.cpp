@@ -43,8 +43,7 @@ bool add_entry(PlayList& list, const QString& name)
 
 void clear_entries(PlayList& list)
 {
-    for (int i = 0; i < list.list_capacity; ++i)
-        list.list_entries[i].clear();
+    list.list_entries.fill(QString());
     list.list_count = 0;
 }
 

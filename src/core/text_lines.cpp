@@ -98,10 +98,6 @@ TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
         return result;
     return text_lines(std::move(bytes), bounds, complete);
 }
-TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes)
-{
-    return read_text_lines(device, LineBounds{max_lines, max_line_bytes, -1, false});
-}
 
 TextLines read_text_lines(const QString& path, const LineBounds& bounds)
 {

@@ -42,7 +42,6 @@ TextLines text_lines(QByteArray bytes, const LineBounds& bounds, bool complete);
 // page is decided from the bytes read (detect_text_codec). A device that is not open is
 // opened for reading; a read of no bytes is taken as its end (a file or a buffer).
 TextLines read_text_lines(QIODevice& device, const LineBounds& bounds);
-TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes);
 // The same on the regular file at path (see regular_file.h); anything else fails.
 TextLines read_text_lines(const QString& path, const LineBounds& bounds);
 

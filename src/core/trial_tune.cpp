@@ -38,8 +38,6 @@ QString definition_template()
     return text;
 }
 
-QString definition_file_text() { return definition_template() + kCrLf; }
-
 QString trial_text_with_crlf(const QString& field_text)
 {
     // Every line break to LF first, then every LF to CR LF.
@@ -71,7 +69,8 @@ bool definition_file_exists(const QString& conf_path) { return QFileInfo(conf_pa
 
 bool create_definition_file(const QString& conf_path)
 {
-    const std::optional<QByteArray> bytes = cp932_encode(definition_file_text());
+    // The template and one more CR LF.
+    const std::optional<QByteArray> bytes = cp932_encode(definition_template() + kCrLf);
     return bytes && write_file_atomically(conf_path, *bytes);
 }
 
