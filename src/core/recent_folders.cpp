@@ -1,6 +1,5 @@
 #include "recent_folders.h"
 
-#include "atomic_file.h"
 #include "regular_file.h"
 
 #include <QDir>

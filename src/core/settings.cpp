@@ -1,6 +1,5 @@
 #include "settings.h"
 
-#include "atomic_file.h"
 #include "messages.h"
 #include "profile_file.h"
 #include "regular_file.h"

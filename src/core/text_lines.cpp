@@ -1,6 +1,5 @@
 #include "text_lines.h"
 
-#include "atomic_file.h"
 #include "line_ends.h"
 
 #include <QFile>
