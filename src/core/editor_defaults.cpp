@@ -2,11 +2,7 @@
 
 #include "text_codec.h"
 
-namespace {
-
 const QString kMacTextOpener = QStringLiteral("open -t");
-
-} // namespace
 
 QString default_editor_path(DesktopSystem system)
 {

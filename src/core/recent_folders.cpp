@@ -5,12 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
 // Ten paths at the system's limit each, with room to spare.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
-
-} // namespace
 
 QStringList with_recent_folder(QStringList folders, const QString& folder)
 {

@@ -41,7 +41,7 @@ FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes)
     return error;
 }
 
-FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes, FileIdentity* identity)
+FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes)
 {
     bytes.clear();
     QFile file;
@@ -51,8 +51,6 @@ FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& b
     // A size past the bound is known before a byte is read.
     if (opened.size > max_bytes)
         return file_error(FileFailure::TooLarge);
-    if (identity)
-        *identity = opened;
     return read_bounded(file, max_bytes, bytes);
 }
 

@@ -43,8 +43,7 @@ FileError read_up_to(QIODevice& device, qint64 max_bytes, QByteArray& bytes);
 FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes);
 
 // open_regular_file and read_bounded in one.
-FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes,
-                            FileIdentity* identity = nullptr);
+FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes);
 
 // The identity of the regular file at path now (links followed), or nothing.
 std::optional<FileIdentity> regular_file_identity(const QString& path);
