@@ -8,7 +8,6 @@
 // file; text for the player reads back as the text with its look-alikes mapped, or names a character CP932
 // lacks.
 
-#include "cp932.h"
 #include "fuzz_check.h"
 #include "text_codec.h"
 #include "text_lines.h"

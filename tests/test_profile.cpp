@@ -1,4 +1,3 @@
-#include "cp932.h"
 #include "drop_privileges.h"
 #include "fifos.h"
 #include "file_size_limit.h"

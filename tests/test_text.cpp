@@ -1,4 +1,3 @@
-#include "cp932.h"
 #include "file_size_limit.h"
 #include "preview_lines.h"
 #include "text_codec.h"

@@ -1,6 +1,5 @@
 #include "profile_file.h"
 
-#include "cp932.h"
 #include "line_ends.h"
 #include "messages.h"
 

@@ -1,6 +1,5 @@
 #include "text_codec.h"
 
-#include "cp932.h"
 
 #include <QStringDecoder>
 
@@ -96,7 +95,7 @@ QString first_non_cp932_character(QStringView text)
 std::optional<QByteArray> encode_for_player(QStringView text, QString* refused)
 {
     QString mapped = text.toString();
-    for (const auto [typed, held] : kCp932Lookalikes)
+    for (const auto& [typed, held] : kCp932Lookalikes)
         mapped.replace(QChar(typed), QChar(held));
     std::optional<QByteArray> bytes = cp932_encode(mapped);
     if (!bytes && refused)

@@ -1,6 +1,5 @@
 #include "trial_tune.h"
 
-#include "cp932.h"
 #include "messages.h"
 
 #include <QFileInfo>

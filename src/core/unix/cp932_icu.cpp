@@ -7,7 +7,7 @@
 // are handled here, and the converter's U+001A, which can then only be a substitute,
 // becomes U+FFFD.
 
-#include "cp932.h"
+#include "text_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
