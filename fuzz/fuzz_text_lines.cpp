@@ -84,7 +84,7 @@ void check_reader(const QByteArray& bytes, int max_lines, qint64 max_line_bytes,
     FUZZ_CHECK(device.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
     const TextLines result =
         read_text_lines(device, LineBounds{max_lines, max_line_bytes, -1, stop_at_empty});
-    FUZZ_CHECK(result.ok);
+    FUZZ_CHECK(result.error.ok());
 
     int count = 0;
     qsizetype end = 0;

@@ -217,7 +217,7 @@ void TestText::bounded_reader()
         many += "line " + QByteArray::number(i) + "\r\n";
     QBuffer buffer(&many);
     TextLines read = read_text_lines(buffer, LineBounds{200, 1000});
-    QVERIFY(read.ok && !read.line_too_long);
+    QVERIFY(read.error.ok() && !read.line_too_long);
     QCOMPARE(read.lines.size(), 200);
     QCOMPARE(read.lines.last(), QStringLiteral("line 199"));
 
@@ -229,7 +229,7 @@ void TestText::bounded_reader()
     QCOMPARE(read.bytes, QByteArray("a\r\nb\n"));
     names_buffer.seek(0);
     read = read_text_lines(names_buffer, LineBounds{-1, -1, 8, false});
-    QVERIFY(!read.ok);
+    QVERIFY(!read.error.ok());
     QCOMPARE(read.error.failure, FileFailure::TooLarge);
     QCOMPARE(read.error.reason, QStringLiteral("ファイルが大きすぎます"));
 
@@ -245,13 +245,13 @@ void TestText::bounded_reader()
     QByteArray huge = "one\r\ntwo\r\n" + QByteArray(16 << 20, 'y') + "\r\nthree\r\n";
     QBuffer huge_buffer(&huge);
     read = read_text_lines(huge_buffer, LineBounds{200, 4096});
-    QVERIFY(read.ok && read.line_too_long);
+    QVERIFY(read.error.ok() && read.line_too_long);
     QCOMPARE(read.lines, (QStringList{"one", "two"}));
     QVERIFY(huge_buffer.pos() < (1 << 20));
 
     QTemporaryDir dir;
     read = read_text_lines(dir.filePath(QStringLiteral("missing.rav")), LineBounds{});
-    QVERIFY(!read.ok);
+    QVERIFY(!read.error.ok());
     QCOMPARE(read.error.failure, FileFailure::Missing);
     QCOMPARE(read.error.reason, QStringLiteral("ファイルがありません"));
     read = read_text_lines(dir.path(), LineBounds{});

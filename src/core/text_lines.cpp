@@ -69,7 +69,6 @@ TextLines text_lines(QByteArray bytes, const LineBounds& bounds, bool complete)
     bytes.truncate(lines_end);
     result.lines = decode_lines(bytes, spans, result.codec);
     result.bytes = std::move(bytes);
-    result.ok = true;
     return result;
 }
 

@@ -76,7 +76,7 @@ TrialTuneWrite write_trial_tune(const QString& conf_path, const QString& tmp_pat
 {
     TrialTuneWrite result;
     const TextLines definition = read_text_lines(conf_path, LineBounds{-1, -1, kDefinitionMaxBytes, false});
-    if (!definition.ok) {
+    if (!definition.error.ok()) {
         result.detail = definition.error.reason;
         return result;
     }
