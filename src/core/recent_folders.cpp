@@ -14,9 +14,7 @@ QStringList with_recent_folder(QStringList folders, const QString& folder)
         return folders;
     folders.removeAll(folder);
     folders.prepend(folder);
-    while (folders.size() > kRecentFolderCount)
-        folders.removeLast();
-    return folders;
+    return folders.mid(0, kRecentFolderCount);
 }
 
 QStringList recent_folders_from_text(const QByteArray& text)
