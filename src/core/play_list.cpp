@@ -50,11 +50,8 @@ void clear_entries(PlayList& list)
 QStringList entries_in_use(const PlayList& list)
 {
     QStringList entries;
-    for (int i = 0; i < list.list_capacity; ++i) {
-        if (list.list_entries[i].isEmpty())
-            break;
+    for (int i = 0; i < list.list_capacity && !list.list_entries[i].isEmpty(); ++i)
         entries << list.list_entries[i];
-    }
     return entries;
 }
 
