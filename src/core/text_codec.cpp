@@ -1,6 +1,5 @@
 #include "text_codec.h"
 
-
 #include <QStringDecoder>
 
 #include <algorithm>
