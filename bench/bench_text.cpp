@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     timed("read_text_lines 200 lines of a huge file", [&] {
         QFile file(path);
         file.open(QIODevice::ReadOnly);
-        const TextLines read = read_text_lines(file, 200, 4096);
+        const TextLines read = read_text_lines(file, LineBounds{200, 4096});
         return QByteArray::number(read.lines.size()) + " lines, " + QByteArray::number(file.pos()) + " of "
                + QByteArray::number(file.size()) + " bytes read";
     });

@@ -4,7 +4,6 @@
 // value exactly, changes no byte outside the one line it replaces, keeps the code page and every other key's
 // value, and writing it again changes nothing; a refusal names a reason that holds.
 
-#include "cp932.h"
 #include "fuzz_check.h"
 #include "profile_file.h"
 

@@ -93,10 +93,10 @@ void TestCommandLines::forms_data()
         << QStringList{QStringLiteral("-t"), QStringLiteral("/my tunes/a.rav")} << QString();
     QTest::newRow("help text, macOS default")
         << help_text_command(default_editor_path(DesktopSystem::MacOs), QStringLiteral("/my music"))
-        << QStringLiteral("open -t /my music") + path_separator() + QStringLiteral("ravfiler.txt")
+        << QStringLiteral("open -t /my music") + QDir::separator() + QStringLiteral("ravfiler.txt")
         << QStringLiteral("open")
         << QStringList{QStringLiteral("-t"),
-                       QStringLiteral("/my music") + path_separator() + QStringLiteral("ravfiler.txt")}
+                       QStringLiteral("/my music") + QDir::separator() + QStringLiteral("ravfiler.txt")}
         << QString();
     // Any other editor path is one program path, blanks and all.
     QTest::newRow("editor, path with blanks")

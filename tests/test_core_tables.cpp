@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "selection_mode.h"
 #include "text_lines.h"
+#include "trash_info.h"
 #include "trial_tune.h"
 #include "visible_text.h"
 
@@ -78,6 +79,8 @@ private slots:
     void drive_root();
     void native_text_data();
     void native_text();
+    void trash_path_data();
+    void trash_path();
 };
 
 void TestCoreTables::mode_settings_data()
@@ -354,6 +357,25 @@ void TestCoreTables::native_text()
     QFETCH(QByteArray, text);
     QFETCH(QByteArray, written);
     QCOMPARE(native_text_file(text, system), written);
+}
+
+void TestCoreTables::trash_path_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<QByteArray>("escaped");
+    QTest::newRow("kept as is") << QByteArray("/aZ09-_.!~*'()") << QByteArray("/aZ09-_.!~*'()");
+    QTest::newRow("blank, percent, UTF-8 as capital %XX")
+        << QByteArray("a b%\xE3\x81\x82") << QByteArray("a%20b%25%E3%81%82");
+    QTest::newRow("NUL, bytes not UTF-8, other ASCII")
+        << QByteArray("\0\xFF:?#[]@&=+$,;\\", 15)
+        << QByteArray("%00%FF%3A%3F%23%5B%5D%40%26%3D%2B%24%2C%3B%5C");
+}
+
+void TestCoreTables::trash_path()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(QByteArray, escaped);
+    QCOMPARE(trash_escaped_path(raw), escaped);
 }
 
 QTEST_MAIN(TestCoreTables)

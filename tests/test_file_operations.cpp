@@ -2,7 +2,7 @@
 // temporary folder, with scripted answers.
 
 #include "file_list.h"
-#include "file_rename.h"
+#include "file_names.h"
 #include "folder_list.h"
 #include "main_controls.h"
 #include "modal_robot.h"

@@ -182,13 +182,13 @@ void TestPreview::vanished_file_is_reported_and_unlisted()
 
 void TestPreview::root_folder_gives_one_separator()
 {
-    QCOMPARE(join_folder_file(QString(path_separator()), QStringLiteral("a.rav")),
-             QString(path_separator()) + QStringLiteral("a.rav"));
+    QCOMPARE(join_folder_file(QString(QDir::separator()), QStringLiteral("a.rav")),
+             QString(QDir::separator()) + QStringLiteral("a.rav"));
 
     // A folder text that ends in the separator, as a root's does.
     StartedWindow w({.show = true});
     w.write_file(QStringLiteral("r.rav"), "r");
-    w.controls().File1->set_path(QDir::toNativeSeparators(w.temp.path()) + path_separator());
+    w.controls().File1->set_path(QDir::toNativeSeparators(w.temp.path()) + QDir::separator());
     w.click_file(QStringLiteral("r.rav"));
     QCOMPARE(w.state().target_file, QDir::toNativeSeparators(w.path(QStringLiteral("r.rav"))));
     QCOMPARE(w.controls().Text1->toPlainText(), QStringLiteral("r"));

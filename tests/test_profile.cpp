@@ -1,9 +1,7 @@
-#include "cp932.h"
 #include "drop_privileges.h"
 #include "fifos.h"
 #include "file_size_limit.h"
 #include "profile_file.h"
-#include "profile_store.h"
 #include "settings.h"
 
 #include <QFile>

@@ -1,7 +1,6 @@
 // Start-up and shutdown of the main window, and the options dialog, each in its own start
 // folder with scripted dialogs.
 
-#include "cp932.h"
 #include "drive_list.h"
 #include "fifos.h"
 #include "file_list.h"
@@ -12,6 +11,7 @@
 #include "settings.h"
 #include "started_window.h"
 #include "test_files.h"
+#include "text_codec.h"
 #include "twips.h"
 #include "window_placement.h"
 

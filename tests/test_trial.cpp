@@ -1,9 +1,9 @@
 // The trial-play window: the definition file and its template, the trial tune, the
 // messages, the window's layout and its life from opening to closing.
 
-#include "cp932.h"
 #include "layout_rules.h"
 #include "started_window.h"
+#include "text_codec.h"
 #include "trial_window.h"
 #include "twips.h"
 

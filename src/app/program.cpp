@@ -3,8 +3,8 @@
 #include "desktop_services.h"
 #include "file_size_signal.h"
 #include "main_window.h"
-#include "profile_store.h"
 #include "qt_dialogs.h"
+#include "settings.h"
 #include "shutdown_requests.h"
 #include "start_folder.h"
 

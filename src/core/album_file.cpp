@@ -13,7 +13,7 @@ AlbumLines album_lines(TextLines read)
 {
     AlbumLines album;
     album.lines = std::move(read.lines);
-    album.ok = read.ok && !read.line_too_long;
+    album.ok = read.error.ok() && !read.line_too_long;
     album.error = read.line_too_long ? FileError{FileFailure::Other, kAlbumLineTooLongReason} : read.error;
     return album;
 }

@@ -14,39 +14,36 @@ bool is_trail_byte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && 
 // makes of them (Windows' own table gives 80 as U+0080 and the rest as private-use characters).
 bool is_single_character(unsigned char byte) { return byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF); }
 
+// The bytes of the character at i: a lead byte with a byte that can follow it is one pair,
+// whether a decoder knows the pair or not; any other byte stands alone.
+qsizetype length_at(QByteArrayView bytes, qsizetype i)
+{
+    return is_lead_byte(bytes[i]) && i + 1 < bytes.size() && is_trail_byte(bytes[i + 1]) ? 2 : 1;
+}
+
 // Whether every byte is a single character or a lead byte with a byte that can follow it. Only
 // then is the converter asked about the whole: what it does with a stray or cut byte differs
 // from one system (and one system's version) to the next.
 bool well_formed(QByteArrayView bytes)
 {
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (is_single_character(byte))
-            continue;
-        if (!is_lead_byte(byte) || i + 1 == bytes.size()
-            || !is_trail_byte(static_cast<unsigned char>(bytes[i + 1])))
+    for (qsizetype i = 0, length = 0; i < bytes.size(); i += length) {
+        length = length_at(bytes, i);
+        if (length == 1 && !is_single_character(bytes[i]))
             return false;
-        ++i;
     }
     return true;
 }
 
-// One character at a time: a lead byte with a byte that can follow it is one pair, whether the
-// decoder knows the pair or not; a lead byte without one stands alone.
+// One character at a time, each byte or pair the decoder refuses becoming U+FFFD.
 QString decode_by_characters(QByteArrayView bytes, const Cp932StrictDecode& decode)
 {
     QString text;
-    for (qsizetype i = 0; i < bytes.size();) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        const qsizetype length = is_lead_byte(byte) && i + 1 < bytes.size()
-                                         && is_trail_byte(static_cast<unsigned char>(bytes[i + 1]))
-                                     ? 2
-                                     : 1;
+    for (qsizetype i = 0, length = 0; i < bytes.size(); i += length) {
+        length = length_at(bytes, i);
         std::optional<QString> character;
-        if (length == 2 || is_single_character(byte))
+        if (length == 2 || is_single_character(bytes[i]))
             character = decode(bytes.sliced(i, length));
         text += character && character->size() == 1 ? *character : QString(QChar::ReplacementCharacter);
-        i += length;
     }
     return text;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // CP932 on top of a converter that refuses a whole input for one fault in it (the system's own
 // code page 932 on Windows): the rules that turn its all-or-nothing answers into those of
-// cp932.h. Apart from the system calls, so that every system tests them.
+// cp932_decode and cp932_encode. Apart from the system calls, so that every system tests them.
 
 #include <QByteArray>
 #include <QByteArrayView>

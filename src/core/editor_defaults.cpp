@@ -2,11 +2,7 @@
 
 #include "text_codec.h"
 
-namespace {
-
 const QString kMacTextOpener = QStringLiteral("open -t");
-
-} // namespace
 
 QString default_editor_path(DesktopSystem system)
 {
@@ -33,16 +29,11 @@ QString editor_in_use(const QString& editor_path, const QString& default_editor)
     return editor_path.trimmed().isEmpty() ? default_editor : editor_path;
 }
 
-Qt::CaseSensitivity path_case_sensitivity(DesktopSystem system)
-{
-    return system == DesktopSystem::Windows ? Qt::CaseInsensitive : Qt::CaseSensitive;
-}
-
 QString drive_root_of(const QString& path, const QStringList& roots, DesktopSystem system)
 {
     QString best;
     const QChar sep = system == DesktopSystem::Windows ? QLatin1Char('\\') : QLatin1Char('/');
-    const Qt::CaseSensitivity cs = path_case_sensitivity(system);
+    const Qt::CaseSensitivity cs = system == DesktopSystem::Windows ? Qt::CaseInsensitive : Qt::CaseSensitive;
     for (const QString& root : roots) {
         const QString prefix = root.endsWith(sep) ? root : root + sep;
         const bool inside = path.compare(root, cs) == 0 || path.startsWith(prefix, cs);

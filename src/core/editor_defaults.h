@@ -9,10 +9,8 @@
 
 enum class DesktopSystem { Windows, MacOs, OtherUnix };
 
-// How paths compare: without regard to case on Windows only. Its separator there is "\\".
-Qt::CaseSensitivity path_case_sensitivity(DesktopSystem system);
-
 // The root of the drive that holds the path (the longest matching root), empty when none does.
+// Paths compare without regard to case on Windows only; its separator there is "\\".
 QString drive_root_of(const QString& path, const QStringList& roots, DesktopSystem system);
 
 // True where any file may be a program, told by its permission rather than by ".exe".

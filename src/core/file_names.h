@@ -1,6 +1,7 @@
 #pragma once
-// What a file name must be to name a file of the folder it is in, and the name that bytes
-// written by a Japanese Windows system (CP932) stand for.
+// File names within a folder: what a name must be to name one of its files, the name that
+// bytes written by a Japanese Windows system (CP932) stand for, and a rename that never
+// replaces another file.
 
 #include <QByteArray>
 #include <QString>
@@ -13,3 +14,8 @@ bool is_plain_file_name(const QString& name);
 // The name the bytes spell in CP932, when they are CP932 through and through (they read
 // back as the same bytes) and the name is a plain file name; nothing otherwise.
 std::optional<QString> cp932_file_name(const QByteArray& bytes);
+
+// Renames folder/old_name to folder/new_name. False, with nothing changed, when the old file
+// is missing (or no file), when a file of the new name exists (a change of letter case
+// alone is allowed where the file system ignores case), or when the system refuses.
+bool rename_file_keeping_others(const QString& folder, const QString& old_name, const QString& new_name);

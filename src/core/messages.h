@@ -1,10 +1,8 @@
 #pragma once
-// The texts core hands to the windows for a message box or a question, and the reasons its
-// readers and writers give with a failure, kept in this one table. Where a text goes: a
-// whole box text that core decides (a question, a refusal, a failure naming a file) or a
-// reason core finds is declared here; where a file name or a reason goes, the text holds
-// %1, %2, which the caller fills with arg(). Texts the windows make themselves live in ui's
-// window_messages.h, the system layer's in system_messages.h.
+// The texts core hands to the windows: whole box texts core decides (a question, a refusal, a
+// failure naming a file) and the reasons its readers and writers give; %1, %2 are filled by
+// the caller with arg(). The windows' own texts live in ui's window_messages.h, the system
+// layer's in system_messages.h.
 
 #include <QString>
 

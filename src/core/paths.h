@@ -3,9 +3,6 @@
 
 #include <QString>
 
-// The platform's path separator ("/" here, "\" on Windows).
-QChar path_separator();
-
 // A file in a listed folder: the folder with one trailing separator dropped, a separator,
 // the name. So a root folder gives a single separator ("/" + "a.rav" = "/a.rav").
 QString join_folder_file(const QString& folder, const QString& name);

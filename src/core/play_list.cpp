@@ -43,19 +43,15 @@ bool add_entry(PlayList& list, const QString& name)
 
 void clear_entries(PlayList& list)
 {
-    for (int i = 0; i < list.list_capacity; ++i)
-        list.list_entries[i].clear();
+    list.list_entries.fill(QString());
     list.list_count = 0;
 }
 
 QStringList entries_in_use(const PlayList& list)
 {
     QStringList entries;
-    for (int i = 0; i < list.list_capacity; ++i) {
-        if (list.list_entries[i].isEmpty())
-            break;
+    for (int i = 0; i < list.list_capacity && !list.list_entries[i].isEmpty(); ++i)
         entries << list.list_entries[i];
-    }
     return entries;
 }
 

@@ -38,10 +38,6 @@ PreviewLines read_preview_lines(QIODevice& device)
 PreviewLines read_preview_lines(const QString& path)
 {
     QFile file;
-    if (FileError error = open_regular_file(file, path); !error.ok()) {
-        PreviewLines preview;
-        preview.error = error;
-        return preview;
-    }
-    return read_preview_lines(file);
+    const FileError error = open_regular_file(file, path);
+    return error.ok() ? read_preview_lines(file) : PreviewLines{PreviewLines::Result::CannotRead, {}, error};
 }

@@ -1,6 +1,5 @@
 #include "profile_file.h"
 
-#include "cp932.h"
 #include "line_ends.h"
 #include "messages.h"
 
@@ -8,8 +7,6 @@
 #include <QStringView>
 
 namespace {
-
-const QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 // Only spaces and tabs, as the profile functions do: an ideographic space is content.
 bool blank(char c) { return c == ' ' || c == '\t'; }
@@ -25,9 +22,6 @@ View trimmed(View text)
         --end;
     return text.sliced(begin, end - begin);
 }
-
-// A name as names are compared: blanks around it removed, case folded.
-QString folded(QStringView name) { return trimmed(name).toString().toCaseFolded(); }
 
 // Bytes of the file in its code page to text.
 QString decode_piece(QByteArrayView bytes, TextCodec codec)
@@ -75,7 +69,7 @@ bool names_section(QByteArrayView body, const QString& wanted, TextCodec codec)
     const QString text = decode_piece(body, codec);
     const qsizetype close = text.lastIndexOf(QLatin1Char(']'));
     const QStringView name = close > 0 ? QStringView(text).sliced(1, close - 1) : QStringView(text).sliced(1);
-    return folded(name) == wanted;
+    return folded_profile_name(name) == wanted;
 }
 
 // The value as a read gives it: one pair of matching quotes removed, cut at a NUL (the
@@ -133,7 +127,7 @@ QByteArrayView first_line_end(QByteArrayView bytes)
 
 } // namespace
 
-QString folded_profile_name(QStringView name) { return folded(name); }
+QString folded_profile_name(QStringView name) { return trimmed(name).toString().toCaseFolded(); }
 
 TextCodec profile_codec(QByteArrayView bytes)
 {
@@ -144,7 +138,7 @@ ProfileSection profile_section(QByteArrayView bytes, const QString& section)
 {
     ProfileSection values;
     const TextCodec codec = profile_codec(bytes);
-    const QString wanted_section = folded(section);
+    const QString wanted_section = folded_profile_name(section);
     bool in_section = false;
     for_each_line(
         bytes,
@@ -155,7 +149,7 @@ ProfileSection profile_section(QByteArrayView bytes, const QString& section)
                     return false; // past the end of the first section of that name
                 in_section = names_section(line.body, wanted_section, codec);
             } else if (in_section && line.kind == Line::Key) {
-                const QString name = folded(decode_piece(line.name, codec));
+                const QString name = folded_profile_name(decode_piece(line.name, codec));
                 if (!values.contains(name))
                     values.insert(name, read_value(line.value, codec));
             }
@@ -167,7 +161,7 @@ ProfileSection profile_section(QByteArrayView bytes, const QString& section)
 
 QString profile_value(const ProfileSection& values, const QString& key, const QString& fallback)
 {
-    return values.value(folded(key)).value_or(fallback);
+    return values.value(folded_profile_name(key)).value_or(fallback);
 }
 
 QString profile_value(QByteArrayView bytes, const QString& section, const QString& key,
@@ -216,7 +210,7 @@ ProfileWrite profile_with_value(QByteArrayView bytes, const QString& section, co
         return result;
 
     // Where the section and the key are.
-    const QString wanted_section = folded(section), wanted_key = folded(key);
+    const QString wanted_section = folded_profile_name(section), wanted_key = folded_profile_name(key);
     bool section_found = false;
     std::optional<ByteLine> key_at;
     ByteLine last_filled; // the section's last line that is not blank
@@ -234,7 +228,7 @@ ProfileWrite profile_with_value(QByteArrayView bytes, const QString& section, co
             }
             if (line.kind == Line::Section)
                 return false;
-            if (line.kind == Line::Key && folded(decode_piece(line.name, codec)) == wanted_key) {
+            if (line.kind == Line::Key && folded_profile_name(decode_piece(line.name, codec)) == wanted_key) {
                 key_at = raw;
                 return false;
             }

@@ -1,17 +1,12 @@
 #include "recent_folders.h"
 
-#include "atomic_file.h"
 #include "regular_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace {
-
 // Ten paths at the system's limit each, with room to spare.
 constexpr qint64 kMaxFileBytes = 64 * 1024;
-
-} // namespace
 
 QStringList with_recent_folder(QStringList folders, const QString& folder)
 {
@@ -19,9 +14,7 @@ QStringList with_recent_folder(QStringList folders, const QString& folder)
         return folders;
     folders.removeAll(folder);
     folders.prepend(folder);
-    while (folders.size() > kRecentFolderCount)
-        folders.removeLast();
-    return folders;
+    return folders.mid(0, kRecentFolderCount);
 }
 
 QStringList recent_folders_from_text(const QByteArray& text)

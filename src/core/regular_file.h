@@ -1,6 +1,7 @@
 #pragma once
-// Opening files for reading so that no file holds up or floods the program: opened without
-// blocking, used only when the open descriptor is a regular file, read within a bound.
+// Files read and written whole: opened for reading without blocking, used only when the open
+// descriptor is a regular file, read within a bound, so that no file holds up or floods the
+// program; replaced at once, so a crash or a full disk never leaves half a file.
 
 #include <QByteArray>
 #include <QFile>
@@ -42,8 +43,7 @@ FileError read_up_to(QIODevice& device, qint64 max_bytes, QByteArray& bytes);
 FileError read_bounded(QIODevice& device, qint64 max_bytes, QByteArray& bytes);
 
 // open_regular_file and read_bounded in one.
-FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes,
-                            FileIdentity* identity = nullptr);
+FileError read_regular_file(const QString& path, qint64 max_bytes, QByteArray& bytes);
 
 // The identity of the regular file at path now (links followed), or nothing.
 std::optional<FileIdentity> regular_file_identity(const QString& path);
@@ -54,3 +54,7 @@ FileError check_writable(const QString& path);
 // Whether path names a regular file itself (not a link to one) owned by the user this program
 // runs as.
 bool is_own_regular_file(const QString& path);
+
+// Writes bytes to a temporary file beside path and renames it over path. On any failure
+// the old file (when there is one) stays as it was, and error (when given) says why.
+bool write_file_atomically(const QString& path, const QByteArray& bytes, QString* error = nullptr);

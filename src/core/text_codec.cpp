@@ -1,38 +1,15 @@
 #include "text_codec.h"
 
-#include "cp932.h"
-
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <utility>
 
-namespace {
-
-const QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
-
-QChar cp932_lookalike(QChar c)
-{
-    switch (c.unicode()) {
-    case 0x301C:
-        return QChar(0xFF5E);
-    case 0x2016:
-        return QChar(0x2225);
-    case 0x2212:
-        return QChar(0xFF0D);
-    case 0x00A2:
-        return QChar(0xFFE0);
-    case 0x00A3:
-        return QChar(0xFFE1);
-    case 0x00AC:
-        return QChar(0xFFE2);
-    case 0x2014:
-        return QChar(0x2015);
-    default:
-        return c;
-    }
-}
-
-} // namespace
+// What input methods type where CP932 holds the character under another code point.
+constexpr std::pair<char16_t, char16_t> kCp932Lookalikes[] = {
+    {0x301C, 0xFF5E}, {0x2016, 0x2225}, {0x2212, 0xFF0D}, {0x00A2, 0xFFE0},
+    {0x00A3, 0xFFE1}, {0x00AC, 0xFFE2}, {0x2014, 0x2015},
+};
 
 bool has_non_ascii(QByteArrayView bytes)
 {
@@ -84,8 +61,6 @@ QString decode_as(QByteArrayView bytes, TextCodec codec)
 
 QString decode_text(QByteArrayView bytes) { return decode_as(bytes, detect_text_codec(bytes)); }
 
-bool cp932_can_encode(QStringView text) { return cp932_encode(text).has_value(); }
-
 QByteArray encode_text(const QString& text)
 {
     // CP932 bytes that happen to be valid UTF-8 would be read back as UTF-8: such a text
@@ -119,8 +94,8 @@ QString first_non_cp932_character(QStringView text)
 std::optional<QByteArray> encode_for_player(QStringView text, QString* refused)
 {
     QString mapped = text.toString();
-    for (QChar& c : mapped)
-        c = cp932_lookalike(c);
+    for (const auto& [typed, held] : kCp932Lookalikes)
+        mapped.replace(QChar(typed), QChar(held));
     std::optional<QByteArray> bytes = cp932_encode(mapped);
     if (!bytes && refused)
         *refused = first_non_cp932_character(mapped);

@@ -10,6 +10,15 @@
 
 enum class TextCodec { Utf8, Cp932 };
 
+inline constexpr QByteArrayView kUtf8Bom = "\xEF\xBB\xBF";
+
+// CP932 itself, one file a system. Bytes to text: a byte or pair that is not CP932 becomes a
+// substitute character (never dropped, a lead byte at the very end included); never fails.
+QString cp932_decode(QByteArrayView bytes);
+// Text to CP932 bytes, or nothing when a character has no CP932 code of its own (no best-fit
+// or look-alike substitution at this level).
+std::optional<QByteArray> cp932_encode(QStringView text);
+
 // True when bytes are well-formed UTF-8 (a leading BOM included). With complete = false the
 // bytes are only the start of a file: a multibyte sequence cut off by the end of the bytes
 // (a lead byte followed by fewer continuation bytes than it announces) is left out of the
@@ -31,10 +40,6 @@ QString decode_as(QByteArrayView bytes, TextCodec codec);
 
 // Bytes of a text file to text, in the code page detect_text_codec picks.
 QString decode_text(QByteArrayView bytes);
-
-// True when every character of text has its own CP932 code, so CP932 bytes read back as
-// the same text (no substitute, no look-alike mapping).
-bool cp932_can_encode(QStringView text);
 
 // Text to the bytes of a text file: CP932 when the bytes read back as the same text,
 // otherwise the whole text as UTF-8 behind a BOM, so nothing is lost.

@@ -1,6 +1,5 @@
 #include "text_lines.h"
 
-#include "atomic_file.h"
 #include "line_ends.h"
 
 #include <QFile>
@@ -10,8 +9,6 @@
 #include <limits>
 
 namespace {
-
-const QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 // The lines of the bytes, each decoded on its own: no pass over a decoded copy of them all.
 // A BOM starts the text only at the start of the file; elsewhere it is a character.
@@ -72,7 +69,6 @@ TextLines text_lines(QByteArray bytes, const LineBounds& bounds, bool complete)
     bytes.truncate(lines_end);
     result.lines = decode_lines(bytes, spans, result.codec);
     result.bytes = std::move(bytes);
-    result.ok = true;
     return result;
 }
 
@@ -99,10 +95,6 @@ TextLines read_text_lines(QIODevice& device, const LineBounds& bounds)
     if (!result.error.ok())
         return result;
     return text_lines(std::move(bytes), bounds, complete);
-}
-TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes)
-{
-    return read_text_lines(device, LineBounds{max_lines, max_line_bytes, -1, false});
 }
 
 TextLines read_text_lines(const QString& path, const LineBounds& bounds)

@@ -20,9 +20,8 @@ struct LineBounds {
 // The lines a bounded read found, and how the read went.
 struct TextLines {
     QStringList lines;
-    bool ok = false;            // the file could be opened and read
     bool line_too_long = false; // a line passed the byte bound: reading stopped before it
-    FileError error;            // why ok is false
+    FileError error;            // why the file could not be opened or read
     QByteArray bytes;           // the file's bytes of the lines returned, line ends included
     TextCodec codec = TextCodec::Cp932;
 };
@@ -31,18 +30,15 @@ struct TextLines {
 QByteArrayList split_byte_lines(QByteArrayView bytes);
 
 // The lines of bytes within bounds (max_total_bytes aside), decoded in the code page the bytes
-// show (detect_text_codec). complete: the bytes are the whole file; else a last line without
-// a line end is left out.
+// show (detect_text_codec). A line over max_line_bytes stops the lines, setting line_too_long;
+// with stop_at_empty_line so does the first empty line. complete: the bytes are the whole
+// file; else a last line without a line end is left out.
 TextLines text_lines(QByteArray bytes, const LineBounds& bounds, bool complete);
 
-// Reads lines from device within bounds, reading no further than max_lines lines of
-// max_line_bytes could reach. A line over
-// max_line_bytes stops the read; the lines before it are returned with line_too_long set.
-// With stop_at_empty_line the first empty line ends the read (it is not returned). The code
-// page is decided from the bytes read (detect_text_codec). A device that is not open is
-// opened for reading; a read of no bytes is taken as its end (a file or a buffer).
+// Reads lines from device within bounds, no further than max_lines lines of max_line_bytes
+// could reach, as text_lines does (the first empty line not returned). A device not open is
+// opened for reading; a read of no bytes is its end.
 TextLines read_text_lines(QIODevice& device, const LineBounds& bounds);
-TextLines read_text_lines(QIODevice& device, int max_lines, qint64 max_line_bytes);
 // The same on the regular file at path (see regular_file.h); anything else fails.
 TextLines read_text_lines(const QString& path, const LineBounds& bounds);
 

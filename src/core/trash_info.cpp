@@ -2,36 +2,12 @@
 
 #include <algorithm>
 
-namespace {
-
-bool kept_as_is(char c)
-{
-    const auto b = static_cast<unsigned char>(c);
-    if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z') || (b >= '0' && b <= '9'))
-        return true;
-    return QByteArrayView("/-_.!~*'()").contains(c);
-}
-
 constexpr qsizetype kMaxNameBytes = 255;
-
-} // namespace
 
 QByteArray trash_escaped_path(QByteArrayView raw_path)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    QByteArray escaped;
-    escaped.reserve(raw_path.size() * 3);
-    for (const char c : raw_path) {
-        if (kept_as_is(c)) {
-            escaped += c;
-            continue;
-        }
-        const auto b = static_cast<unsigned char>(c);
-        escaped += '%';
-        escaped += kHex[b >> 4];
-        escaped += kHex[b & 0xF];
-    }
-    return escaped;
+    // Letters, digits and "-._~" stay by themselves; the rest of the kept set is named.
+    return raw_path.toByteArray().toPercentEncoding("/!*'()");
 }
 
 QByteArray trash_info_text(QByteArrayView raw_path, const QDateTime& deleted)

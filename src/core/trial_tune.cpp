@@ -1,7 +1,5 @@
 #include "trial_tune.h"
 
-#include "atomic_file.h"
-#include "cp932.h"
 #include "messages.h"
 
 #include <QFileInfo>
@@ -38,8 +36,6 @@ QString definition_template()
     return text;
 }
 
-QString definition_file_text() { return definition_template() + kCrLf; }
-
 QString trial_text_with_crlf(const QString& field_text)
 {
     // Every line break to LF first, then every LF to CR LF.
@@ -71,7 +67,8 @@ bool definition_file_exists(const QString& conf_path) { return QFileInfo(conf_pa
 
 bool create_definition_file(const QString& conf_path)
 {
-    const std::optional<QByteArray> bytes = cp932_encode(definition_file_text());
+    // The template and one more CR LF.
+    const std::optional<QByteArray> bytes = cp932_encode(definition_template() + kCrLf);
     return bytes && write_file_atomically(conf_path, *bytes);
 }
 
@@ -79,7 +76,7 @@ TrialTuneWrite write_trial_tune(const QString& conf_path, const QString& tmp_pat
 {
     TrialTuneWrite result;
     const TextLines definition = read_text_lines(conf_path, LineBounds{-1, -1, kDefinitionMaxBytes, false});
-    if (!definition.ok) {
+    if (!definition.error.ok()) {
         result.detail = definition.error.reason;
         return result;
     }

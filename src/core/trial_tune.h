@@ -14,9 +14,6 @@ inline const QString kCrLf = QStringLiteral("\r\n");
 // The 17 template lines, each followed by CR LF (what conf_text holds after a creation).
 QString definition_template();
 
-// The text of a newly created definition file: the template and one more CR LF.
-QString definition_file_text();
-
 // A text field's text with every line break (LF, CR LF or a lone CR) written as CR LF.
 QString trial_text_with_crlf(const QString& field_text);
 

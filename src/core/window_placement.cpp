@@ -7,6 +7,8 @@
 namespace {
 
 constexpr double kOnePixelTwips = 15;
+// How much of the frame's top the title bar is taken to be before the frame is known.
+constexpr double kTitleBarTwips = 300;
 constexpr double kMostScreens = 10;
 
 void drop_unless(std::optional<double>& value, double most)
@@ -17,8 +19,7 @@ void drop_unless(std::optional<double>& value, double most)
 
 } // namespace
 
-StoredFrame usable_frame(const StoredFrame& stored, const QRectF& current, const QList<QRectF>& screens,
-                         double title_height)
+StoredFrame usable_frame(const StoredFrame& stored, const QRectF& current, const QList<QRectF>& screens)
 {
     StoredFrame usable = stored;
     double widest = 0;
@@ -37,7 +38,7 @@ StoredFrame usable_frame(const StoredFrame& stored, const QRectF& current, const
     if (screens.isEmpty() || (!usable.top && !usable.left))
         return usable;
     const QRectF title_bar(usable.left.value_or(current.left()), usable.top.value_or(current.top()),
-                           usable.width.value_or(current.width()), title_height);
+                           usable.width.value_or(current.width()), kTitleBarTwips);
     const bool seen = std::any_of(screens.begin(), screens.end(),
                                   [&](const QRectF& screen) { return screen.intersects(title_bar); });
     if (!seen) {

@@ -14,15 +14,11 @@ struct StoredFrame {
     std::optional<double> width;
 };
 
-// How much of the frame's top the title bar is taken to be before the frame is known.
-inline constexpr double kTitleBarTwips = 300;
-
 // The stored values with the unusable ones dropped, as if their keys were missing:
 // - a width or height that is not a number, below one pixel (15 twips) or above ten
 //   times the widest (highest) screen;
-// - top and left both, when the title bar (the top title_height of the frame, placed by
-//   the usable values and, for the others, by current) would lie on no screen.
+// - top and left both, when the title bar (the frame's top 300 twips, placed by the usable
+//   values and, for the others, by current) would lie on no screen.
 // screens are the screens' available areas and current the frame the window has now, all
 // in twips. Without screens only the sizes below one pixel are dropped.
-StoredFrame usable_frame(const StoredFrame& stored, const QRectF& current, const QList<QRectF>& screens,
-                         double title_height = kTitleBarTwips);
+StoredFrame usable_frame(const StoredFrame& stored, const QRectF& current, const QList<QRectF>& screens);

@@ -1,7 +1,6 @@
 #include "main_menus.h"
 
 #include "app_state.h"
-#include "atomic_file.h"
 #include "command_lines.h"
 #include "editor_defaults.h"
 #include "folder_list.h"
@@ -10,6 +9,7 @@
 #include "open_folder_dialog.h"
 #include "paths.h"
 #include "recent_folders_menu.h"
+#include "regular_file.h"
 #include "system_services.h"
 #include "window_messages.h"
 

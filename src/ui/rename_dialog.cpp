@@ -5,7 +5,6 @@
 #include "dialogs.h"
 #include "file_list.h"
 #include "file_names.h"
-#include "file_rename.h"
 #include "fonts.h"
 #include "window_messages.h"
 

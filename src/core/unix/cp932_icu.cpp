@@ -7,7 +7,7 @@
 // are handled here, and the converter's U+001A, which can then only be a substitute,
 // becomes U+FFFD.
 
-#include "cp932.h"
+#include "text_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -54,24 +54,6 @@ QString decode_run(QStringDecoder& decoder, QByteArrayView bytes)
     return text;
 }
 
-// One run of text without any of the three control characters.
-std::optional<QByteArray> encode_run(QStringView run)
-{
-    if (QtPrivate::isAscii(run))
-        return run.toLatin1();
-    // A character the converter lacks becomes a substitute, and some become look-alikes:
-    // only bytes that read back as the same text are the characters' own. U+FFFD would read
-    // back from a substitute, but CP932 has no code for it.
-    if (run.contains(QChar::ReplacementCharacter))
-        return std::nullopt;
-    QStringEncoder& converter = encoder();
-    converter.resetState();
-    QByteArray bytes = converter.encode(run);
-    if (decode_run(decoder(), bytes) != run)
-        return std::nullopt;
-    return bytes;
-}
-
 } // namespace
 
 QString cp932_decode(QByteArrayView bytes)
@@ -99,23 +81,21 @@ QString cp932_decode(QByteArrayView bytes)
 
 std::optional<QByteArray> cp932_encode(QStringView text)
 {
-    if (!text.contains(QChar(0x1A)) && !text.contains(QChar(0x1C)) && !text.contains(QChar(0x7F)))
-        return encode_run(text);
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i < text.size() && !swapped_control(text[i].unicode()))
-            continue;
-        if (i > start) {
-            const std::optional<QByteArray> run = encode_run(text.sliced(start, i - start));
-            if (!run)
-                return std::nullopt;
-            bytes += *run;
-        }
-        if (i < text.size())
-            bytes += char(text[i].unicode());
-        start = i + 1;
-    }
+    if (QtPrivate::isAscii(text))
+        return text.toLatin1();
+    // A character the converter lacks becomes a substitute, and some become look-alikes:
+    // only bytes that read back as the same text are the characters' own. U+FFFD would read
+    // back from a substitute, but CP932 has no code for it.
+    if (text.contains(QChar::ReplacementCharacter))
+        return std::nullopt;
+    // The three control characters as the converter writes their own bytes.
+    QString swapped = text.toString();
+    for (QChar& c : swapped)
+        c = c == u'\x1A' ? u'\x1C' : c == u'\x1C' ? u'\x7F' : c == u'\x7F' ? u'\x1A' : c;
+    QStringEncoder& converter = encoder();
+    converter.resetState();
+    QByteArray bytes = converter.encode(swapped);
+    if (cp932_decode(bytes) != text)
+        return std::nullopt;
     return bytes;
 }

@@ -1,8 +1,8 @@
 // CP932 through Windows' own code page 932 (Qt has no ICU on Windows, and the ANSI code page is
 // 932 only on a Japanese system).
 
-#include "cp932.h"
 #include "cp932_strict.h"
+#include "text_codec.h"
 
 #include <windows.h>
 

@@ -1,5 +1,7 @@
 #include "regular_file.h"
 
+#include "messages.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -66,7 +68,7 @@ FileError check_writable(const QString& path)
     if (!usable_path(path))
         return file_error(FileFailure::Missing);
     if (!QFileInfo(path).isWritable())
-        return {FileFailure::NoPermission, QStringLiteral("書き込みが許可されていません")};
+        return {FileFailure::NoPermission, kNotWritableReason};
     return {};
 }
 
