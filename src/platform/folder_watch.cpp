@@ -7,8 +7,6 @@
 
 namespace {
 
-int folder_watch_limit = -1;
-
 // False when a path that is there could not be added.
 bool replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, const QStringList& wanted,
                    int limit = -1)
@@ -47,15 +45,11 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent), m_watcher(new QFile
 
 FolderWatch::~FolderWatch() { close_system_watches(); }
 
-void FolderWatch::limit_folder_watches(int count) { folder_watch_limit = count; }
-
 bool FolderWatch::watch(const QStringList& folders, const QStringList& files)
 {
     // The system's own folder events name the entries; the portable watcher does not.
     bool complete = true;
     if (!watch_folders_by_name(folders, complete))
-        complete = replace_paths(*m_watcher, m_watcher->directories(), folders, folder_watch_limit);
+        complete = replace_paths(*m_watcher, m_watcher->directories(), folders, s_folder_watch_limit);
     return replace_paths(*m_watcher, m_watcher->files(), files) && complete;
 }
-
-int FolderWatch::folder_watch_limit_now() { return folder_watch_limit; }

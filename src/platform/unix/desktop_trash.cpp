@@ -1,10 +1,12 @@
 #include "desktop_trash.h"
 
+#include "desktop_services.h"
 #include "system_messages.h"
 #include "trash_info.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -12,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,15 +26,9 @@ void set_error(QString* error, const QString& reason)
         *error = reason;
 }
 
-QByteArray joined(const QByteArray& folder, QByteArrayView name)
-{
-    QByteArray path = folder;
-    if (!path.endsWith('/'))
-        path += '/';
-    return path.append(name);
-}
-
 QByteArray with_slash(const QByteArray& folder) { return folder.endsWith('/') ? folder : folder + '/'; }
+
+QByteArray joined(const QByteArray& folder, QByteArrayView name) { return with_slash(folder).append(name); }
 
 QString shown(const QByteArray& path) { return QFile::decodeName(path); }
 
@@ -60,12 +57,9 @@ QByteArray parent_of(const QByteArray& path)
 
 QByteArray canonical(const QByteArray& path)
 {
-    char* resolved = realpath(path.constData(), nullptr);
-    if (!resolved)
-        return {};
-    QByteArray result(resolved);
-    std::free(resolved);
-    return result;
+    const std::unique_ptr<char, decltype(&std::free)> resolved(realpath(path.constData(), nullptr),
+                                                               &std::free);
+    return resolved ? QByteArray(resolved.get()) : QByteArray();
 }
 
 // The highest folder above path (itself included) that is still on its volume.
@@ -232,4 +226,11 @@ bool move_into_trash(const QByteArray& file, const TrashFolder& trash, const QDa
     }
     set_error(error, kNoTrashMessage);
     return false;
+}
+
+bool DesktopServices::move_to_trash(const QString& path, QString* error)
+{
+    const QByteArray file = QFile::encodeName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const std::optional<TrashFolder> trash = trash_for(file, error);
+    return trash && move_into_trash(file, *trash, QDateTime::currentDateTime(), error);
 }

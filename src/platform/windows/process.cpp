@@ -1,8 +1,7 @@
 // Windows: CreateProcessW with the exact command line, and the process handle it returns kept
 // until the task is dropped.
 
-#include "process_start.h"
-#include "process_wait.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -41,7 +40,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowStyle style)
+std::unique_ptr<StartedTask> DesktopServices::start_task(const CommandLine& command, WindowStyle style)
 {
     if (command.program.isEmpty())
         return nullptr;
@@ -63,7 +62,7 @@ std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowSty
     return std::make_unique<WindowsProcess>(started.dwProcessId, started.hProcess);
 }
 
-void wait_for_process_end(StartedTask& task)
+void DesktopServices::wait_task(StartedTask& task)
 {
     if (auto* process = dynamic_cast<WindowsProcess*>(&task))
         process->wait();
