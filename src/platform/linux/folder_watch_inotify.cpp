@@ -56,8 +56,7 @@ bool FolderWatch::watch_folders_by_name(const QStringList& folders, bool& comple
     for (const QString& folder : folders) {
         if (folder.isEmpty() || m_watch_of.contains(folder))
             continue;
-        const int limit = s_folder_watch_limit;
-        const int wd = limit >= 0 && m_watch_of.size() >= limit
+        const int wd = s_folder_watch_limit >= 0 && m_watch_of.size() >= s_folder_watch_limit
                            ? (errno = ENOSPC, -1)
                            : inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
         if (wd >= 0)

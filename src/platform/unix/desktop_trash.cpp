@@ -10,7 +10,6 @@
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -29,8 +28,6 @@ void set_error(QString* error, const QString& reason)
 QByteArray with_slash(const QByteArray& folder) { return folder.endsWith('/') ? folder : folder + '/'; }
 
 QByteArray joined(const QByteArray& folder, QByteArrayView name) { return with_slash(folder).append(name); }
-
-QString shown(const QByteArray& path) { return QFile::decodeName(path); }
 
 // A folder only this user may enter, made when missing; an existing one must be a real
 // folder (no link) of this user.
@@ -142,7 +139,7 @@ std::optional<TrashFolder> home_trash(QString* error)
     const QByteArray path = QFile::encodeName(QDir(data).absoluteFilePath(QStringLiteral("Trash")));
     std::optional<TrashFolder> trash = made_trash(path, QByteArray());
     if (!trash)
-        set_error(error, kTrashFolderNotMadeMessage.arg(shown(path)));
+        set_error(error, kTrashFolderNotMadeMessage.arg(QFile::decodeName(path)));
     return trash;
 }
 
@@ -158,7 +155,7 @@ std::optional<TrashFolder> volume_trash(const QByteArray& top_dir, uid_t uid, QS
     const QByteArray own = joined(top_dir, ".Trash-" + id);
     std::optional<TrashFolder> trash = made_trash(own, top_dir);
     if (!trash)
-        set_error(error, kTrashFolderNotMadeMessage.arg(shown(own)));
+        set_error(error, kTrashFolderNotMadeMessage.arg(QFile::decodeName(own)));
     return trash;
 }
 

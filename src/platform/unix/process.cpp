@@ -59,8 +59,6 @@ public:
         else if (QCoreApplication::instance())
             reap_when_ended(std::move(m_watch));
     }
-    UnixChild(const UnixChild&) = delete;
-    UnixChild& operator=(const UnixChild&) = delete;
 
     void wait()
     {

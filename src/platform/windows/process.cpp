@@ -17,8 +17,6 @@ class WindowsProcess final : public StartedTask {
 public:
     WindowsProcess(qint64 task_id, HANDLE process) : StartedTask(task_id), m_process(process) {}
     ~WindowsProcess() override { CloseHandle(m_process); }
-    WindowsProcess(const WindowsProcess&) = delete;
-    WindowsProcess& operator=(const WindowsProcess&) = delete;
 
     void wait()
     {
