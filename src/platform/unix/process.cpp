@@ -34,7 +34,7 @@ bool has_ended(const ChildWatch& watch)
 
 // Reaps a dropped child once it ends; the notifier is owned by the application, so a child
 // still running at the filer's exit is simply left to the system.
-void reap_when_ended(std::shared_ptr<ChildWatch> watch)
+void reap_when_ended(const std::shared_ptr<ChildWatch>& watch)
 {
     auto* notifier = new (std::nothrow)
         QSocketNotifier(watch->descriptor(), QSocketNotifier::Read, QCoreApplication::instance());
