@@ -21,16 +21,12 @@ bool replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, cons
             added << path;
     if (!gone.isEmpty())
         watcher.removePaths(gone);
-    if (limit >= 0) {
-        const qsizetype room = std::max<qsizetype>(0, limit - (watched.size() - gone.size()));
-        if (added.size() > room) {
-            added.resize(room);
-            if (!added.isEmpty())
-                watcher.addPaths(added);
-            return false;
-        }
-    }
-    return added.isEmpty() || watcher.addPaths(added).isEmpty();
+    // Under a test's limit, what does not fit is left out.
+    const qsizetype room =
+        limit < 0 ? added.size() : std::max<qsizetype>(0, limit - (watched.size() - gone.size()));
+    const bool fits = added.size() <= room;
+    added.resize(std::min(added.size(), room));
+    return (added.isEmpty() || watcher.addPaths(added).isEmpty()) && fits;
 }
 
 } // namespace
