@@ -88,6 +88,9 @@ private slots:
     void open_takes_existing_program_without_question();
     void save_over_existing_album_without_question();
     void ended_dialogs_close_and_answer_at_once();
+    void filters_name_their_patterns_data();
+    void filters_name_their_patterns();
+    void message_shows_line_feeds();
 
 private:
     QTemporaryDir m_dir;
@@ -182,6 +185,38 @@ void TestFileDialogs::ended_dialogs_close_and_answer_at_once()
     QCOMPARE(static_cast<Dialogs&>(dialogs).message(nullptr, QStringLiteral("m")), MessageAnswer::Ok);
     QCOMPARE(dialogs.open_file(nullptr, request), std::nullopt);
     QCOMPARE(shown, QStringList());
+}
+
+void TestFileDialogs::filters_name_their_patterns_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("pattern added") << "アルバム|*.alb" << QStringList{"アルバム (*.alb)"};
+    QTest::newRow("pattern already named")
+        << "A (*.alb)|*.alb|すべて|*" << QStringList{"A (*.alb)", "すべて (*)"};
+    QTest::newRow("other parentheses") << "A (x)|*.a" << QStringList{"A (x) (*.a)"};
+    QTest::newRow("last without pattern") << "A|*.a|B" << QStringList{"A (*.a)", "B"};
+}
+
+void TestFileDialogs::filters_name_their_patterns()
+{
+    QFETCH(QString, filter);
+    QFETCH(QStringList, shown);
+    QStringList filters;
+    DialogRobot robot([&](QFileDialog& dialog) { filters = dialog.nameFilters(); });
+    QtDialogs dialogs;
+    QCOMPARE(dialogs.open_file(nullptr, {QString(), filter, m_dir.path()}), std::nullopt);
+    QCOMPARE(filters, shown);
+}
+
+// CR LF and lone CR reach the box as line feeds.
+void TestFileDialogs::message_shows_line_feeds()
+{
+    DialogRobot robot(nullptr);
+    QtDialogs dialogs;
+    QCOMPARE(static_cast<Dialogs&>(dialogs).message(nullptr, QStringLiteral("a\r\nb\rc\r\r\nd\ne")),
+             MessageAnswer::Ok);
+    QCOMPARE(robot.questions, QStringList{QStringLiteral("a\nb\nc\n\nd\ne")});
 }
 
 QTEST_MAIN(TestFileDialogs)

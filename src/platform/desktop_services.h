@@ -13,7 +13,7 @@ public:
     bool open_folder(const QString& folder) override;
     QStringList drives() override;
     bool drive_available(const QString& root) override;
-    QString default_editor() const override;
+    QString default_editor() const override { return default_editor_path(DesktopServices::desktop_system()); }
     DesktopSystem desktop_system() const override;
     FolderEntries folder_entries(const QString& folder, EntryKinds kinds) override;
     FolderFault folder_fault(const QString& folder) override;

@@ -7,8 +7,6 @@
 
 namespace {
 
-int folder_watch_limit = -1;
-
 // False when a path that is there could not be added.
 bool replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, const QStringList& wanted,
                    int limit = -1)
@@ -23,16 +21,12 @@ bool replace_paths(QFileSystemWatcher& watcher, const QStringList& watched, cons
             added << path;
     if (!gone.isEmpty())
         watcher.removePaths(gone);
-    if (limit >= 0) {
-        const qsizetype room = std::max<qsizetype>(0, limit - (watched.size() - gone.size()));
-        if (added.size() > room) {
-            added.resize(room);
-            if (!added.isEmpty())
-                watcher.addPaths(added);
-            return false;
-        }
-    }
-    return added.isEmpty() || watcher.addPaths(added).isEmpty();
+    // Under a test's limit, what does not fit is left out.
+    const qsizetype room =
+        limit < 0 ? added.size() : std::max<qsizetype>(0, limit - (watched.size() - gone.size()));
+    const bool fits = added.size() <= room;
+    added.resize(std::min(added.size(), room));
+    return (added.isEmpty() || watcher.addPaths(added).isEmpty()) && fits;
 }
 
 } // namespace
@@ -47,15 +41,11 @@ FolderWatch::FolderWatch(QObject* parent) : QObject(parent), m_watcher(new QFile
 
 FolderWatch::~FolderWatch() { close_system_watches(); }
 
-void FolderWatch::limit_folder_watches(int count) { folder_watch_limit = count; }
-
 bool FolderWatch::watch(const QStringList& folders, const QStringList& files)
 {
     // The system's own folder events name the entries; the portable watcher does not.
     bool complete = true;
     if (!watch_folders_by_name(folders, complete))
-        complete = replace_paths(*m_watcher, m_watcher->directories(), folders, folder_watch_limit);
+        complete = replace_paths(*m_watcher, m_watcher->directories(), folders, s_folder_watch_limit);
     return replace_paths(*m_watcher, m_watcher->files(), files) && complete;
 }
-
-int FolderWatch::folder_watch_limit_now() { return folder_watch_limit; }

@@ -24,7 +24,7 @@ public:
 
     // For tests: from now on the system grants at most this many folder watches to each
     // FolderWatch, as when the user's watches are used up (-1: as many as the system has).
-    static void limit_folder_watches(int count);
+    static void limit_folder_watches(int count) { s_folder_watch_limit = count; }
 
 signals:
     // Entries were created, removed or renamed in the folder, or the folder itself went.
@@ -38,13 +38,12 @@ private:
     // The system's own part (a file per system): its folder events and its notice of mounts.
     void open_system_watches();
     void close_system_watches();
-    void watch_mounts();
     // False where the system has no folder events that name the entries; else whether every
     // folder there is watched (in `complete`).
     bool watch_folders_by_name(const QStringList& folders, bool& complete);
     void take_folder_events();
-    static int folder_watch_limit_now(); // -1: no limit set by a test
 
+    static inline int s_folder_watch_limit = -1; // -1: no limit set by a test
     QFileSystemWatcher* m_watcher;
     QSocketNotifier* m_mounts = nullptr;
     int m_mount_fd = -1;

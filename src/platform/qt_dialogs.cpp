@@ -7,34 +7,23 @@
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 
-QString display_text(const QString& text)
-{
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
+namespace {
 
+// "description|pattern|description|pattern…" as Qt name filters: each "description (pattern)"
+// unless the description already names its pattern in parentheses.
 QStringList qt_name_filters(const QString& filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList filters;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const QString& description = parts[i];
-        if (i + 1 >= parts.size()) {
-            filters << description;
-            break;
-        }
-        const QString& pattern = parts[i + 1];
-        if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
-            filters << description;
-        else
-            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+        // A last description without its pattern stays as it is.
+        const QString named = i + 1 < parts.size() ? u'(' + parts[i + 1] + u')' : QString();
+        filters << (named.isEmpty() || description.contains(named) ? description
+                                                                   : description + u' ' + named);
     }
     return filters;
 }
-
-namespace {
 
 // Leaves out the files the user may not run (folders stay), while switched on.
 class RunnableFiles final : public QSortFilterProxyModel {
@@ -61,9 +50,20 @@ private:
     bool m_active = true;
 };
 
-// What both forms share: filters, starting folder and name.
-void prepare(QFileDialog& dialog, const FileDialogRequest& request)
+// The file dialog in either form: the chosen path, or nothing on cancel.
+std::optional<QString> run_file_dialog(QWidget* parent, const FileDialogRequest& request,
+                                       QFileDialog::AcceptMode mode)
 {
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The caller may still change the name (an added extension), so the question would
+        // come too early; replacing is the caller's decision.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
     const QStringList filters = qt_name_filters(request.filter);
     if (request.programs_first && !filters.isEmpty()) {
         // Names cannot tell programs here, so the list is filtered on permissions (in Qt's
@@ -80,10 +80,6 @@ void prepare(QFileDialog& dialog, const FileDialogRequest& request)
         dialog.setDirectory(request.initial_folder);
     if (!request.initial_name.isEmpty())
         dialog.selectFile(request.initial_name);
-}
-
-std::optional<QString> run(QFileDialog& dialog)
-{
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();
@@ -109,7 +105,8 @@ MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageBu
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? kProgramTitle : title);
-    box.setText(display_text(text));
+    // CR LF and lone CR as the line feeds a Qt label shows.
+    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n'));
     box.setTextFormat(Qt::PlainText);
     box.setIcon(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon);
     if (buttons == MessageButtons::YesNo) {
@@ -125,25 +122,10 @@ MessageAnswer QtDialogs::message(QWidget* parent, const QString& text, MessageBu
 
 std::optional<QString> QtDialogs::save_file(QWidget* parent, const FileDialogRequest& request)
 {
-    if (m_ended)
-        return std::nullopt;
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The caller may still change the name (an added extension), so the question would come
-    // too early; replacing is the caller's decision.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    prepare(dialog, request);
-    return run(dialog);
+    return m_ended ? std::nullopt : run_file_dialog(parent, request, QFileDialog::AcceptSave);
 }
 
 std::optional<QString> QtDialogs::open_file(QWidget* parent, const FileDialogRequest& request)
 {
-    if (m_ended)
-        return std::nullopt;
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    prepare(dialog, request);
-    return run(dialog);
+    return m_ended ? std::nullopt : run_file_dialog(parent, request, QFileDialog::AcceptOpen);
 }

@@ -18,10 +18,3 @@ public:
 private:
     bool m_ended = false;
 };
-
-// "description|pattern|description|pattern…" as Qt name filters: each "description (pattern)"
-// unless the description already names its pattern in parentheses.
-QStringList qt_name_filters(const QString& filter);
-
-// CR LF and lone CR as the line feeds a Qt label shows.
-QString display_text(const QString& text);

@@ -1,5 +1,7 @@
 #include "runner_prefix.h"
 
+#include "desktop_services.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -34,7 +36,7 @@ QList<DriveLink> prefix_drives(const QString& prefix)
     return drives;
 }
 
-QString runner_program(const QString& runner)
+QString DesktopServices::runner_program(const QString& runner)
 {
     if (runner.contains(QLatin1Char('/'))) {
         const QFileInfo file(runner);
@@ -42,3 +44,5 @@ QString runner_program(const QString& runner)
     }
     return QStandardPaths::findExecutable(runner);
 }
+
+QList<DriveLink> DesktopServices::runner_drives() { return prefix_drives(runner_prefix()); }

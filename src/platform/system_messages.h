@@ -1,9 +1,6 @@
 #pragma once
-// The texts the system layer hands up as the reason of a failure, kept in this one table.
-// Where a text goes: a reason this layer finds (the trash cannot be made, a file went
-// elsewhere) is declared here, with %1 where a name or the system's words go, filled by the
-// caller with arg(); the windows put it into a box of their own, and never ask the user
-// anything from this layer.
+// The texts this layer hands up as the reason of a failure, %1 filled with arg(); the windows
+// show them in a box of their own, as this layer never asks the user anything.
 
 #include <QString>
 

@@ -1,37 +1,11 @@
 // macOS and the BSDs: a kqueue with the child's exit registered, readable once it has ended.
+// NOTE_EXIT may come a moment before the child is a zombie: the blocking waitpid of reap()
+// covers that moment.
 
 #include "child_watch.h"
 
-#include <cerrno>
 #include <sys/event.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-namespace {
-
-class KqueueChildWatch final : public ChildWatch {
-public:
-    KqueueChildWatch(pid_t pid, int kq) : m_pid(pid), m_kq(kq) {}
-    ~KqueueChildWatch() override { close(m_kq); }
-    KqueueChildWatch(const KqueueChildWatch&) = delete;
-    KqueueChildWatch& operator=(const KqueueChildWatch&) = delete;
-
-    int descriptor() const override { return m_kq; }
-    void reap() override
-    {
-        // NOTE_EXIT may come a moment before the child is a zombie: a blocking waitpid
-        // covers that moment.
-        int status = 0;
-        while (waitpid(m_pid, &status, 0) < 0 && errno == EINTR) {
-        }
-    }
-
-private:
-    pid_t m_pid;
-    int m_kq;
-};
-
-} // namespace
 
 std::unique_ptr<ChildWatch> watch_child(pid_t pid)
 {
@@ -46,5 +20,5 @@ std::unique_ptr<ChildWatch> watch_child(pid_t pid)
         close(kq);
         return watch_child_in_thread(pid);
     }
-    return std::make_unique<KqueueChildWatch>(pid, kq);
+    return std::make_unique<ChildWatch>(pid, kq);
 }

@@ -19,7 +19,13 @@ void FolderWatch::open_system_watches()
         m_folder_events = new QSocketNotifier(m_inotify_fd, QSocketNotifier::Read);
         connect(m_folder_events, &QSocketNotifier::activated, this, &FolderWatch::take_folder_events);
     }
-    watch_mounts();
+    // The kernel marks its table of mounts as an exceptional condition for poll() whenever a
+    // volume is mounted or unmounted; the mark is taken by the poll that sees it.
+    m_mount_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+    if (m_mount_fd >= 0) {
+        m_mounts = new QSocketNotifier(m_mount_fd, QSocketNotifier::Exception);
+        connect(m_mounts, &QSocketNotifier::activated, this, &FolderWatch::mounts_changed);
+    }
 }
 
 void FolderWatch::close_system_watches()
@@ -30,17 +36,6 @@ void FolderWatch::close_system_watches()
     delete m_folder_events;
     if (m_inotify_fd >= 0)
         ::close(m_inotify_fd);
-}
-
-// The kernel marks its table of mounts as an exceptional condition for poll() whenever a
-// volume is mounted or unmounted; the mark is taken by the poll that sees it.
-void FolderWatch::watch_mounts()
-{
-    m_mount_fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
-    if (m_mount_fd < 0)
-        return;
-    m_mounts = new QSocketNotifier(m_mount_fd, QSocketNotifier::Exception);
-    connect(m_mounts, &QSocketNotifier::activated, this, &FolderWatch::mounts_changed);
 }
 
 bool FolderWatch::watch_folders_by_name(const QStringList& folders, bool& complete)
@@ -61,8 +56,7 @@ bool FolderWatch::watch_folders_by_name(const QStringList& folders, bool& comple
     for (const QString& folder : folders) {
         if (folder.isEmpty() || m_watch_of.contains(folder))
             continue;
-        const int limit = folder_watch_limit_now();
-        const int wd = limit >= 0 && m_watch_of.size() >= limit
+        const int wd = s_folder_watch_limit >= 0 && m_watch_of.size() >= s_folder_watch_limit
                            ? (errno = ENOSPC, -1)
                            : inotify_add_watch(m_inotify_fd, QFile::encodeName(folder).constData(), kMask);
         if (wd >= 0)

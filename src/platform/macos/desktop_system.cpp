@@ -1,3 +1,3 @@
-#include "system_conventions.h"
+#include "desktop_services.h"
 
-DesktopSystem this_desktop_system() { return DesktopSystem::MacOs; }
+DesktopSystem DesktopServices::desktop_system() const { return DesktopSystem::MacOs; }

@@ -1,4 +1,4 @@
-#include "trash.h"
+#include "desktop_services.h"
 
 #include "system_messages.h"
 
@@ -28,7 +28,7 @@ bool is_in_trash(const QString& trashed)
 
 } // namespace
 
-bool move_file_to_trash(const QString& path, QString* error)
+bool DesktopServices::move_to_trash(const QString& path, QString* error)
 {
     // The home trash lives below the data folder. When that folder is missing, Qt's trash
     // "succeeds" by moving the file into ./files of the current folder, so it is made first.

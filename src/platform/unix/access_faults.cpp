@@ -1,18 +1,13 @@
 #include "desktop_services.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <cerrno>
 #include <dirent.h>
 
-namespace {
-QByteArray native(const QString& path) { return QFile::encodeName(QDir::fromNativeSeparators(path)); }
-} // namespace
-
 FolderFault DesktopServices::folder_fault(const QString& folder)
 {
-    DIR* dir = opendir(native(folder).constData());
+    DIR* dir = opendir(QFile::encodeName(folder).constData());
     if (dir) {
         closedir(dir);
         return FolderFault::Other;

@@ -4,17 +4,22 @@
 #include <memory>
 #include <sys/types.h>
 
+// A watch through a descriptor of the system's own (a pidfd, a kqueue), closed with the watch.
 class ChildWatch {
 public:
-    virtual ~ChildWatch() = default;
-    ChildWatch() = default;
+    ChildWatch(pid_t pid, int descriptor) : m_pid(pid), m_descriptor(descriptor) {}
+    virtual ~ChildWatch();
     ChildWatch(const ChildWatch&) = delete;
     ChildWatch& operator=(const ChildWatch&) = delete;
 
     // Becomes readable once the child has ended; -1 when the child cannot be observed.
-    virtual int descriptor() const = 0;
+    virtual int descriptor() const { return m_descriptor; }
     // Once the descriptor is readable: collects the child's exit, so no zombie remains.
-    virtual void reap() = 0;
+    virtual void reap();
+
+private:
+    pid_t m_pid;
+    int m_descriptor;
 };
 
 // The best watch this system has, for a child of ours that has not been reaped (so its id

@@ -1,17 +1,19 @@
 #include "desktop_trash.h"
 
+#include "desktop_services.h"
 #include "system_messages.h"
 #include "trash_info.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,17 +25,9 @@ void set_error(QString* error, const QString& reason)
         *error = reason;
 }
 
-QByteArray joined(const QByteArray& folder, QByteArrayView name)
-{
-    QByteArray path = folder;
-    if (!path.endsWith('/'))
-        path += '/';
-    return path.append(name);
-}
-
 QByteArray with_slash(const QByteArray& folder) { return folder.endsWith('/') ? folder : folder + '/'; }
 
-QString shown(const QByteArray& path) { return QFile::decodeName(path); }
+QByteArray joined(const QByteArray& folder, QByteArrayView name) { return with_slash(folder).append(name); }
 
 // A folder only this user may enter, made when missing; an existing one must be a real
 // folder (no link) of this user.
@@ -60,12 +54,9 @@ QByteArray parent_of(const QByteArray& path)
 
 QByteArray canonical(const QByteArray& path)
 {
-    char* resolved = realpath(path.constData(), nullptr);
-    if (!resolved)
-        return {};
-    QByteArray result(resolved);
-    std::free(resolved);
-    return result;
+    const std::unique_ptr<char, decltype(&std::free)> resolved(realpath(path.constData(), nullptr),
+                                                               &std::free);
+    return resolved ? QByteArray(resolved.get()) : QByteArray();
 }
 
 // The highest folder above path (itself included) that is still on its volume.
@@ -148,7 +139,7 @@ std::optional<TrashFolder> home_trash(QString* error)
     const QByteArray path = QFile::encodeName(QDir(data).absoluteFilePath(QStringLiteral("Trash")));
     std::optional<TrashFolder> trash = made_trash(path, QByteArray());
     if (!trash)
-        set_error(error, kTrashFolderNotMadeMessage.arg(shown(path)));
+        set_error(error, kTrashFolderNotMadeMessage.arg(QFile::decodeName(path)));
     return trash;
 }
 
@@ -164,7 +155,7 @@ std::optional<TrashFolder> volume_trash(const QByteArray& top_dir, uid_t uid, QS
     const QByteArray own = joined(top_dir, ".Trash-" + id);
     std::optional<TrashFolder> trash = made_trash(own, top_dir);
     if (!trash)
-        set_error(error, kTrashFolderNotMadeMessage.arg(shown(own)));
+        set_error(error, kTrashFolderNotMadeMessage.arg(QFile::decodeName(own)));
     return trash;
 }
 
@@ -232,4 +223,11 @@ bool move_into_trash(const QByteArray& file, const TrashFolder& trash, const QDa
     }
     set_error(error, kNoTrashMessage);
     return false;
+}
+
+bool DesktopServices::move_to_trash(const QString& path, QString* error)
+{
+    const QByteArray file = QFile::encodeName(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    const std::optional<TrashFolder> trash = trash_for(file, error);
+    return trash && move_into_trash(file, *trash, QDateTime::currentDateTime(), error);
 }

@@ -1,6 +1,7 @@
-#include "drives.h"
+#include "desktop_services.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -22,7 +23,7 @@ bool is_real_file_system(const QStorageInfo& volume)
 
 } // namespace
 
-QStringList drive_roots()
+QStringList DesktopServices::drives()
 {
     QStringList roots{QStringLiteral("/")};
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
@@ -36,8 +37,13 @@ QStringList drive_roots()
     return roots;
 }
 
-// A mount point whose volume has gone is a bare folder of the volume around it.
-bool is_mounted_at(const QStorageInfo& volume, const QString& root)
+bool DesktopServices::drive_available(const QString& root)
 {
-    return QDir::cleanPath(volume.rootPath()) == QDir::cleanPath(root);
+    const QFileInfo info(root);
+    if (!info.exists() || !info.isDir() || !info.isReadable())
+        return false;
+    const QStorageInfo volume(root);
+    // A mount point whose volume has gone is a bare folder of the volume around it.
+    return volume.isValid() && volume.isReady()
+           && QDir::cleanPath(volume.rootPath()) == QDir::cleanPath(root);
 }

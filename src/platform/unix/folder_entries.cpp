@@ -1,6 +1,5 @@
 #include "desktop_services.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <dirent.h>
@@ -26,7 +25,7 @@ bool reaches_itself(const char* name, const QString& decoded)
 FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds kinds)
 {
     FolderEntries entries;
-    DIR* dir = opendir(QFile::encodeName(QDir::fromNativeSeparators(folder)).constData());
+    DIR* dir = opendir(QFile::encodeName(folder).constData());
     if (!dir)
         return entries;
     const int dir_fd = dirfd(dir);

@@ -4,13 +4,13 @@
 // A child nobody waits for is reaped by the event loop once it ends.
 
 #include "child_watch.h"
-#include "process_start.h"
-#include "process_wait.h"
+#include "desktop_services.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -32,25 +32,20 @@ bool has_ended(const ChildWatch& watch)
     return poll(&probe, 1, 0) > 0;
 }
 
-// Reaps a dropped child once it ends; owned by the application, so one still running at the
-// filer's exit is simply left to the system.
-class Reaper final : public QObject {
-public:
-    explicit Reaper(std::unique_ptr<ChildWatch> watch)
-        : QObject(QCoreApplication::instance()), m_watch(std::move(watch)),
-          m_notifier(m_watch->descriptor(), QSocketNotifier::Read)
-    {
-        connect(&m_notifier, &QSocketNotifier::activated, this, [this] {
-            m_notifier.setEnabled(false);
-            m_watch->reap();
-            deleteLater();
-        });
-    }
-
-private:
-    std::unique_ptr<ChildWatch> m_watch;
-    QSocketNotifier m_notifier;
-};
+// Reaps a dropped child once it ends; the notifier is owned by the application, so a child
+// still running at the filer's exit is simply left to the system.
+void reap_when_ended(const std::shared_ptr<ChildWatch>& watch)
+{
+    auto* notifier = new (std::nothrow)
+        QSocketNotifier(watch->descriptor(), QSocketNotifier::Read, QCoreApplication::instance());
+    if (!notifier)
+        return;
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [notifier, watch] {
+        notifier->setEnabled(false);
+        watch->reap();
+        notifier->deleteLater();
+    });
+}
 
 class UnixChild final : public StartedTask {
 public:
@@ -62,10 +57,8 @@ public:
         if (has_ended(*m_watch))
             m_watch->reap();
         else if (QCoreApplication::instance())
-            new (std::nothrow) Reaper(std::move(m_watch)); // owned by the application
+            reap_when_ended(std::move(m_watch));
     }
-    UnixChild(const UnixChild&) = delete;
-    UnixChild& operator=(const UnixChild&) = delete;
 
     void wait()
     {
@@ -102,27 +95,9 @@ QString program_to_start(const QString& program)
     return program;
 }
 
-// posix_spawn's settings, released however the start ends.
-struct SpawnSettings {
-    posix_spawn_file_actions_t actions{};
-    posix_spawnattr_t attributes{};
-    SpawnSettings()
-    {
-        posix_spawn_file_actions_init(&actions);
-        posix_spawnattr_init(&attributes);
-    }
-    ~SpawnSettings()
-    {
-        posix_spawn_file_actions_destroy(&actions);
-        posix_spawnattr_destroy(&attributes);
-    }
-    SpawnSettings(const SpawnSettings&) = delete;
-    SpawnSettings& operator=(const SpawnSettings&) = delete;
-};
-
 } // namespace
 
-std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowStyle style)
+std::unique_ptr<StartedTask> DesktopServices::start_task(const CommandLine& command, WindowStyle style)
 {
     Q_UNUSED(style); // no window system setting to pass on
     if (command.program.isEmpty())
@@ -137,9 +112,16 @@ std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowSty
         argv.push_back(argument.data());
     argv.push_back(nullptr);
 
-    SpawnSettings settings;
+    posix_spawn_file_actions_t actions{};
+    posix_spawnattr_t attributes{};
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attributes);
+    const auto release = qScopeGuard([&] {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    });
     const QByteArray folder = QFile::encodeName(command.working_folder);
-    if (!folder.isEmpty() && posix_spawn_file_actions_addchdir_np(&settings.actions, folder.constData()) != 0)
+    if (!folder.isEmpty() && posix_spawn_file_actions_addchdir_np(&actions, folder.constData()) != 0)
         return nullptr;
     // Every signal at its default and none blocked, whatever the filer does with them; a
     // session of its own, so the terminal's interrupt or hang-up does not reach the program.
@@ -147,29 +129,29 @@ std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowSty
     sigemptyset(&none);
     sigset_t all;
     sigfillset(&all);
-    posix_spawnattr_setsigmask(&settings.attributes, &none);
-    posix_spawnattr_setsigdefault(&settings.attributes, &all);
+    posix_spawnattr_setsigmask(&attributes, &none);
+    posix_spawnattr_setsigdefault(&attributes, &all);
     short flags = POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF;
 #ifdef POSIX_SPAWN_SETSID
     flags |= POSIX_SPAWN_SETSID;
 #else
     flags |= POSIX_SPAWN_SETPGROUP; // at least out of the terminal's foreground group
 #endif
-    posix_spawnattr_setflags(&settings.attributes, flags);
+    posix_spawnattr_setflags(&attributes, flags);
 
     // A missing program, one that is not executable or a folder that cannot be entered is
     // reported here, by the child's failed exec.
     pid_t pid = 0;
-    const int error = program.contains('/') ? posix_spawn(&pid, program.constData(), &settings.actions,
-                                                          &settings.attributes, argv.data(), environ)
-                                            : posix_spawnp(&pid, program.constData(), &settings.actions,
-                                                           &settings.attributes, argv.data(), environ);
+    const int error =
+        program.contains('/')
+            ? posix_spawn(&pid, program.constData(), &actions, &attributes, argv.data(), environ)
+            : posix_spawnp(&pid, program.constData(), &actions, &attributes, argv.data(), environ);
     if (error != 0)
         return nullptr;
     return std::make_unique<UnixChild>(pid, watch_child(pid));
 }
 
-void wait_for_process_end(StartedTask& task)
+void DesktopServices::wait_task(StartedTask& task)
 {
     if (auto* child = dynamic_cast<UnixChild*>(&task))
         child->wait();

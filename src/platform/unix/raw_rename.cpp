@@ -1,6 +1,5 @@
 #include "desktop_services.h"
 
-#include <QDir>
 #include <QFile>
 
 #include <cerrno>
@@ -37,8 +36,7 @@ bool DesktopServices::rename_raw_name(const QString& folder, const QByteArray& r
     const QByteArray to = QFile::encodeName(new_name);
     if (raw_name.isEmpty() || to.isEmpty() || raw_name.contains('/') || to.contains('/'))
         return false;
-    const int dir_fd = open(QFile::encodeName(QDir::fromNativeSeparators(folder)).constData(),
-                            O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir_fd = open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir_fd < 0)
         return false;
 #ifdef RENAME_NOREPLACE // Linux: a rename that never replaces

@@ -1,9 +1,9 @@
-#include "system_conventions.h"
+#include "desktop_services.h"
 
 #include <QDesktopServices>
 #include <QUrl>
 
-bool show_in_file_manager(const QString& folder)
+bool DesktopServices::open_folder(const QString& folder)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }

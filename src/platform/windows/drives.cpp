@@ -1,10 +1,11 @@
-#include "drives.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
 
 // Drive letters need no filter.
-QStringList drive_roots()
+QStringList DesktopServices::drives()
 {
     QStringList roots;
     for (const QFileInfo& drive : QDir::drives())
@@ -13,4 +14,11 @@ QStringList drive_roots()
 }
 
 // A drive letter is its volume's root.
-bool is_mounted_at(const QStorageInfo&, const QString&) { return true; }
+bool DesktopServices::drive_available(const QString& root)
+{
+    const QFileInfo info(root);
+    if (!info.exists() || !info.isDir() || !info.isReadable())
+        return false;
+    const QStorageInfo volume(root);
+    return volume.isValid() && volume.isReady();
+}

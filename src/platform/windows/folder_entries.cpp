@@ -1,7 +1,6 @@
 #include "desktop_services.h"
 
 #include <QDir>
-#include <QDirIterator>
 
 FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds kinds)
 {
@@ -9,13 +8,10 @@ FolderEntries DesktopServices::folder_entries(const QString& folder, EntryKinds 
     const QDir dir(folder);
     if (!dir.exists())
         return entries;
-    const QDir::Filters filter =
-        kinds == EntryKinds::Files ? QDir::Files : (QDir::Dirs | QDir::NoDotAndDotDot);
-    QDirIterator it(folder, filter);
-    while (it.hasNext()) {
-        it.next();
-        (kinds == EntryKinds::Files ? entries.files : entries.folders) << it.fileName();
-    }
+    if (kinds == EntryKinds::Files)
+        entries.files = dir.entryList(QDir::Files, QDir::Unsorted);
+    else
+        entries.folders = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
     entries.ok = true;
     return entries;
 }

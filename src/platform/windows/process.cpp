@@ -1,8 +1,7 @@
 // Windows: CreateProcessW with the exact command line, and the process handle it returns kept
 // until the task is dropped.
 
-#include "process_start.h"
-#include "process_wait.h"
+#include "desktop_services.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -18,8 +17,6 @@ class WindowsProcess final : public StartedTask {
 public:
     WindowsProcess(qint64 task_id, HANDLE process) : StartedTask(task_id), m_process(process) {}
     ~WindowsProcess() override { CloseHandle(m_process); }
-    WindowsProcess(const WindowsProcess&) = delete;
-    WindowsProcess& operator=(const WindowsProcess&) = delete;
 
     void wait()
     {
@@ -41,7 +38,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowStyle style)
+std::unique_ptr<StartedTask> DesktopServices::start_task(const CommandLine& command, WindowStyle style)
 {
     if (command.program.isEmpty())
         return nullptr;
@@ -63,7 +60,7 @@ std::unique_ptr<StartedTask> start_process(const CommandLine& command, WindowSty
     return std::make_unique<WindowsProcess>(started.dwProcessId, started.hProcess);
 }
 
-void wait_for_process_end(StartedTask& task)
+void DesktopServices::wait_task(StartedTask& task)
 {
     if (auto* process = dynamic_cast<WindowsProcess*>(&task))
         process->wait();

@@ -1,8 +1,8 @@
-#include "trash.h"
+#include "desktop_services.h"
 
 #include <QFile>
 
-bool move_file_to_trash(const QString& path, QString* error)
+bool DesktopServices::move_to_trash(const QString& path, QString* error)
 {
     QFile file(path);
     if (file.moveToTrash())

@@ -1,3 +1,5 @@
+// The watches' shared part, and the waiting thread that every Unix has.
+
 #include "child_watch.h"
 
 #include <cerrno>
@@ -33,8 +35,8 @@ struct EndPipe {
 
 class ThreadChildWatch final : public ChildWatch {
 public:
-    ThreadChildWatch(std::shared_ptr<EndPipe> pipe, std::thread thread)
-        : m_pipe(std::move(pipe)), m_thread(std::move(thread))
+    ThreadChildWatch(pid_t pid, std::shared_ptr<EndPipe> pipe, std::thread thread)
+        : ChildWatch(pid, -1), m_pipe(std::move(pipe)), m_thread(std::move(thread))
     {
     }
     ~ThreadChildWatch() override
@@ -42,8 +44,6 @@ public:
         if (m_thread.joinable())
             m_thread.detach(); // it reaps the child whenever that ends
     }
-    ThreadChildWatch(const ThreadChildWatch&) = delete;
-    ThreadChildWatch& operator=(const ThreadChildWatch&) = delete;
 
     int descriptor() const override { return m_thread.joinable() ? m_pipe->fds[0] : -1; }
     void reap() override
@@ -66,6 +66,14 @@ void wait_and_reap(pid_t pid)
 
 } // namespace
 
+ChildWatch::~ChildWatch()
+{
+    if (m_descriptor >= 0)
+        close(m_descriptor);
+}
+
+void ChildWatch::reap() { wait_and_reap(m_pid); }
+
 std::unique_ptr<ChildWatch> watch_child_in_thread(pid_t pid)
 {
     auto pipe = std::make_shared<EndPipe>();
@@ -85,5 +93,5 @@ std::unique_ptr<ChildWatch> watch_child_in_thread(pid_t pid)
     } catch (const std::system_error&) {
         // No thread to be had: the child cannot be observed and stays a zombie until the filer exits.
     }
-    return std::make_unique<ThreadChildWatch>(std::move(pipe), std::move(thread));
+    return std::make_unique<ThreadChildWatch>(pid, std::move(pipe), std::move(thread));
 }
