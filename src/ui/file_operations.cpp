@@ -6,6 +6,7 @@
 #include "file_list.h"
 #include "file_names.h"
 #include "folder_list.h"
+#include "main_controls.h"
 #include "messages.h"
 #include "rename_dialog.h"
 #include "system_services.h"
@@ -34,19 +35,20 @@ RecycleResult recycle_file(Dialogs& dialogs, SystemServices& system, QWidget* pa
     return RecycleResult::Moved;
 }
 
-FileOperations::FileOperations(AppState& state, const FileOperationControls& controls, TargetDisplay target,
-                               SystemServices& system, WindowDialogs dialogs)
-    : m_state(state), m_controls(controls), m_target(target), m_system(system), m_dialogs(dialogs)
+FileOperations::FileOperations(AppState& state, const MainControls& controls, SystemServices& system,
+                               WindowDialogs dialogs)
+    : m_state(state), m_controls(controls), m_target(target_display(controls)), m_system(system),
+      m_dialogs(dialogs)
 {
-    const FileOperationControls& c = m_controls;
-    QObject::connect(c.edit, &QPushButton::clicked, c.edit, [this] { edit_file(); });
-    QObject::connect(c.open, &QPushButton::clicked, c.open, [this] { open_folder(); });
-    QObject::connect(c.remove, &QPushButton::clicked, c.remove, [this] { delete_file(); });
-    QObject::connect(c.refresh, &QPushButton::clicked, c.refresh, [this] { refresh_lists(); });
-    QObject::connect(c.rename, &QPushButton::clicked, c.rename, [this] { rename_file(); });
+    const MainControls& c = m_controls;
+    QObject::connect(c.Command3, &QPushButton::clicked, c.Command3, [this] { edit_file(); });
+    QObject::connect(c.Command10, &QPushButton::clicked, c.Command10, [this] { open_folder(); });
+    QObject::connect(c.Command9, &QPushButton::clicked, c.Command9, [this] { delete_file(); });
+    QObject::connect(c.Command11, &QPushButton::clicked, c.Command11, [this] { refresh_lists(); });
+    QObject::connect(c.Command8, &QPushButton::clicked, c.Command8, [this] { rename_file(); });
     // Once the click that selected it is done, so the list is not re-read under the click.
     QObject::connect(
-        c.files, &FileList::foreign_name_selected, c.files, [this] { offer_usable_name(); },
+        c.File1, &FileList::foreign_name_selected, c.File1, [this] { offer_usable_name(); },
         Qt::QueuedConnection);
 }
 
@@ -67,7 +69,7 @@ void FileOperations::open_folder()
 {
     // The platform layer shows the folder in the desktop's file manager (on Windows with
     // the "EXPLORER" command line).
-    if (!m_system.open_folder(m_controls.folders->path()))
+    if (!m_system.open_folder(m_controls.Dir1->path()))
         m_dialogs.tell(kOpenFolderFailedMessage);
 }
 
@@ -83,13 +85,13 @@ void FileOperations::delete_file()
     recycle_file(m_dialogs.dialogs, m_system, m_dialogs.parent, s.target_file);
     s.target_file.clear();
     m_target.show(s.target_file);
-    m_controls.files->refresh();
+    m_controls.File1->refresh();
 }
 
 void FileOperations::refresh_lists()
 {
-    m_controls.folders->refresh();
-    m_controls.files->refresh();
+    m_controls.Dir1->refresh();
+    m_controls.File1->refresh();
 }
 
 void FileOperations::rename_file()
@@ -98,14 +100,14 @@ void FileOperations::rename_file()
         m_dialogs.tell(kSelectFileStopMessage);
         return;
     }
-    RenameDialog dialog(m_state, m_controls.files, m_target, m_dialogs.dialogs, m_dialogs.parent);
+    RenameDialog dialog(m_state, m_controls.File1, m_target, m_dialogs.dialogs, m_dialogs.parent);
     dialog.exec();
-    m_controls.files->refresh();
+    m_controls.File1->refresh();
 }
 
 void FileOperations::offer_usable_name()
 {
-    FileList* list = m_controls.files;
+    FileList* list = m_controls.File1;
     const QString folder = list->path();
     const QString shown = list->selected_name();
     const QByteArray bytes = list->selected_foreign_name();

@@ -5,9 +5,7 @@
 #include "target_display.h"
 #include "window_dialogs.h"
 
-class FileList;
-class FolderList;
-class QPushButton;
+struct MainControls;
 class SystemServices;
 struct AppState;
 
@@ -17,21 +15,11 @@ enum class RecycleResult { Moved, Declined, Missing, Failed };
 // A missing file or a failed move is reported in a message box; nothing is ever erased outright.
 RecycleResult recycle_file(Dialogs& dialogs, SystemServices& system, QWidget* parent, const QString& path);
 
-struct FileOperationControls {
-    QPushButton* edit = nullptr;    // Command3
-    QPushButton* open = nullptr;    // Command10
-    QPushButton* remove = nullptr;  // Command9
-    QPushButton* refresh = nullptr; // Command11
-    QPushButton* rename = nullptr;  // Command8
-    FolderList* folders = nullptr;  // Dir1
-    FileList* files = nullptr;      // File1
-};
-
 class FileOperations {
 public:
     // Connects the five buttons and the file list's foreign names.
-    FileOperations(AppState& state, const FileOperationControls& controls, TargetDisplay target,
-                   SystemServices& system, WindowDialogs dialogs);
+    FileOperations(AppState& state, const MainControls& controls, SystemServices& system,
+                   WindowDialogs dialogs);
 
     void edit_file();
     void open_folder();
@@ -44,7 +32,7 @@ public:
 
 private:
     AppState& m_state;
-    FileOperationControls m_controls;
+    const MainControls& m_controls;
     TargetDisplay m_target;
     SystemServices& m_system;
     WindowDialogs m_dialogs;

@@ -4,6 +4,7 @@
 #include "command_lines.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "main_controls.h"
 #include "messages.h"
 #include "paths.h"
 #include "play_list.h"
@@ -14,12 +15,12 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
-Launcher::Launcher(AppState& state, const LauncherControls& controls, SystemServices& system,
+Launcher::Launcher(AppState& state, const MainControls& controls, SystemServices& system,
                    WindowDialogs dialogs)
     : m_state(state), m_controls(controls), m_system(system), m_dialogs(dialogs),
-      m_display(controls.list, controls.status)
+      m_display(controls.List1, controls.panels[1])
 {
-    QObject::connect(controls.launch, &QPushButton::clicked, controls.launch, [this] { launch(); });
+    QObject::connect(controls.Command1, &QPushButton::clicked, controls.Command1, [this] { launch(); });
 }
 
 void Launcher::launch()
@@ -39,7 +40,7 @@ void Launcher::exec_ravu_api()
     }
     const QString switches = s.play_switch + s.end_switch + s.exit_switch + s.icon_switch;
     const CommandLine command =
-        single_file_command(s.player_path, s.target_file, switches, m_controls.folders->path());
+        single_file_command(s.player_path, s.target_file, switches, m_controls.Dir1->path());
     // Not awaited. A start that fails is reported, as the system's own launcher would have.
     start_player(s, m_system, command, WindowStyle::Normal, m_dialogs);
 }
@@ -77,7 +78,7 @@ void Launcher::exec_ravu_alb()
             return;
         const AppState& s = m_state;
         const QString entry = list.list_entries[row];
-        const QString entry_path = join_folder_file(m_controls.files->path(), entry);
+        const QString entry_path = join_folder_file(m_controls.File1->path(), entry);
         const CommandLine command =
             list_entry_command(s.player_path, entry_path, s.exit_switch, s.icon_switch);
         const std::unique_ptr<StartedTask> task =

@@ -9,27 +9,14 @@
 
 #include <functional>
 
-class FileList;
-class FolderList;
-class QLabel;
-class QListWidget;
-class QPushButton;
+struct MainControls;
 class SystemServices;
 struct AppState;
-
-struct LauncherControls {
-    QPushButton* launch = nullptr; // Command1
-    FileList* files = nullptr;     // the folder of the list entries
-    FolderList* folders = nullptr; // the working folder of a single tune's player
-    QListWidget* list = nullptr;   // List1, where the entry playing is marked
-    QLabel* status = nullptr;      // the status-bar panel that says what plays
-};
 
 class Launcher {
 public:
     // Connects Command1's click.
-    Launcher(AppState& state, const LauncherControls& controls, SystemServices& system,
-             WindowDialogs dialogs);
+    Launcher(AppState& state, const MainControls& controls, SystemServices& system, WindowDialogs dialogs);
 
     // Command1: one tune in "simple" mode, the play list in the list modes.
     void launch();
@@ -59,7 +46,7 @@ public:
 
 private:
     AppState& m_state;
-    LauncherControls m_controls;
+    const MainControls& m_controls;
     SystemServices& m_system;
     WindowDialogs m_dialogs;
     void show_playing();

@@ -55,39 +55,16 @@ MainWindow::MainWindow(const QString& start_dir, Dialogs& dialogs, SystemService
     const WindowDialogs boxes{dialogs, this};
     m_switch_boxes =
         std::make_unique<SwitchBoxes>(m_state, std::array{c.Check1, c.Check2, c.Check3, c.Check4}, boxes);
-    // Each control is named where it is handed over: a swap shows in the code.
-    m_play_list = std::make_unique<PlayListPanel>(m_state,
-                                                  PlayListControls{.add = c.Command5,
-                                                                   .clear = c.Command6,
-                                                                   .save = c.Command4,
-                                                                   .load = c.Command7,
-                                                                   .list = c.List1,
-                                                                   .files = c.File1,
-                                                                   .folders = c.Dir1},
-                                                  boxes);
+    m_play_list = std::make_unique<PlayListPanel>(m_state, c, boxes);
     m_preview = std::make_unique<Preview>(m_state, c, boxes);
-    m_launcher = std::make_unique<Launcher>(m_state,
-                                            LauncherControls{.launch = c.Command1,
-                                                             .files = c.File1,
-                                                             .folders = c.Dir1,
-                                                             .list = c.List1,
-                                                             .status = c.panels[1]},
-                                            system, boxes);
+    m_launcher = std::make_unique<Launcher>(m_state, c, system, boxes);
     // Edits of the list during a list play move its place along; the keys and the menu follow
     // the play's start and end.
     m_play_list->on_edit([this](const QList<int>& moved_to) { m_launcher->follow_edit(moved_to); });
     m_list_actions = std::make_unique<PlayListActions>(c.List1, *m_play_list, *m_launcher, *this);
     m_launcher->on_walk_change([this] { m_list_actions->refresh(); });
     m_modes = std::make_unique<ModeNavigation>(m_state, c, *m_play_list, *m_launcher, system, boxes);
-    m_file_operations = std::make_unique<FileOperations>(m_state,
-                                                         FileOperationControls{.edit = c.Command3,
-                                                                               .open = c.Command10,
-                                                                               .remove = c.Command9,
-                                                                               .refresh = c.Command11,
-                                                                               .rename = c.Command8,
-                                                                               .folders = c.Dir1,
-                                                                               .files = c.File1},
-                                                         target_display(c), system, boxes);
+    m_file_operations = std::make_unique<FileOperations>(m_state, c, system, boxes);
     m_recent = wire_main_menus(
         c, m_state, system, boxes,
         MenuOperations{.end = [this] { close_exe(); },

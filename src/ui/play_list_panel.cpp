@@ -4,6 +4,7 @@
 #include "app_state.h"
 #include "file_list.h"
 #include "folder_list.h"
+#include "main_controls.h"
 #include "messages.h"
 #include "play_list.h"
 #include "play_list_view.h"
@@ -24,14 +25,15 @@ QString with_album_extension(const QString& path)
 }
 } // namespace
 
-PlayListPanel::PlayListPanel(AppState& state, const PlayListControls& controls, WindowDialogs dialogs)
+PlayListPanel::PlayListPanel(AppState& state, const MainControls& controls, WindowDialogs dialogs)
     : m_state(state), m_controls(controls), m_dialogs(dialogs)
 {
-    QObject::connect(controls.add, &QPushButton::clicked, controls.add, [this] { add_list(); });
-    QObject::connect(controls.clear, &QPushButton::clicked, controls.clear, [this] { clear_list_asked(); });
-    QObject::connect(controls.save, &QPushButton::clicked, controls.save, [this] { save_list(); });
-    QObject::connect(controls.load, &QPushButton::clicked, controls.load, [this] { load_list(); });
-    QObject::connect(controls.list, &PlayListView::rows_dropped, controls.list,
+    QObject::connect(controls.Command5, &QPushButton::clicked, controls.Command5, [this] { add_list(); });
+    QObject::connect(controls.Command6, &QPushButton::clicked, controls.Command6,
+                     [this] { clear_list_asked(); });
+    QObject::connect(controls.Command4, &QPushButton::clicked, controls.Command4, [this] { save_list(); });
+    QObject::connect(controls.Command7, &QPushButton::clicked, controls.Command7, [this] { load_list(); });
+    QObject::connect(controls.List1, &PlayListView::rows_dropped, controls.List1,
                      [this](const QList<int>& rows, int before) { move_rows(rows, before); });
 }
 
@@ -48,7 +50,7 @@ void PlayListPanel::add_list()
     }
     // The name comes from the file list; after a folder change nothing is selected there
     // although the target still names a file, and an empty entry would end the list.
-    const QString name = m_controls.files->selected_name();
+    const QString name = m_controls.File1->selected_name();
     if (name.isEmpty()) {
         m_dialogs.tell(kSelectFileMessage);
         return;
@@ -57,9 +59,9 @@ void PlayListPanel::add_list()
         m_dialogs.tell(kNameWithLineBreakMessage);
         return;
     }
-    const int rows = m_controls.list->count();
+    const int rows = m_controls.List1->count();
     if (add_entry(s.play_list, name)) {
-        m_controls.list->addItem(name);
+        m_controls.List1->addItem(name);
         m_edited(rows_kept(rows));
     } else {
         m_dialogs.tell(kListFullMessage);
@@ -68,9 +70,9 @@ void PlayListPanel::add_list()
 
 void PlayListPanel::clear_list()
 {
-    const int rows = m_controls.list->count();
+    const int rows = m_controls.List1->count();
     clear_entries(m_state.play_list);
-    m_controls.list->clear();
+    m_controls.List1->clear();
     m_edited(QList<int>(rows, -1));
 }
 
@@ -104,7 +106,7 @@ void PlayListPanel::save_list()
 std::optional<QString> PlayListPanel::ask_album_path()
 {
     // Starts in the folder shown and offers the name chosen the time before.
-    FileDialogRequest request{kSaveTitle, kSaveFilter, m_controls.folders->path(), m_last_album_name};
+    FileDialogRequest request{kSaveTitle, kSaveFilter, m_controls.Dir1->path(), m_last_album_name};
     for (;;) {
         const std::optional<QString> chosen = m_dialogs.dialogs.save_file(m_dialogs.parent, request);
         if (!chosen) {
@@ -139,42 +141,43 @@ void PlayListPanel::load_list()
     }
     clear_list();
     const AlbumLines album = read_album(s.target_file, s.play_list.list_capacity);
-    m_controls.list->addItems(load_entries(s.play_list, album.lines));
+    m_controls.List1->addItems(load_entries(s.play_list, album.lines));
     m_edited({});
     // What was read before the failure stays in the list.
     if (!album.ok)
         m_dialogs.tell(kAlbumNotReadMessage.arg(s.target_file));
 }
 
-bool PlayListPanel::can_remove() const { return !m_controls.list->selected_rows().isEmpty(); }
+bool PlayListPanel::can_remove() const { return !m_controls.List1->selected_rows().isEmpty(); }
 
 bool PlayListPanel::can_move(int step) const
 {
-    return can_move_entries(m_controls.list->count(), m_controls.list->selected_rows(), step);
+    return can_move_entries(m_controls.List1->count(), m_controls.List1->selected_rows(), step);
 }
 
 void PlayListPanel::remove_selected()
 {
     if (can_remove())
-        apply(remove_entries(m_state.play_list, m_controls.list->count(), m_controls.list->selected_rows()));
+        apply(
+            remove_entries(m_state.play_list, m_controls.List1->count(), m_controls.List1->selected_rows()));
 }
 
 void PlayListPanel::move_selected(int step)
 {
     if (can_move(step))
-        apply(move_entries(m_state.play_list, m_controls.list->count(), m_controls.list->selected_rows(),
+        apply(move_entries(m_state.play_list, m_controls.List1->count(), m_controls.List1->selected_rows(),
                            step));
 }
 
 void PlayListPanel::move_rows(const QList<int>& rows, int before)
 {
-    apply(move_entries_before(m_state.play_list, m_controls.list->count(), rows, before));
+    apply(move_entries_before(m_state.play_list, m_controls.List1->count(), rows, before));
 }
 
 // List1 shows the entries again, one row each, with the rows the edit selects.
 void PlayListPanel::apply(const ListEdit& edit)
 {
-    PlayListView* list = m_controls.list;
+    PlayListView* list = m_controls.List1;
     const int rows = m_state.play_list.list_count;
     while (list->count() > rows)
         delete list->takeItem(list->count() - 1);

@@ -10,27 +10,14 @@
 #include <functional>
 #include <optional>
 
-class FileList;
-class FolderList;
-class PlayListView;
+struct MainControls;
 struct ListEdit;
-class QPushButton;
 struct AppState;
-
-struct PlayListControls {
-    QPushButton* add = nullptr;    // Command5 リスト選択
-    QPushButton* clear = nullptr;  // Command6 リストクリア
-    QPushButton* save = nullptr;   // Command4 alb保存
-    QPushButton* load = nullptr;   // Command7 alb読込
-    PlayListView* list = nullptr;  // List1
-    FileList* files = nullptr;     // where the names come from
-    FolderList* folders = nullptr; // where the save dialog starts
-};
 
 class PlayListPanel {
 public:
     // Connects the four buttons.
-    PlayListPanel(AppState& state, const PlayListControls& controls, WindowDialogs dialogs);
+    PlayListPanel(AppState& state, const MainControls& controls, WindowDialogs dialogs);
     void add_list();
     void clear_list();
     // Command6: a list in use is cleared once the user agrees.
@@ -57,7 +44,7 @@ private:
     void apply(const ListEdit& edit);
 
     AppState& m_state;
-    PlayListControls m_controls;
+    const MainControls& m_controls;
     WindowDialogs m_dialogs;
     QString m_last_album_name; // offered again by the next save dialog
     std::function<void(const QList<int>&)> m_edited = [](const QList<int>&) {};
